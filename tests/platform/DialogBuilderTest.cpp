@@ -1,0 +1,108 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/CDialogBuilder.h"
+
+namespace {
+using namespace platform;
+
+DialogTemplate SampleTemplate() {
+  DialogTemplate t;
+  t.id = 900;
+  t.cx = 200;
+  t.cy = 100;
+  t.fontFace = "NoSuchFaceAnywhere";
+  t.fontPoints = 10;
+  t.controls = {
+      {1, ControlKind::PushButton, "OFF", 10, 10, 30, 14},
+      {2, ControlKind::Edit, "", 50, 10, 40, 14, kReadOnly | kBorder},
+      {3, ControlKind::DropList, "", 10, 30, 40, 80, kNoStyle, {"1*10", "2*5"}},
+      {4, ControlKind::RadioButton, "A", 10, 50, 20, 8, kGroupStart},
+      {5, ControlKind::RadioButton, "B", 30, 50, 20, 8, kGroupStart},
+      {6, ControlKind::RadioButton, "C", 50, 50, 20, 8},
+  };
+  return t;
+}
+
+TEST(DialogUnits, ConvertWithBaseUnitsAndRoundLikeMulDiv) {
+  const CDialogUnits units(6, 13);
+  EXPECT_EQ(units.ToPixelsX(4), 6);
+  EXPECT_EQ(units.ToPixelsX(390), 585);
+  EXPECT_EQ(units.ToPixelsY(8), 13);
+  EXPECT_EQ(units.ToPixelsY(3), 5); // 4.875 rounds up
+  EXPECT_EQ(units.ToPixels(131, 38, 58, 58), QRect(197, 62, 87, 94));
+}
+
+TEST(DialogUnits, FallbackFontKeepsThePanelInsideItsFrames) {
+  // The channel area ends at 212 x 225 units and the step area at 548 units: they must fit the
+  // compact (390 px) and expanded (990 px) frames with room for the bars.
+  const CDialogUnits units(CDialogUnits::TemplateFont("NoSuchFaceAnywhere", 10));
+  EXPECT_LE(units.ToPixelsX(212), 385);
+  EXPECT_LE(units.ToPixelsX(548), 985);
+  EXPECT_LE(units.ToPixelsY(225), 380);
+  EXPECT_GE(units.BaseX(), 5);
+}
+
+TEST(DialogBuilder, CreatesControlsFoundAgainById) {
+  QWidget parent;
+  const CDialogUnits units = CDialogBuilder::Build(&parent, SampleTemplate());
+  auto *button = DlgItem<QPushButton>(&parent, 1);
+  auto *edit = DlgItem<QLineEdit>(&parent, 2);
+  auto *combo = DlgItem<QComboBox>(&parent, 3);
+  ASSERT_TRUE(button && edit && combo);
+  EXPECT_EQ(GetDlgCtrlID(edit), 2);
+  EXPECT_EQ(GetDlgItem(&parent, 77), nullptr);
+  EXPECT_EQ(button->geometry(), units.ToPixels(10, 10, 30, 14));
+  EXPECT_EQ(parent.size(), QSize(units.ToPixelsX(200), units.ToPixelsY(100)));
+  EXPECT_TRUE(edit->isReadOnly());
+  EXPECT_EQ(combo->count(), 2);
+  EXPECT_EQ(GetWindowText(combo), QString()); // nothing selected yet
+  combo->setCurrentIndex(1);
+  EXPECT_EQ(GetDlgItemText(&parent, 3), QStringLiteral("2*5"));
+  EXPECT_EQ(GetDlgItemText(&parent, 1), QStringLiteral("OFF"));
+}
+
+TEST(DialogBuilder, SettingAnEditsTextPutsTheCaretAtTheStart) {
+  QWidget parent;
+  CDialogBuilder::Build(&parent, SampleTemplate());
+  auto *edit = DlgItem<QLineEdit>(&parent, 2);
+  SetDlgItemText(&parent, 2, QStringLiteral("-1.250"));
+  EXPECT_EQ(edit->text(), QStringLiteral("-1.250"));
+  EXPECT_EQ(edit->cursorPosition(), 0);
+  EXPECT_FALSE(edit->hasSelectedText());
+}
+
+TEST(DialogBuilder, RadioGroupsStartAtGroupStartButtons) {
+  QWidget parent;
+  CDialogBuilder::Build(&parent, SampleTemplate());
+  auto *a = DlgItem<QRadioButton>(&parent, 4);
+  auto *b = DlgItem<QRadioButton>(&parent, 5);
+  auto *c = DlgItem<QRadioButton>(&parent, 6);
+  a->setChecked(true);
+  b->setChecked(true);
+  EXPECT_TRUE(a->isChecked()) << "a lone group keeps its button";
+  c->setChecked(true);
+  EXPECT_FALSE(b->isChecked());
+  EXPECT_TRUE(a->isChecked());
+}
+
+TEST(DialogBuilder, FactorySuppliesCustomWidgetsWithTemplateData) {
+  QWidget parent;
+  QLineEdit *made = nullptr;
+  CDialogBuilder::Build(&parent, SampleTemplate(),
+                        [&](const ControlTemplate &c, QWidget *p) -> QWidget * {
+                          if (c.id != 2)
+                            return nullptr;
+                          made = new QLineEdit(p);
+                          return made;
+                        });
+  EXPECT_EQ(GetDlgItem(&parent, 2), made);
+  ASSERT_NE(made, nullptr);
+  EXPECT_TRUE(made->isReadOnly());
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+// Every test program runs with one QApplication on the offscreen platform, so widget tests can
+// drive real widgets without a display.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
