@@ -109,7 +109,16 @@ CDialogUnits CDialogBuilder::Build(QWidget *parent, const DialogTemplate &tmpl,
       ApplyTemplate(widget, control);
     else
       widget = CreateDefault(control, parent);
-    widget->setGeometry(units.ToPixels(control.x, control.y, control.cx, control.cy));
+    QRect place = units.ToPixels(control.x, control.y, control.cx, control.cy);
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+      // A drop-down list's template height is that of its opened list; the box itself keeps
+      // the height of one line.
+      const int boxHeight = std::min(combo->sizeHint().height(), place.height());
+      const int lineHeight = combo->fontMetrics().height() + 2;
+      combo->setMaxVisibleItems(std::max(1, (place.height() - boxHeight) / lineHeight));
+      place.setHeight(boxHeight);
+    }
+    widget->setGeometry(place);
     if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
       if (!group || (control.styles & kGroupStart))
         group = new QButtonGroup(parent);

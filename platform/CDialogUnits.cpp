@@ -38,12 +38,14 @@ QFont CDialogUnits::TemplateFont(const char *face, int points) {
     font.setPointSize(points);
     return font;
   }
-  // The template faces ("宋体", "System") are Windows fonts. An 11-pixel sans face gives base
-  // units of about 6 x 12, so the compact and expanded frames still show every control of their
-  // area with room for the menu, tool and status bars.
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setFamilies(QStringList() << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans")
-                                  << QStringLiteral("WenQuanYi Zen Hei"));
+  // The template faces ("宋体", "System") are Windows fonts whose Latin letters all have one
+  // width, so capitals take no more room than the average letter the base units come from. A
+  // monospaced face at 11 pixels keeps that: base units of 7 x 12 or 13, every caption fits
+  // its box, and the compact and expanded frames show every control of their area.
+  QFont font(QStringLiteral("Liberation Mono"));
+  font.setFamilies(QStringList() << QStringLiteral("Liberation Mono")
+                                 << QStringLiteral("DejaVu Sans Mono") << QStringLiteral("Noto Mono"));
+  font.setStyleHint(QFont::Monospace);
   font.setPixelSize(11);
   return font;
 }

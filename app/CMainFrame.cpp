@@ -1,0 +1,192 @@
+#include "app/CMainFrame.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "resources/CommandIds.h"
+#include "resources/FrameResources.h"
+
+namespace {
+constexpr int kImageOfButton[] = {0, 1, -1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+// Commands that only exist as accelerators without a handler: their keys do nothing.
+bool IsDeadCommand(int id) {
+  switch (id) {
+  case cmd::kEditUndo:
+  case cmd::kEditCut:
+  case cmd::kEditCopy:
+  case cmd::kEditPaste:
+  case cmd::kNextPane:
+  case cmd::kPrevPane:
+    return true;
+  default:
+    return false;
+  }
+}
+} // namespace
+
+CMainFrame::CMainFrame() {
+  setWindowTitle(QLatin1String(res::kFrameTitle));
+  // Caption, system menu and minimise box only: no sizing border, no maximise box.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(res::AppIcon());
+  qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+
+QAction *CMainFrame::MakeAction(int id, const QString &text) {
+  auto *action = new QAction(text, this);
+  action->setStatusTip(res::Prompt(id));
+  const QString tip = res::Tooltip(id);
+  if (!tip.isEmpty())
+    action->setToolTip(tip);
+  connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
+  m_actions[id] = action;
+  return action;
+}
+
+bool CMainFrame::OnCreate(const std::function<bool(int id)> &hasHandler) {
+  BuildMenu();
+  BuildToolBar(hasHandler);
+  m_wndStatusBar = new QStatusBar(this);
+  m_wndStatusBar->setObjectName(QStringLiteral("statusBar59393"));
+  m_wndStatusBar->setSizeGripEnabled(false);
+  setStatusBar(m_wndStatusBar);
+  for (const auto &accel : res::Accelerators128()) {
+    if (IsDeadCommand(accel.id))
+      continue;
+    QAction *action = Action(accel.id);
+    if (!action) {
+      action = MakeAction(accel.id, QString());
+      addAction(action);
+    }
+    QList<QKeySequence> keys = action->shortcuts();
+    keys.append(accel.keys);
+    action->setShortcuts(keys);
+  }
+  if (QAction *toolbar = Action(cmd::kViewToolbar)) {
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+  }
+  if (QAction *status = Action(cmd::kViewStatusBar)) {
+    status->setCheckable(true);
+    status->setChecked(true);
+  }
+  move(10, 10);
+  SizeFrame(kCompactWidth, kHeight);
+  return m_wndToolBar && m_wndStatusBar;
+}
+
+void CMainFrame::BuildMenu() {
+  std::function<void(QMenu *, const std::vector<res::MenuItem> &)> fill =
+      [&](QMenu *menu, const std::vector<res::MenuItem> &items) {
+        for (const auto &item : items) {
+          const QString text = QString::fromUtf8(item.text);
+          if (item.id < 0) {
+            menu->addSeparator();
+          } else if (item.id == 0) {
+            fill(menu->addMenu(text), item.items);
+          } else {
+            QAction *action = MakeAction(item.id, text);
+            action->setShortcutVisibleInContextMenu(true);
+            menu->addAction(action);
+          }
+        }
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+          for (QAction *action : menu->actions())
+            for (const auto &[id, known] : m_actions)
+              if (known == action && m_update)
+                m_update(id, action);
+        });
+      };
+  for (const auto &top : res::Menu128())
+    fill(menuBar()->addMenu(QString::fromUtf8(top.text)), top.items);
+}
+
+void CMainFrame::BuildToolBar(const std::function<bool(int id)> &hasHandler) {
+  m_wndToolBar = new QToolBar(this);
+  m_wndToolBar->setObjectName(QStringLiteral("toolBar59392"));
+  m_wndToolBar->setIconSize(QSize(16, 15));
+  m_wndToolBar->setMovable(true);
+  m_wndToolBar->setFloatable(true);
+  m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+  const auto &buttons = res::Toolbar128();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const int id = buttons[i];
+    if (id == 0) {
+      m_wndToolBar->addSeparator();
+      continue;
+    }
+    QAction *action = Action(id);
+    if (!action)
+      action = MakeAction(id, QString());
+    action->setIcon(QIcon(res::ToolbarImage(kImageOfButton[i])));
+    // A button whose command nothing handles is shown disabled.
+    action->setEnabled(hasHandler(id));
+    m_wndToolBar->addAction(action);
+  }
+  addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+}
+
+void CMainFrame::SetRouters(CommandRouter command, UpdateRouter update) {
+  m_command = std::move(command);
+  m_update = std::move(update);
+}
+
+void CMainFrame::SetPanel(QWidget *panel) { setCentralWidget(panel); }
+
+QAction *CMainFrame::Action(int id) const {
+  const auto it = m_actions.find(id);
+  return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::Dispatch(int id) {
+  switch (id) {
+  case cmd::kViewToolbar:
+    m_wndToolBar->setVisible(!m_wndToolBar->isVisible());
+    Action(id)->setChecked(m_wndToolBar->isVisible());
+    return;
+  case cmd::kViewStatusBar:
+    m_wndStatusBar->setVisible(!m_wndStatusBar->isVisible());
+    Action(id)->setChecked(m_wndStatusBar->isVisible());
+    return;
+  case cmd::kAppExit:
+    close();
+    return;
+  default:
+    if (m_command)
+      m_command(id);
+  }
+}
+
+void CMainFrame::SizeFrame(int width, int height) {
+  setFixedSize(width, height);
+  raise();
+}
+
+bool CMainFrame::IsSwallowedKey(const QEvent *event) const {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+    return false;
+  const auto *key = static_cast<const QKeyEvent *>(event);
+  const QKeySequence pressed(key->keyCombination());
+  for (const auto &accel : res::Accelerators128())
+    if (IsDeadCommand(accel.id) && accel.keys == pressed)
+      return true;
+  return false;
+}
+
+bool CMainFrame::eventFilter(QObject *watched, QEvent *event) {
+  // Only keys aimed at this frame's widgets: a modal dialog keeps its own keys.
+  if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() == this &&
+                                                        IsSwallowedKey(event)) {
+    event->accept();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,131 @@
+#include "device/pwrio/CSimControlFile.h"
+
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace pwrio {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v'; };
+  while (!s.empty() && isSpace(s.front())) {
+    s.remove_prefix(1);
+  }
+  while (!s.empty() && isSpace(s.back())) {
+    s.remove_suffix(1);
+  }
+  return s;
+}
+
+std::optional<int> WholeNumber(std::string_view s) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (ec != std::errc() || end != s.data() + s.size() || s.empty()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// A "key=value" line split into its trimmed halves; nothing for comments and other lines.
+std::optional<std::pair<std::string_view, std::string_view>> SplitLine(std::string_view line) {
+  line = Trim(line);
+  if (line.empty() || line.front() == '#') {
+    return std::nullopt;
+  }
+  const auto eq = line.find('=');
+  if (eq == std::string_view::npos) {
+    return std::nullopt;
+  }
+  return std::pair{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))};
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const auto nl = text.find('\n');
+    lines.push_back(text.substr(0, nl));
+    if (nl == std::string_view::npos) {
+      break;
+    }
+    text.remove_prefix(nl + 1);
+  }
+  return lines;
+}
+
+bool ReadAll(const std::string &path, std::string &text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    return false;
+  }
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+} // namespace
+
+CSimControlFile::CSimControlFile(std::string path) : m_path(std::move(path)) {}
+
+CSimControlFile::Settings CSimControlFile::Parse(const std::string &text) {
+  Settings settings;
+  for (const auto line : Lines(text)) {
+    const auto kv = SplitLine(line);
+    if (!kv) {
+      continue;
+    }
+    const auto value = WholeNumber(kv->second);
+    if (!value) {
+      continue;
+    }
+    if (kv->first == "attached") {
+      settings.attached = *value != 0;
+    } else if (kv->first == "fail_next" && *value >= 0) {
+      settings.failNext = *value;
+    } else if (kv->first == "delay_ms" && *value >= 0) {
+      settings.delayMs = *value < kMaxDelayMs ? *value : kMaxDelayMs;
+    }
+  }
+  return settings;
+}
+
+CSimControlFile::Settings CSimControlFile::Read() const {
+  std::string text;
+  if (m_path.empty() || !ReadAll(m_path, text)) {
+    return {};
+  }
+  return Parse(text);
+}
+
+void CSimControlFile::StoreFailNext(int count) const {
+  std::string text;
+  if (m_path.empty() || !ReadAll(m_path, text)) {
+    return;
+  }
+  std::string out;
+  out.reserve(text.size() + 8);
+  const auto lines = Lines(text);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto line = lines[i];
+    const auto kv = SplitLine(line);
+    if (kv && kv->first == "fail_next") {
+      out += "fail_next=";
+      out += std::to_string(count);
+      if (!line.empty() && line.back() == '\r') {
+        out += '\r';
+      }
+    } else {
+      out += line;
+    }
+    if (i + 1 < lines.size() || (!text.empty() && text.back() == '\n')) {
+      out += '\n';
+    }
+  }
+  std::ofstream file(m_path, std::ios::binary | std::ios::trunc);
+  file << out;
+}
+
+} // namespace pwrio

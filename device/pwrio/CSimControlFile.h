@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+
+namespace pwrio {
+
+// The simulator's control file, a few "key=value" lines that a person or a test edits while the
+// program runs; it is read again at every call, so changes act on the next call:
+//
+//   attached=1     0 unplugs the device: dsoSearch gives 0 and set calls fail; 1 plugs it back
+//   fail_next=0    the next N set calls made while attached fail; each one counts the value down
+//                  in the file itself, so the file always shows how many failures remain
+//   delay_ms=0     every call waits this long before it answers (capped at 60000)
+//
+// Keys are lowercase, spaces around key and value are ignored, lines starting with "#" and
+// unknown keys are skipped, a value that is not a whole number (or negative, for fail_next and
+// delay_ms) leaves that key at its default, a later line overrides an earlier one. A missing or
+// unreadable file means all defaults: attached, no failures, no delay.
+class CSimControlFile {
+public:
+  struct Settings {
+    bool attached = true;
+    int failNext = 0;
+    int delayMs = 0;
+  };
+
+  static constexpr int kMaxDelayMs = 60000;
+
+  explicit CSimControlFile(std::string path);
+
+  Settings Read() const;
+  // Rewrites every fail_next line with the new count, leaving the other lines byte for byte.
+  void StoreFailNext(int count) const;
+
+  static Settings Parse(const std::string &text);
+
+private:
+  std::string m_path;
+};
+
+} // namespace pwrio

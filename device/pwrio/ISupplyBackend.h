@@ -1,0 +1,31 @@
+#pragma once
+
+namespace pwrio {
+
+// What one call did, for the caller's result and the call log.
+struct CallOutcome {
+  bool done = false;
+  // Why the call failed, a short word for the log ("detached", "fail_next"); null when done.
+  const char *cause = nullptr;
+  // Time the backend deliberately waited before answering (the simulator's delay_ms).
+  int waitedMs = 0;
+};
+
+// The four outputs behind the exported functions. The exports check arguments before a
+// backend sees them, so channel is 0..3, onFlag 0 or 1 and pair points at two ints. The
+// simulated supply is the only backend today; one talking to a real instrument would sit
+// beside it.
+class ISupplyBackend {
+public:
+  virtual ~ISupplyBackend() = default;
+
+  virtual CallOutcome Search() = 0;
+  // On success pair holds what the output now gives; on failure it is left alone.
+  virtual CallOutcome SetVolt(int channel, int onFlag, int *pair) = 0;
+
+  // Test hooks; a backend without a model of its outputs says no.
+  virtual void Reset() {}
+  virtual bool ReadOutput(int /*channel*/, int * /*onFlag*/, int * /*pair*/) const { return false; }
+};
+
+} // namespace pwrio

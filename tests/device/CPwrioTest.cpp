@@ -1,0 +1,140 @@
+// How CPwrio finds the device library and what it does when the library is unusable.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+#include "tests/device/PwrioSimFixture.h"
+
+namespace {
+
+// PWRIO_LIBRARY set for one scope, put back as it was afterwards.
+class LibraryVariable {
+public:
+  explicit LibraryVariable(const QString &value)
+      : m_had(qEnvironmentVariableIsSet("PWRIO_LIBRARY")), m_old(qgetenv("PWRIO_LIBRARY")) {
+    if (value.isNull()) {
+      qunsetenv("PWRIO_LIBRARY");
+    } else {
+      qputenv("PWRIO_LIBRARY", QFile::encodeName(value));
+    }
+  }
+  ~LibraryVariable() {
+    if (m_had) {
+      qputenv("PWRIO_LIBRARY", m_old);
+    } else {
+      qunsetenv("PWRIO_LIBRARY");
+    }
+  }
+  LibraryVariable(const LibraryVariable &) = delete;
+  LibraryVariable &operator=(const LibraryVariable &) = delete;
+
+private:
+  bool m_had;
+  QByteArray m_old;
+};
+
+// A loader that is not loaded must fail every call and leave the caller's code alone.
+void ExpectEveryCallFails(CPwrio &pwrio) {
+  EXPECT_FALSE(pwrio.IsLoaded());
+  EXPECT_TRUE(pwrio.LibraryPath().isEmpty());
+  EXPECT_EQ(pwrio.dsoSearch(), 0);
+  for (const auto channel : {CPwrio::kCh1, CPwrio::kCh2, CPwrio::kCh3, CPwrio::kCh4}) {
+    for (const int onFlag : {0, 1}) {
+      VoltageCode code{31, 4};
+      EXPECT_FALSE(pwrio.SetVolt(channel, onFlag, code)) << "channel " << channel;
+      EXPECT_EQ(code, (VoltageCode{31, 4})) << "channel " << channel;
+    }
+  }
+}
+
+TEST(CPwrioLoad, DefaultSearchTakesTheLibraryBesideTheProgram) {
+  LibraryVariable unset{QString()};
+  CPwrio pwrio;
+  ASSERT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
+  EXPECT_TRUE(pwrio.LoadError().isEmpty());
+  const QString beside =
+      QDir(QCoreApplication::applicationDirPath()).filePath(CPwrio::DefaultFileName());
+  EXPECT_EQ(QFileInfo(pwrio.LibraryPath()).canonicalFilePath(),
+            QFileInfo(beside).canonicalFilePath());
+  EXPECT_NE(pwrio.dsoSearch(), 0);
+}
+
+TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString absent = dir.filePath(QStringLiteral("libPwrio.so"));
+  const QString notALibrary = dir.filePath(QStringLiteral("text.so"));
+  {
+    QFile file(notALibrary);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a shared object\n");
+  }
+  const QString partial = PartialLibraryFile();
+  const QString partialText = QStringLiteral("The device library %1 lacks the function "
+                                             "dsoSetVolt_negative5_CH4.")
+                                  .arg(QDir::toNativeSeparators(partial));
+
+  struct Case {
+    const char *what;
+    std::function<std::unique_ptr<CPwrio>()> make;
+    QString error; // exact text, or the start of it when prefixOnly
+    bool prefixOnly;
+  };
+  const Case cases[] = {
+      {"missing file", [&] { return std::make_unique<CPwrio>(absent); },
+       QStringLiteral("The device library %1 does not exist.")
+           .arg(QDir::toNativeSeparators(absent)),
+       false},
+      {"missing file named by PWRIO_LIBRARY",
+       [&] {
+         LibraryVariable var{absent};
+         return std::make_unique<CPwrio>();
+       },
+       QStringLiteral("The device library %1 named by PWRIO_LIBRARY does not exist.")
+           .arg(QDir::toNativeSeparators(absent)),
+       false},
+      {"not a library", [&] { return std::make_unique<CPwrio>(notALibrary); },
+       QStringLiteral("The device library %1 could not be loaded (")
+           .arg(QDir::toNativeSeparators(notALibrary)),
+       true},
+      {"a function missing", [&] { return std::make_unique<CPwrio>(partial); }, partialText, false},
+      {"a function missing, named by PWRIO_LIBRARY",
+       [&] {
+         LibraryVariable var{partial};
+         return std::make_unique<CPwrio>();
+       },
+       partialText, false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto pwrio = c.make();
+    const QString error = pwrio->LoadError();
+    if (c.prefixOnly) {
+      EXPECT_TRUE(error.startsWith(c.error)) << error.toStdString();
+      EXPECT_TRUE(error.endsWith(QStringLiteral(").")));
+    } else {
+      EXPECT_EQ(error, c.error);
+    }
+    // The partial library's own functions would answer "done" with 77, 7: none may be called.
+    ExpectEveryCallFails(*pwrio);
+  }
+}
+
+TEST(CPwrioLoad, EmptyVariableMeansTheDefaultSearch) {
+  LibraryVariable empty{QStringLiteral("")};
+  CPwrio pwrio;
+  EXPECT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
+}
+
+TEST(CPwrioLoad, VariableNamingTheRealLibraryLoadsIt) {
+  LibraryVariable var{PwrioLibraryFile()};
+  CPwrio pwrio;
+  ASSERT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
+  EXPECT_EQ(QFileInfo(pwrio.LibraryPath()).canonicalFilePath(),
+            QFileInfo(PwrioLibraryFile()).canonicalFilePath());
+}
+
+} // namespace
