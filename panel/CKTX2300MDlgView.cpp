@@ -154,6 +154,7 @@ void CKTX2300MDlgView::BindSequencer() {
 
 void CKTX2300MDlgView::SetDocument(IPanelDocument *doc) {
   m_pDoc = doc;
+  m_channels->SetDocument(doc);
   m_report.Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(), &m_state.m_nRingOldest,
                   m_state.m_nRingSize, platform::DlgItem<CVoltRuler>(this, 1052),
                   doc ? &doc->StateCh1() : nullptr, doc ? &doc->StateCh2() : nullptr);

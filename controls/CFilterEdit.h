@@ -1,0 +1,35 @@
+#pragma once
+#include <QLineEdit>
+
+#include "controls/EditRules.h"
+
+// The edit box the panel's filtered boxes share: typed characters go to OnChar, the line edit's
+// clipboard and undo keys do nothing, and the selection is read and set as the platform edit
+// reports and takes it. Text set by the program, or pasted from the context menu, is not filtered.
+class CFilterEdit : public QLineEdit {
+  Q_OBJECT
+public:
+  explicit CFilterEdit(QWidget *parent = nullptr);
+
+  // Typing stops at this many characters; text set by the program may be longer. 0: no limit.
+  void SetTypingLimit(int limit) { m_nTypingLimit = limit; }
+  int TypingLimit() const { return m_nTypingLimit; }
+
+  // EM_GETSEL: (start, end) packed, (caret, caret) without a selection.
+  controls::SelWord GetSel() const;
+  // EM_SETSEL: selects start ... end with the caret at end; positions are clamped to the text.
+  void SetSel(int start, int end);
+
+protected:
+  // One typed character (backspace is 8). The default lets it through, as PassChar does.
+  virtual void OnChar(char16_t c);
+  // The box's own handling of a typed character: insert it at the caret, replacing the
+  // selection, or delete for backspace; a read-only box changes nothing.
+  void PassChar(char16_t c);
+
+  bool event(QEvent *e) override;
+  void keyPressEvent(QKeyEvent *e) override;
+
+private:
+  int m_nTypingLimit = 0;
+};

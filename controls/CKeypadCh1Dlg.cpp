@@ -1,0 +1,5 @@
+#include "controls/CKeypadCh1Dlg.h"
+
+#include "resources/DialogTemplates.h"
+
+CKeypadCh1Dlg::CKeypadCh1Dlg(QWidget *owner) : CKeypadDlg(owner, res::KeypadCh1Template(), 1001) {}

@@ -1,0 +1,80 @@
+#include "controls/CKeypadDlg.h"
+
+#include <QPushButton>
+
+#include "controls/CVoltEdit.h"
+#include "controls/KeypadRules.h"
+#include "platform/CDialogBuilder.h"
+
+namespace {
+constexpr int kFirstDigitKey = 1075; // "1" ... "9" are 1075 ... 1083
+constexpr int kZeroKey = 1085;
+constexpr int kPointKey = 1084;
+constexpr int kClearKey = 1086;
+constexpr int kSetKey = 1087;
+constexpr int kResultBox = 1088;
+} // namespace
+
+CKeypadDlg::CKeypadDlg(QWidget *owner, const platform::DialogTemplate &tmpl, int targetId)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      m_pOwner(owner), m_nTargetId(targetId) {
+  setWindowTitle(QString::fromUtf8(tmpl.caption));
+  platform::CDialogBuilder::Build(
+      this, tmpl, [](const platform::ControlTemplate &control, QWidget *parent) -> QWidget * {
+        return control.id == kResultBox ? new CVoltEdit(parent) : nullptr;
+      });
+  m_editResult = platform::DlgItem<CVoltEdit>(this, kResultBox);
+  // A read-only line edit draws no caret, which is what the result box must look like.
+  m_editResult->setReadOnly(true);
+
+  const auto connectKey = [this](int id, auto handler) {
+    if (auto *button = platform::DlgItem<QPushButton>(this, id))
+      connect(button, &QPushButton::clicked, this, handler);
+  };
+  for (int i = 0; i < 9; ++i) {
+    const auto digit = static_cast<char16_t>(u'1' + i);
+    connectKey(kFirstDigitKey + i, [this, digit] { OnDigitKey(digit); });
+  }
+  connectKey(kZeroKey, [this] { OnDigitKey(u'0'); });
+  connectKey(kPointKey, [this] { OnPointKey(); });
+  connectKey(kClearKey, [this] { OnClearKey(); });
+  connectKey(kSetKey, [this] { OnSetKey(); });
+  UpdateData(false);
+}
+
+void CKeypadDlg::UpdateData(bool saveAndValidate) {
+  if (saveAndValidate)
+    m_strResult = platform::GetWindowText(m_editResult);
+  else
+    platform::SetWindowText(m_editResult, m_strResult);
+}
+
+void CKeypadDlg::OnDigitKey(char16_t digit) {
+  const QString next = controls::KeypadDigit(m_strResult, digit, m_nMaxLen, m_nPointPos);
+  if (next == m_strResult)
+    return; // a refused key changes nothing, not even the box
+  m_strResult = next;
+  UpdateData(false);
+}
+
+void CKeypadDlg::OnPointKey() {
+  const QString next = controls::KeypadPoint(m_strResult, m_nMaxLen);
+  if (next == m_strResult)
+    return;
+  m_strResult = next;
+  UpdateData(false);
+}
+
+void CKeypadDlg::OnClearKey() {
+  platform::SetWindowText(m_editResult, QString());
+  UpdateData(true);
+}
+
+void CKeypadDlg::OnSetKey() {
+  // The text goes over unchecked, even empty or ending in the point: the panel's OK checks it.
+  if (QWidget *box = platform::GetDlgItem(m_pOwner, m_nTargetId))
+    platform::SetWindowText(box, m_strResult);
+  UpdateData(true);
+  accept();
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <QPointer>
+
+class QRect;
+class QWidget;
+class CLampWidget;
+
+// The panel's handle on a lamp: it switches the lamp through property 1 and nothing else.
+class CLED {
+public:
+  // Binds the handle to a lamp that the panel's template created (nullptr or another widget
+  // leaves the handle unbound, and SetOn then does nothing).
+  void Attach(QWidget *lamp);
+  // Creates a lamp of its own in parent at rect; the panel's lamps come from its template.
+  bool Create(QWidget *parent, const QRect &rect);
+  CLampWidget *GetLamp() const { return m_pLamp; }
+
+  void SetOn(bool on);
+
+private:
+  QPointer<CLampWidget> m_pLamp;
+};

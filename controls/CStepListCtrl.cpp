@@ -1,0 +1,272 @@
+#include "controls/CStepListCtrl.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "controls/CStepCellEdit.h"
+#include "platform/CrtText.h"
+
+namespace {
+
+constexpr int kVoltColumn = 2;
+constexpr int kTextIndent = 6;
+constexpr int kHighlightIndent = 4;
+constexpr int kEmptyTextWidth = 41;
+
+// Draws every cell the list's way: left-aligned text with an ellipsis, the selected cell
+// highlighted as wide as its text and framed by a focus rectangle.
+class StepCellPainter : public QStyledItemDelegate {
+public:
+  explicit StepCellPainter(CStepListCtrl *list) : QStyledItemDelegate(list), m_list(list) {}
+
+  void paint(QPainter *painter, const QStyleOptionViewItem &option,
+             const QModelIndex &index) const override {
+    const QRect cell = option.rect;
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const QFontMetrics metrics(option.font);
+    const int width = text.isEmpty() ? kEmptyTextWidth : metrics.horizontalAdvance(text);
+    const QRect highlight = CStepListCtrl::HighlightRect(cell, width, text.isEmpty());
+    painter->save();
+    QColor textColor = option.palette.color(QPalette::Text);
+    const auto look = m_list->LookOf(index.row(), index.column());
+    if (look == CStepListCtrl::CellLook::Highlighted) {
+      painter->fillRect(highlight, option.palette.color(QPalette::Highlight));
+      textColor = option.palette.color(QPalette::HighlightedText);
+    }
+    if (look != CStepListCtrl::CellLook::Plain && highlight.width() > 0) {
+      painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+      painter->drawRect(highlight.adjusted(0, 0, -1, -1));
+    }
+    // The editor covers the cell being edited; its old text must not show beside it.
+    if (!m_list->IsEditingCell(index.row(), index.column())) {
+      const QRect textRect = cell.adjusted(kTextIndent, 0, 0, 0);
+      painter->setPen(textColor);
+      painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                        metrics.elidedText(text, Qt::ElideRight, textRect.width()));
+    }
+    painter->restore();
+  }
+
+private:
+  CStepListCtrl *m_list;
+};
+
+} // namespace
+
+CStepListCtrl::CStepListCtrl(QWidget *parent) : QTableWidget(parent) {
+  setItemDelegate(new StepCellPainter(this));
+  setSelectionMode(QAbstractItemView::NoSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The list takes the focus itself inside the click, after ending an open edit, as the
+  // Windows list did; Qt's focus-on-press would end the edit before the click is seen.
+  setFocusPolicy(Qt::TabFocus);
+  setShowGrid(true);
+  setWordWrap(false);
+  verticalHeader()->setVisible(false);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  horizontalHeader()->setHighlightSections(false);
+}
+
+CStepListCtrl::~CStepListCtrl() = default;
+
+int CStepListCtrl::InsertColumn(int column, const QString &heading, int width) {
+  column = qBound(0, column, columnCount());
+  insertColumn(column);
+  auto *header = new QTableWidgetItem(heading);
+  header->setTextAlignment(Qt::AlignCenter);
+  setHorizontalHeaderItem(column, header);
+  setColumnWidth(column, width);
+  for (int row = 0; row < rowCount(); ++row)
+    setItem(row, column, new QTableWidgetItem());
+  return column;
+}
+
+void CStepListCtrl::SetBkColor(const QColor &color) {
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Base, color);
+  setPalette(palette);
+}
+
+int CStepListCtrl::GetItemCount() const {
+  return rowCount();
+}
+
+QString CStepListCtrl::GetItemText(int row, int column) const {
+  const QTableWidgetItem *cell = item(row, column);
+  return cell ? cell->text() : QString();
+}
+
+bool CStepListCtrl::SetItemText(int row, int column, const QString &text) {
+  QTableWidgetItem *cell = item(row, column);
+  if (!cell)
+    return false;
+  cell->setText(text);
+  return true;
+}
+
+int CStepListCtrl::InsertItem(int row, const QString &text) {
+  row = qBound(0, row, rowCount());
+  insertRow(row);
+  for (int column = 0; column < columnCount(); ++column)
+    setItem(row, column, new QTableWidgetItem(column == 0 ? text : QString()));
+  // A row inserted above the edited one moves it down.
+  if (m_editCell && m_nEditRow >= row)
+    ++m_nEditRow;
+  return row;
+}
+
+void CStepListCtrl::DeleteAllItems() {
+  EndEdit(false);
+  setRowCount(0);
+}
+
+void CStepListCtrl::SetStepFileReader(StepFileReader reader) {
+  m_reader = std::move(reader);
+}
+
+bool CStepListCtrl::ReadStepFile(const QString &name) {
+  if (!m_reader)
+    return false;
+  std::optional<std::vector<float>> volts = m_reader(name, GetItemCount());
+  if (!volts)
+    return false;
+  m_loadedVolts = std::move(*volts);
+  RefillVoltColumn();
+  return true;
+}
+
+void CStepListCtrl::RefillVoltColumn() {
+  if (m_loadedVolts.empty()) {
+    for (int row = 0; row < m_nBlankRows; ++row)
+      SetItemText(row, kVoltColumn, QString());
+    return;
+  }
+  const std::size_t first = m_nFirstLoaded > 1 ? static_cast<std::size_t>(m_nFirstLoaded) - 1 : 0;
+  int row = 0;
+  for (std::size_t i = first; i < m_loadedVolts.size() && row < GetItemCount(); ++i, ++row)
+    SetItemText(row, kVoltColumn, crt::Format3fQ(static_cast<double>(m_loadedVolts[i])));
+}
+
+QRect CStepListCtrl::HighlightRect(const QRect &label, int textWidth, bool textEmpty) {
+  const int width = textEmpty ? kEmptyTextWidth : textWidth;
+  const int left = label.left() + kHighlightIndent;
+  // QRect's right() is inclusive; the cut is at the label's right edge.
+  const int right = qMin(left + width + 6, label.right() + 1);
+  return QRect(QPoint(left, label.top()), QPoint(right - 1, label.bottom()));
+}
+
+CStepListCtrl::CellLook CStepListCtrl::LookOf(int row, int column) const {
+  if (!m_bActive || row != m_nSelRow || column != m_nSelCol)
+    return CellLook::Plain;
+  return m_bCellSelected ? CellLook::Highlighted : CellLook::Framed;
+}
+
+bool CStepListCtrl::IsEditingCell(int row, int column) const {
+  return m_editCell && row == m_nEditRow && column == m_nSelCol;
+}
+
+void CStepListCtrl::mousePressEvent(QMouseEvent *event) {
+  if (event->button() != Qt::LeftButton) {
+    event->accept();
+    return;
+  }
+  m_bActive = 1;
+  const QModelIndex hit = indexAt(event->position().toPoint());
+  if (hit.isValid()) {
+    DefaultClick();
+    if (m_bCellSelected && hit.row() == m_nSelRow && hit.column() == m_nSelCol) {
+      BeginEdit(hit.row());
+      return;
+    }
+    m_nSelRow = hit.row();
+    m_nSelCol = hit.column();
+    m_bCellSelected = 1;
+  } else {
+    if (!m_editCell)
+      m_bCellSelected = 0;
+    DefaultClick();
+  }
+  viewport()->update();
+}
+
+void CStepListCtrl::mouseDoubleClickEvent(QMouseEvent *event) {
+  // The second press of a double click is no new click on the cell.
+  event->accept();
+}
+
+void CStepListCtrl::focusInEvent(QFocusEvent *event) {
+  // Deliberately nothing: the item view's own focus handling would move a current row.
+  event->accept();
+}
+
+void CStepListCtrl::focusOutEvent(QFocusEvent *event) {
+  QTableWidget::focusOutEvent(event);
+  // The selection goes when the operator clicks another control of the program; switching to
+  // another application or opening the cell editor over the list keeps it.
+  const bool toOurWindow = QApplication::focusWidget() != nullptr &&
+                           event->reason() != Qt::ActiveWindowFocusReason &&
+                           event->reason() != Qt::PopupFocusReason;
+  if (CursorOutside() && toOurWindow) {
+    DropSelection();
+    viewport()->update();
+  }
+}
+
+void CStepListCtrl::DefaultClick() {
+  // A click anywhere in the list first ends an open edit, storing its text.
+  EndEdit(true);
+  setFocus(Qt::MouseFocusReason);
+}
+
+void CStepListCtrl::BeginEdit(int row) {
+  if (m_nSelCol < 0 || m_editCell)
+    return;
+  const QRect cell = visualRect(model()->index(row, m_nSelCol));
+  m_nEditRow = row;
+  m_editCell = new CStepCellEdit(viewport());
+  m_editCell->m_nLeft = cell.left() + kHighlightIndent;
+  m_editCell->setText(GetItemText(row, m_nSelCol));
+  m_editCell->Place(cell);
+  m_editCell->selectAll();
+  connect(m_editCell, &CStepCellEdit::EditEnded, this, &CStepListCtrl::EndEdit,
+          Qt::DirectConnection);
+  m_editCell->show();
+  m_editCell->setFocus(Qt::MouseFocusReason);
+  viewport()->update();
+}
+
+void CStepListCtrl::EndEdit(bool store) {
+  if (!m_editCell)
+    return;
+  CStepCellEdit *editor = m_editCell;
+  m_editCell = nullptr;
+  if (store && m_nSelCol >= 0)
+    SetItemText(m_nEditRow, m_nSelCol, editor->text());
+  m_nEditRow = -1;
+  // Enter and Escape give the focus back to the list; a click elsewhere has already taken it.
+  if (editor->hasFocus())
+    setFocus(Qt::OtherFocusReason);
+  editor->disconnect(this);
+  editor->hide();
+  editor->deleteLater();
+  if (CursorOutside())
+    DropSelection();
+  viewport()->update();
+}
+
+bool CStepListCtrl::CursorOutside() const {
+  return !rect().contains(mapFromGlobal(QCursor::pos()));
+}
+
+void CStepListCtrl::DropSelection() {
+  m_nSelRow = -1;
+  m_nSelCol = -1;
+  m_bActive = 0;
+  m_bCellSelected = 0;
+}

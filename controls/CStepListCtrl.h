@@ -1,0 +1,82 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QRect>
+#include <QTableWidget>
+
+class CStepCellEdit;
+
+// The step table (1027): a report list whose single cells are selected with one click and
+// edited in place with a second click on the same cell. The table's cells are the step data;
+// the list checks nothing and tells its owner nothing. It also holds the loading buffer of step
+// data files.
+class CStepListCtrl : public QTableWidget {
+  Q_OBJECT
+public:
+  explicit CStepListCtrl(QWidget *parent = nullptr);
+  ~CStepListCtrl() override;
+
+  // The list-control operations the panel and the sequencer use. Missing rows or columns are
+  // ignored by SetItemText and read as "" by GetItemText.
+  int InsertColumn(int column, const QString &heading, int width);
+  void SetBkColor(const QColor &color); // background and text background
+  int GetItemCount() const;
+  QString GetItemText(int row, int column) const;
+  bool SetItemText(int row, int column, const QString &text);
+  int InsertItem(int row, const QString &text); // a row past the end is appended
+  void DeleteAllItems();
+
+  // Reads the voltages of a step data file into the Volt column; false when it cannot be read
+  // (the table is then unchanged). The file format belongs to the sequencer, which hands the
+  // list its reader: path and the most values worth reading in, the values or nullopt.
+  using StepFileReader =
+      std::function<std::optional<std::vector<float>>(const QString &path, int maxValues)>;
+  void SetStepFileReader(StepFileReader reader);
+  bool ReadStepFile(const QString &name);
+  // Writes m_loadedVolts from position m_nFirstLoaded into the Volt column from row 0 down;
+  // with no values, empties the Volt cells of the first m_nBlankRows rows.
+  void RefillVoltColumn();
+
+  // No load ever empties cells: a file without data lines leaves the table as it was.
+  int m_nBlankRows = 0;
+  std::vector<float> m_loadedVolts;
+  int m_nFirstLoaded = 0; // 1-based; 0 also means the first value
+
+  int SelectedRow() const { return m_nSelRow; }
+  int SelectedColumn() const { return m_nSelCol; }
+  bool IsCellSelected() const { return m_bCellSelected != 0; }
+  bool IsActive() const { return m_bActive != 0; }
+  CStepCellEdit *CellEditor() const { return m_editCell; }
+
+  // The highlight of a cell: from 4 px inside the label's left edge, the text's width plus 6
+  // (41 plus 6 for an empty text), cut at the label's right edge.
+  static QRect HighlightRect(const QRect &label, int textWidth, bool textEmpty);
+
+  // Drawing state of a cell, read by the cell painter.
+  enum class CellLook { Plain, Framed, Highlighted };
+  CellLook LookOf(int row, int column) const;
+  bool IsEditingCell(int row, int column) const;
+
+protected:
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
+  void focusOutEvent(QFocusEvent *event) override;
+
+private:
+  void DefaultClick();
+  void BeginEdit(int row);
+  void EndEdit(bool store);
+  bool CursorOutside() const;
+  void DropSelection();
+
+  int m_nSelCol = -1;
+  int m_nSelRow = -1;
+  int m_bCellSelected = 0;
+  int m_bActive = 0;
+  CStepCellEdit *m_editCell = nullptr; // exists only while an edit is open
+  int m_nEditRow = -1;
+  StepFileReader m_reader;
+};

@@ -1,0 +1,9 @@
+#pragma once
+#include "controls/CVoltSetDlg.h"
+
+// The CH1 volt-set dialog (template 148).
+class CVoltSetCh1Dlg : public CVoltSetDlg {
+  Q_OBJECT
+public:
+  explicit CVoltSetCh1Dlg(QWidget *owner);
+};

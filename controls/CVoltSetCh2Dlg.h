@@ -1,0 +1,9 @@
+#pragma once
+#include "controls/CVoltSetDlg.h"
+
+// The CH2 volt-set dialog (template 149).
+class CVoltSetCh2Dlg : public CVoltSetDlg {
+  Q_OBJECT
+public:
+  explicit CVoltSetCh2Dlg(QWidget *owner);
+};

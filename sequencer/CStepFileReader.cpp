@@ -1,0 +1,30 @@
+#include "sequencer/CStepFileReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "sequencer/CStepFileParser.h"
+
+std::optional<std::vector<float>> CStepFileReader::Read(const QString &path, int maxValues) {
+  // Directories, devices and pipes are no step files; a pipe or /dev/zero would never end.
+  const QFileInfo info(path);
+  if (!info.isFile())
+    return std::nullopt;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+    return std::nullopt;
+  CStepFileParser parser(maxValues > 0 ? static_cast<std::size_t>(maxValues) : 0);
+  QByteArray chunk(64 * 1024, '\0');
+  while (!parser.Done()) {
+    const qint64 got = file.read(chunk.data(), chunk.size());
+    if (got < 0)
+      return std::nullopt;
+    if (got == 0)
+      break;
+    parser.Feed(std::string_view(chunk.constData(), static_cast<std::size_t>(got)));
+  }
+  parser.Finish();
+  if (parser.Binary())
+    return std::nullopt;
+  return parser.TakeVolts();
+}

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "controls/EditKeys.h"
+#include "controls/EditRules.h"
+
+using namespace controls;
+
+namespace {
+
+// Types chars one by one through the filter, doing what the box would do with the verdict
+// (characters go to the end: the caret follows typing in these cases).
+QString TypeThroughFilter(QString text, const QString &keys) {
+  for (const QChar key : keys) {
+    const char16_t c = key == QLatin1Char('<') ? kBackspace : key.unicode();
+    const FilterDecision d = FilterVoltChar(text, c);
+    if (d.action == FilterAction::Replace)
+      text = d.text;
+    else if (d.action == FilterAction::Pass)
+      text = c == kBackspace ? text.left(text.size() - 1) : text + QChar(c);
+  }
+  return text;
+}
+
+} // namespace
+
+TEST(VoltFilter, TypedSequences) {
+  struct Case {
+    const char *start;
+    const char *keys; // '<' is backspace
+    const char *expected;
+  };
+  const Case cases[] = {
+      {"", "5", "5"},           {"", "55", "5"},        {"", "55.", "5."},
+      {"", "55.1234", "5.123"}, {"5.123", "<", "5.12"}, {"", ".", ""},
+      {"5.", ".", "5."},        {"", "0.6", "0.6"},     {"", "9.0", "9.000"},
+      {"", "9.5", "9.000"},     {"9.1", "2", "9.000"},  {"", "a-  x", ""},
+      {"5.", "+e,", "5."},      {"", "<", ""},          {"", "8.9994", "8.999"},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(TypeThroughFilter(QString::fromLatin1(c.start), QString::fromLatin1(c.keys)),
+              QString::fromLatin1(c.expected))
+        << c.start << " + " << c.keys;
+}
+
+TEST(VoltFilter, ZeroPointBelowSixBecomesMinimum) {
+  for (char16_t d = u'0'; d <= u'9'; ++d) {
+    const FilterDecision decision = FilterVoltChar(QStringLiteral("0."), d);
+    if (d < u'6') {
+      EXPECT_EQ(decision.action, FilterAction::Replace) << char(d);
+      EXPECT_EQ(decision.text, QStringLiteral("0.600"));
+    } else {
+      EXPECT_EQ(decision.action, FilterAction::Pass) << char(d);
+    }
+  }
+}
+
+TEST(VoltFilter, ControlCharactersAndFullTextAreDiscarded) {
+  for (char16_t c : {char16_t{3}, char16_t{0x16}, char16_t{0x18}, char16_t{0x1A}, char16_t{127}})
+    EXPECT_EQ(FilterVoltChar(QStringLiteral("5."), c).action, FilterAction::Discard) << int(c);
+  EXPECT_EQ(FilterVoltChar(QStringLiteral("5.123"), u'.').action, FilterAction::Discard);
+  EXPECT_EQ(FilterVoltChar(QStringLiteral("5.123"), kBackspace).action, FilterAction::Pass);
+  // A six-character text set by the program can still be shortened by backspace.
+  EXPECT_EQ(FilterVoltChar(QStringLiteral("-1.250"), kBackspace).action, FilterAction::Pass);
+}
+
+TEST(IntFilter, OnlyDigitsAndBackspaceAreSilent) {
+  for (char16_t c = u'0'; c <= u'9'; ++c)
+    EXPECT_TRUE(IsIntCharSilent(c));
+  EXPECT_TRUE(IsIntCharSilent(kBackspace));
+  for (char16_t c : {u'.', u'-', u'a', u' ', char16_t{3}})
+    EXPECT_FALSE(IsIntCharSilent(c)) << int(c);
+}
+
+TEST(SelWord, PacksStartLowEndHigh) {
+  EXPECT_EQ(MakeSel(2, 3), 0x00030002u);
+  EXPECT_EQ(SelStart(MakeSel(4, 5)), 4);
+  EXPECT_EQ(SelEnd(MakeSel(4, 5)), 5);
+}
+
+TEST(SelWord, ClampFollowsThePlatformEdit) {
+  struct Case {
+    int start, end, length, caret;
+    Selection expected;
+  };
+  const Case cases[] = {
+      {5, 6, 5, 0, {5, 5}}, {-2, -1, 5, 3, {0, 0}}, {-1, 4, 5, 3, {3, 3}},
+      {4, 2, 5, 0, {4, 2}}, {1, 2, 5, 0, {1, 2}},   {9, 9, 0, 0, {0, 0}},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(ClampSel(c.start, c.end, c.length, c.caret), c.expected) << c.start << "," << c.end;
+}
+
+TEST(WheelWalk, ForwardNotchesFromSecondDecimal) {
+  // The walk as the box would run it on "5.123" with (2, 3) selected and nothing remembered.
+  SelWord current = MakeSel(2, 3);
+  SelWord remembered = 0;
+  const Selection expected[] = {{3, 4}, {4, 5}, {5, 5}, {4, 5}, {4, 5}, {4, 5}};
+  for (const Selection &want : expected) {
+    int start = 0, end = 0;
+    ASSERT_TRUE(WalkWheel(current, remembered, 120, start, end));
+    remembered = current;
+    const Selection got = ClampSel(start, end, 5, SelEnd(current));
+    EXPECT_EQ(got, want) << SelStart(current) << "," << SelEnd(current);
+    current = MakeSel(got.start, got.end);
+  }
+}
+
+TEST(WheelWalk, BackwardNotchesStopOnFirstCharacter) {
+  SelWord current = MakeSel(4, 5);
+  const Selection expected[] = {{3, 4}, {2, 3}, {1, 2}, {0, 1}};
+  for (const Selection &want : expected) {
+    int start = 0, end = 0;
+    ASSERT_TRUE(WalkWheel(current, 0, -120, start, end));
+    EXPECT_EQ((Selection{start, end}), want);
+    current = MakeSel(start, end);
+  }
+  int start = 7, end = 7;
+  EXPECT_FALSE(WalkWheel(current, 0, -120, start, end));
+  EXPECT_EQ(start, 7);
+  EXPECT_FALSE(WalkWheel(current, 0, 0, start, end));
+}
+
+TEST(EditKeys, RoutesKeysAsThePlatformEditSawThem) {
+  struct Case {
+    int key;
+    Qt::KeyboardModifiers mods;
+    const char *text;
+    KeyRoute route;
+    char16_t ch;
+  };
+  const auto none = Qt::NoModifier;
+  const auto ctrl = Qt::ControlModifier;
+  const auto shift = Qt::ShiftModifier;
+  const Case cases[] = {
+      {Qt::Key_5, none, "5", KeyRoute::Typed, u'5'},
+      {Qt::Key_5, Qt::KeypadModifier, "5", KeyRoute::Typed, u'5'},
+      {Qt::Key_Period, none, ".", KeyRoute::Typed, u'.'},
+      {Qt::Key_Space, none, " ", KeyRoute::Typed, u' '},
+      {Qt::Key_Backspace, none, "\b", KeyRoute::Typed, 8},
+      {Qt::Key_Backspace, ctrl, "", KeyRoute::Typed, 127},
+      {Qt::Key_Backspace, Qt::AltModifier, "", KeyRoute::Swallow, 0},
+      {Qt::Key_C, ctrl, "\x03", KeyRoute::Typed, 3},
+      {Qt::Key_V, ctrl, "", KeyRoute::Typed, 0x16},
+      {Qt::Key_Z, ctrl | shift, "", KeyRoute::Typed, 0x1A},
+      {Qt::Key_1, ctrl, "", KeyRoute::Swallow, 0},
+      {Qt::Key_Insert, shift, "", KeyRoute::Swallow, 0},
+      {Qt::Key_Insert, ctrl, "", KeyRoute::Swallow, 0},
+      {Qt::Key_Insert, none, "", KeyRoute::Default, 0},
+      {Qt::Key_Delete, shift, "", KeyRoute::Swallow, 0},
+      {Qt::Key_Delete, none, "\x7f", KeyRoute::Default, 0},
+      {Qt::Key_Left, shift, "", KeyRoute::Default, 0},
+      {Qt::Key_Home, ctrl, "", KeyRoute::Default, 0},
+      {Qt::Key_Return, none, "\r", KeyRoute::Default, 0},
+      {Qt::Key_Escape, none, "\x1b", KeyRoute::Default, 0},
+      {Qt::Key_A, Qt::AltModifier, "a", KeyRoute::Swallow, 0},
+      {Qt::Key_Shift, shift, "", KeyRoute::Default, 0},
+  };
+  for (const Case &c : cases) {
+    const RoutedKey r = RouteKey(c.key, c.mods, QString::fromLatin1(c.text));
+    EXPECT_EQ(r.route, c.route) << "key " << std::hex << c.key;
+    if (c.route == KeyRoute::Typed) {
+      EXPECT_EQ(r.ch, c.ch) << "key " << std::hex << c.key;
+    }
+  }
+}

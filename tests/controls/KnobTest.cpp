@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "controls/CKnobEntry.h"
+#include "controls/CVoltEdit.h"
+#include "controls/CVoltKnob.h"
+#include "controls/IKnobHost.h"
+#include "controls/KnobRules.h"
+
+using controls::KnobDigit;
+using controls::KnobPosition;
+using controls::MakeSel;
+
+namespace {
+
+constexpr int kSize = 88;
+
+// A point of a kSize knob at the middle of dial position `position`, 30 pixels from the centre.
+QPoint PointAt(double position) {
+  const double theta = ((position / 1.3333333333333333 + 12.5) - 50.0) / 15.915494309189535;
+  return {static_cast<int>(std::lround(kSize / 2.0 + 30 * std::sin(theta))),
+          static_cast<int>(std::lround(kSize / 2.0 - 30 * std::cos(theta)))};
+}
+QPoint PointInDigit(int digit) {
+  return PointAt(digit * 100.0 / 9 + 100.0 / 18);
+}
+
+// The panel and document as a knob sees them.
+class Host : public IKnobHost {
+public:
+  const CChannelState &KnobChannelState(int channel) const override { return states[channel]; }
+  void SetKnobStep(int channel, std::int16_t step) override {
+    states[channel].SetKnobStep(step);
+    steps[channel].push_back(step);
+  }
+  QString &KnobSetPointText(int channel) override { return texts[channel]; }
+  CVoltEdit *KnobSetPointEdit(int channel) override { return edits[channel]; }
+
+  CChannelState states[2];
+  QString texts[2];
+  CVoltEdit *edits[2] = {nullptr, nullptr};
+  std::vector<int> steps[2];
+};
+
+class KnobTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    window.resize(300, 200);
+    for (int ch = 0; ch < 2; ++ch) {
+      edits[ch] = new CVoltEdit(&window);
+      edits[ch]->setGeometry(0, ch * 30, 80, 20);
+      host.edits[ch] = edits[ch];
+      knobs[ch] = new CVoltKnob(&window);
+      knobs[ch]->setGeometry(100 + ch * 100, 0, kSize, kSize);
+      knobs[ch]->SetChannel(static_cast<std::int16_t>(ch));
+      knobs[ch]->SetHost(&host);
+    }
+    other = new QPushButton(&window);
+    other->setGeometry(0, 100, 80, 20);
+    window.show();
+    other->setFocus();
+  }
+  void TurnOn(int ch) {
+    host.states[ch].SetOn(1);
+    host.states[ch].SetColor(ch == 0 ? kColorCh1 : kColorCh2);
+  }
+  void Touch(int ch, int digit) {
+    QTest::mouseClick(knobs[ch], Qt::LeftButton, {}, PointInDigit(digit));
+  }
+
+  QWidget window;
+  Host host;
+  CVoltEdit *edits[2] = {};
+  CVoltKnob *knobs[2] = {};
+  QPushButton *other = nullptr;
+};
+
+} // namespace
+
+TEST(KnobRules, PositionsOnTheDial) {
+  const int c = kSize / 2;
+  struct Case {
+    int x, y, position;
+  };
+  const Case cases[] = {
+      {c - 30, c + 30, 0},   // lower-left stop
+      {c, 0, 50},            // straight up
+      {c + 30, c + 30, 100}, // lower-right stop
+      {kSize - 1, c, 83},    // straight right
+      {0, c, 16},            // straight left
+      {c - 1, kSize - 1, 0}, // dead zone, left half
+      {c + 1, kSize - 1, 100},
+      {c - 40, c + 20, 6},
+  };
+  for (const Case &k : cases)
+    EXPECT_EQ(KnobPosition(k.x, k.y, kSize, kSize), k.position) << k.x << "," << k.y;
+  EXPECT_EQ(KnobDigit(83), 7);
+  EXPECT_EQ(KnobDigit(16), 1);
+  EXPECT_EQ(KnobDigit(99), 8);
+  EXPECT_EQ(KnobDigit(100), 9);
+  for (int digit = 0; digit <= 8; ++digit)
+    EXPECT_EQ(
+        KnobDigit(KnobPosition(PointInDigit(digit).x(), PointInDigit(digit).y(), kSize, kSize)),
+        digit);
+}
+
+TEST(KnobRules, PointerPointsAtItsDigitsStop) {
+  const QPoint centre(kSize / 2, kSize / 2);
+  const int r = static_cast<int>(kSize * 0.2857142857142857);
+  // Start-up step -1 and digit 9 point at the lower-right stop, digit 0 at the lower-left one.
+  for (int step : {-1, 0}) {
+    const QPoint end = controls::KnobPointerEnd(step, kSize, kSize);
+    EXPECT_GT(end.x(), centre.x());
+    EXPECT_GT(end.y(), centre.y());
+    EXPECT_NEAR(end.x() - centre.x(), r * std::sqrt(0.5), 1.0);
+  }
+  const QPoint zero = controls::KnobPointerEnd(9, kSize, kSize);
+  EXPECT_EQ(zero.x() - centre.x(), -(controls::KnobPointerEnd(0, kSize, kSize).x() - centre.x()));
+  // The pointer of a digit lies where the knob begins that digit's sector.
+  for (int digit = 0; digit <= 9; ++digit) {
+    const QPoint end = controls::KnobPointerEnd(9 - digit, kSize, kSize);
+    const QPoint far(centre + (end - centre) * 3);
+    EXPECT_NEAR(KnobPosition(far.x(), far.y(), kSize, kSize), digit * 100 / 9, 2) << digit;
+  }
+}
+
+TEST(KnobEntry, ComposesThenEdits) {
+  CKnobEntry entry;
+  struct Step {
+    int digit;
+    controls::SelWord selBefore;
+    const char *text;
+    int selStart, selEnd;
+  };
+  const Step steps[] = {
+      {5, 0, "5.0", 2, 3},
+      {3, MakeSel(2, 3), "5.3", 2, 3},
+      {7, MakeSel(2, 3), "5.37", 3, 4},
+      {1, MakeSel(3, 4), "5.371", 4, 5},
+      {8, MakeSel(4, 5), "5.378", 4, 5},
+  };
+  QString text;
+  for (const Step &s : steps) {
+    const CKnobEntry::Result r = entry.Enter(s.digit, text, s.selBefore);
+    EXPECT_EQ(r.text, QString::fromLatin1(s.text));
+    EXPECT_EQ(r.selStart, s.selStart) << s.text;
+    EXPECT_EQ(r.selEnd, s.selEnd) << s.text;
+    text = r.text;
+  }
+  EXPECT_EQ(entry.DigitCount(), 4);
+  EXPECT_EQ(entry.LastSel(), MakeSel(4, 5));
+}
+
+TEST(KnobEntry, EditingReplacesTheDigitBeforeTheSelectionEnd) {
+  struct Case {
+    int end;
+    const char *expected;
+  };
+  const Case cases[] = {{1, "7.371"}, {2, "5.371"}, {0, "5.371"}, {5, "5.377"}, {6, "5.371"}};
+  for (const Case &c : cases) {
+    CKnobEntry entry;
+    QString text;
+    for (int d : {5, 3, 7, 1})
+      text = entry.Enter(d, text, MakeSel(text.size() - 1, text.size())).text;
+    ASSERT_EQ(text, QStringLiteral("5.371"));
+    const CKnobEntry::Result r = entry.Enter(7, text, MakeSel(c.end, c.end));
+    EXPECT_EQ(r.text, QString::fromLatin1(c.expected)) << c.end;
+    EXPECT_EQ(r.selStart, c.end - 1);
+    EXPECT_EQ(r.selEnd, c.end);
+  }
+}
+
+TEST_F(KnobTest, TouchesComposeIntoTheSetPointBox) {
+  TurnOn(0);
+  const struct {
+    int digit;
+    const char *text;
+    controls::SelWord sel;
+  } expected[] = {{5, "5.0", MakeSel(2, 3)},
+                  {3, "5.3", MakeSel(2, 3)},
+                  {7, "5.37", MakeSel(3, 4)},
+                  {1, "5.371", MakeSel(4, 5)},
+                  {8, "5.378", MakeSel(4, 5)}};
+  for (const auto &e : expected) {
+    Touch(0, e.digit);
+    EXPECT_EQ(edits[0]->text(), QString::fromLatin1(e.text));
+    EXPECT_EQ(host.texts[0], QString::fromLatin1(e.text));
+    EXPECT_EQ(edits[0]->GetSel(), e.sel) << e.text;
+    EXPECT_EQ(host.states[0].GetKnobStep(), 9 - e.digit);
+  }
+  EXPECT_EQ(window.focusWidget(), edits[0]);
+  // The operator moves the selection to the first character; the next touch edits it.
+  edits[0]->SetSel(0, 1);
+  Touch(0, 7);
+  EXPECT_EQ(edits[0]->text(), QStringLiteral("7.378"));
+  EXPECT_EQ(edits[0]->GetSel(), MakeSel(0, 1));
+}
+
+TEST_F(KnobTest, FirstTouchOnZeroAndRepeatedDigits) {
+  TurnOn(0);
+  Touch(0, 0);
+  EXPECT_EQ(edits[0]->text(), QStringLiteral("0.0"));
+  EXPECT_EQ(edits[0]->GetSel(), MakeSel(2, 3));
+  Touch(0, 0); // same digit: no effect
+  EXPECT_EQ(edits[0]->text(), QStringLiteral("0.0"));
+  Touch(0, 4);
+  Touch(0, 0); // a different digit and then the first again both count
+  EXPECT_EQ(edits[0]->text(), QStringLiteral("0.40"));
+  EXPECT_EQ(host.steps[0], (std::vector<int>{9, 5, 9}));
+}
+
+TEST_F(KnobTest, ChannelOffIgnoresTheMouse) {
+  host.texts[0] = QStringLiteral("1.000");
+  edits[0]->setText(QStringLiteral("1.000"));
+  Touch(0, 5);
+  EXPECT_EQ(edits[0]->text(), QStringLiteral("1.000"));
+  EXPECT_EQ(host.texts[0], QStringLiteral("1.000"));
+  EXPECT_EQ(host.states[0].GetKnobStep(), -1);
+  EXPECT_EQ(window.focusWidget(), other);
+  EXPECT_EQ(knobs[0]->Entry().FirstEntry(), 1);
+}
+
+TEST_F(KnobTest, KnobsAreIndependent) {
+  TurnOn(0);
+  TurnOn(1);
+  Touch(0, 5);
+  Touch(0, 2);
+  Touch(1, 3);
+  EXPECT_EQ(edits[0]->text(), QStringLiteral("5.2"));
+  EXPECT_EQ(edits[1]->text(), QStringLiteral("3.0"));
+  EXPECT_EQ(host.states[0].GetKnobStep(), 7);
+  EXPECT_EQ(host.states[1].GetKnobStep(), 6);
+  EXPECT_EQ(window.focusWidget(), edits[1]);
+}
+
+TEST_F(KnobTest, DragAcrossSectorsTouchesEachInTurn) {
+  TurnOn(0);
+  QTest::mousePress(knobs[0], Qt::LeftButton, {}, PointInDigit(1));
+  for (int digit = 2; digit <= 6; ++digit) {
+    QTest::mouseMove(knobs[0], PointAt(digit * 100.0 / 9 + 2));
+    QTest::mouseMove(knobs[0], PointAt(digit * 100.0 / 9 + 8)); // same sector: no touch
+  }
+  QTest::mouseRelease(knobs[0], Qt::LeftButton, {}, PointInDigit(6));
+  EXPECT_EQ(host.steps[0], (std::vector<int>{8, 7, 6, 5, 4, 3}));
+  EXPECT_EQ(edits[0]->text(), QStringLiteral("1.236"));
+}
+
+TEST_F(KnobTest, MovesOutsideOrWithoutTheLeftButtonAloneAreIgnored) {
+  TurnOn(0);
+  QTest::mousePress(knobs[0], Qt::LeftButton, {}, PointInDigit(2));
+  // Qt keeps sending moves to the pressed knob after the pointer has left it.
+  QTest::mouseMove(knobs[0], QPoint(kSize + 20, kSize / 2));
+  QTest::mouseMove(knobs[0], QPoint(-5, kSize / 2));
+  EXPECT_EQ(host.steps[0], (std::vector<int>{7}));
+  const QPoint inSeven = PointInDigit(7);
+  QMouseEvent shifted(QEvent::MouseMove, inSeven, knobs[0]->mapToGlobal(inSeven), Qt::NoButton,
+                      Qt::LeftButton, Qt::ShiftModifier);
+  QApplication::sendEvent(knobs[0], &shifted);
+  QMouseEvent both(QEvent::MouseMove, inSeven, knobs[0]->mapToGlobal(inSeven), Qt::NoButton,
+                   Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(knobs[0], &both);
+  EXPECT_EQ(host.steps[0], (std::vector<int>{7}));
+  QTest::mouseMove(knobs[0], inSeven);
+  QTest::mouseRelease(knobs[0], Qt::LeftButton, {}, inSeven);
+  EXPECT_EQ(host.steps[0], (std::vector<int>{7, 2}));
+  // A press with modifiers counts; a right click does not.
+  QTest::mouseClick(knobs[0], Qt::LeftButton, Qt::ControlModifier, PointInDigit(4));
+  QTest::mouseClick(knobs[0], Qt::RightButton, {}, PointInDigit(6));
+  EXPECT_EQ(host.steps[0], (std::vector<int>{7, 2, 5}));
+  EXPECT_EQ(edits[0]->text(), QStringLiteral("2.74"));
+}
+
+TEST_F(KnobTest, FaceShowsChannelStateAndPointer) {
+  const auto pointerMid = [](int step) {
+    const QPoint end = controls::KnobPointerEnd(step, kSize, kSize);
+    return (QPoint(kSize / 2, kSize / 2) + end) / 2;
+  };
+  const QPoint discSpot(kSize / 2, kSize / 2 - 20); // inside the disc, away from the lower pointers
+  QImage face = knobs[0]->DrawFace();
+  EXPECT_EQ(face.size(), QSize(kSize, kSize));
+  EXPECT_EQ(QColor(face.pixel(pointerMid(-1))), QColor(155, 155, 155));
+  EXPECT_EQ(QColor(face.pixel(discSpot)), knobs[0]->palette().color(QPalette::Button));
+
+  TurnOn(0);
+  host.states[0].SetKnobStep(9); // digit 0: the pointer goes to the lower-left stop
+  face = knobs[0]->DrawFace();
+  EXPECT_EQ(QColor(face.pixel(pointerMid(9))), QColor(255, 0, 0));
+  EXPECT_EQ(QColor(face.pixel(pointerMid(-1))), QColor(128, 255, 128));
+  EXPECT_EQ(QColor(face.pixel(discSpot)), QColor(128, 255, 128));
+  EXPECT_EQ(QColor(face.pixel(1, kSize / 2 - 30)), knobs[0]->palette().color(QPalette::Button));
+}

@@ -1,0 +1,68 @@
+#pragma once
+#include <memory>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/CKTX2300MDoc.h"
+#include "controls/CLampWidget.h"
+#include "device/CPwrio.h"
+#include "panel/CKTX2300MDlgView.h"
+#include "platform/CDialogBuilder.h"
+#include "tests/support/MessageCapture.h"
+
+// A started panel on the real simulated supply, whose control file the test writes.
+class PanelFixture : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_dir.isValid());
+    m_control = m_dir.filePath(QStringLiteral("control"));
+    qputenv("PWRIO_SIM_CONTROL", QFile::encodeName(m_control));
+    m_pwrio = std::make_unique<CPwrio>();
+    ASSERT_TRUE(m_pwrio->IsLoaded()) << m_pwrio->LoadError().toStdString();
+    ResetSimulator();
+    m_view = std::make_unique<CKTX2300MDlgView>(*m_pwrio);
+    m_view->SetDocument(&m_doc);
+    m_view->SetFrameSizer([this](int w, int h) { m_frameSizes.emplace_back(w, h); });
+    m_view->OnInitialUpdate();
+  }
+
+  void TearDown() override { qunsetenv("PWRIO_SIM_CONTROL"); }
+
+  void ResetSimulator() {
+    QLibrary library(m_pwrio->LibraryPath());
+    using Reset = void (*)();
+    if (auto reset = reinterpret_cast<Reset>(library.resolve("pwrioSimReset")))
+      reset();
+  }
+
+  void WriteControl(const char *text) {
+    QFile file(m_control);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+  }
+
+  QWidget *Item(int id) const { return m_view->Item(id); }
+  QString Text(int id) const { return platform::GetDlgItemText(m_view.get(), id); }
+  void SetText(int id, const char *text) {
+    platform::SetDlgItemText(m_view.get(), id, QString::fromLatin1(text));
+  }
+  QLineEdit *Edit(int id) const { return platform::DlgItem<QLineEdit>(m_view.get(), id); }
+  QComboBox *Combo(int id) const { return platform::DlgItem<QComboBox>(m_view.get(), id); }
+  bool LedLit(int id) const { return platform::DlgItem<CLampWidget>(m_view.get(), id)->IsLit(); }
+  void Click(int id) { platform::DlgItem<QAbstractButton>(m_view.get(), id)->click(); }
+  CPanelState &State() { return m_view->State(); }
+
+  QTemporaryDir m_dir;
+  QString m_control;
+  std::unique_ptr<CPwrio> m_pwrio;
+  CKTX2300MDoc m_doc;
+  std::unique_ptr<CKTX2300MDlgView> m_view;
+  std::vector<std::pair<int, int>> m_frameSizes;
+};

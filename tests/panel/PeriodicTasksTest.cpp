@@ -1,0 +1,95 @@
+#include <QLabel>
+
+#include "tests/panel/PanelFixture.h"
+
+namespace {
+
+TEST(PanelState, SamplingAdvancesBothIndicesAndWrapsAfterTheRing) {
+  CPanelState state;
+  state.m_dActualVolt = {5.0, 0.0, 5.0, 5.0};
+  state.Sample();
+  EXPECT_EQ(state.m_nRingOldest, 1);
+  EXPECT_EQ(state.m_nRingNewest, 0);
+  EXPECT_EQ(state.m_dRingCh1[0], 5.0);
+  EXPECT_EQ(state.m_dRingCh2[0], 0.0);
+  EXPECT_EQ(state.m_dRingCh1[1], 0.0);
+  for (int i = 1; i < CPanelState::kRingSize; ++i)
+    state.Sample();
+  EXPECT_EQ(state.m_nRingOldest, 0);
+  EXPECT_EQ(state.m_nRingNewest, 1999);
+  EXPECT_EQ(state.m_dRingCh1[1999], 5.0);
+}
+
+TEST(PanelState, WatchCounterWrapsToTwoSoTheMessageComesOncePerLoss) {
+  CPanelState state;
+  using R = CPanelState::WatchResult;
+  EXPECT_EQ(state.Watch(false), R::NoDeviceFirstMiss);
+  int messages = 0;
+  for (int i = 0; i < 2500; ++i)
+    messages += state.Watch(false) == R::NoDeviceFirstMiss;
+  EXPECT_EQ(messages, 0);
+  state.m_nMissCount = 1000;
+  EXPECT_EQ(state.Watch(false), R::NoDevice);
+  EXPECT_EQ(state.m_nMissCount, 2);
+  EXPECT_EQ(state.Watch(true), R::Device);
+  EXPECT_EQ(state.m_nMissCount, 0);
+  EXPECT_EQ(state.Watch(false), R::NoDeviceFirstMiss);
+}
+
+using PeriodicTasks = PanelFixture;
+
+TEST_F(PeriodicTasks, SamplingRecordsTheConfirmedVoltages) {
+  Click(1053);
+  SetText(1001, "5.0");
+  Click(1090);
+  m_view->OnTimer(1);
+  m_view->OnTimer(1);
+  EXPECT_EQ(State().m_dRingCh1[0], 5.0);
+  EXPECT_EQ(State().m_dRingCh1[1], 5.0);
+  EXPECT_EQ(State().m_dRingCh2[1], 0.0);
+  EXPECT_EQ(State().m_nRingNewest, 1);
+}
+
+TEST_F(PeriodicTasks, WatchShowsOneMessagePerLossThroughTheLibrary) {
+  auto *icon = platform::DlgItem<QLabel>(m_view.get(), 1068);
+  const auto shows = [icon](const QPixmap &pixmap) {
+    return icon->pixmap().toImage() == pixmap.toImage();
+  };
+  MessageCapture messages;
+  m_view->OnDeviceWatch();
+  EXPECT_TRUE(shows(m_view->m_hIconDevice));
+  WriteControl("attached=0\n");
+  for (int i = 0; i < 5; ++i)
+    m_view->OnDeviceWatch();
+  EXPECT_TRUE(shows(m_view->m_hIconNoDevice));
+  EXPECT_EQ(messages.Texts().size(), 1);
+  WriteControl("attached=1\n");
+  m_view->OnDeviceWatch();
+  EXPECT_TRUE(shows(m_view->m_hIconDevice));
+  WriteControl("attached=0\n");
+  m_view->OnDeviceWatch();
+  m_view->OnDeviceWatch();
+  EXPECT_EQ(messages.Texts(),
+            QStringList(2, QStringLiteral(
+                               "Communication Error,please try again after connecting devices!")));
+}
+
+TEST_F(PeriodicTasks, LossAndReturnChangeNothingElse) {
+  Click(1055);
+  WriteControl("attached=0\n");
+  MessageCapture messages;
+  m_view->OnDeviceWatch();
+  WriteControl("attached=1\n");
+  m_view->OnDeviceWatch();
+  EXPECT_EQ(Text(1055), QStringLiteral("ON"));
+  EXPECT_TRUE(LedLit(1103));
+  EXPECT_EQ(Text(1009), QStringLiteral("5.000"));
+}
+
+TEST_F(PeriodicTasks, ClockTickWritesNineteenCharacters) {
+  m_view->OnTimer(0);
+  EXPECT_EQ(Text(1074).size(), 19);
+  EXPECT_EQ(Text(1074).at(4), QLatin1Char('.'));
+}
+
+} // namespace

@@ -1,0 +1,194 @@
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include "sequencer/CModeText.h"
+#include "sequencer/CSamplingInterval.h"
+#include "sequencer/CStepFill.h"
+#include "sequencer/CStepRunRules.h"
+
+namespace {
+
+TEST(ModeText, ParsesGroupsAndStepsLikeAtoi) {
+  struct Case {
+    const char *text;
+    int groups;
+    int steps;
+  };
+  const Case cases[] = {
+      {"1*10", 1, 10}, {"2*5", 2, 5},    {"10", 0, 10},   {"", 0, 0},
+      {"*7", 0, 7},    {"3*", 3, 0},     {" 2*x5", 2, 0}, {"2x*4y", 2, 4},
+      {"1*2*3", 1, 2}, {"-1*+4", -1, 4}, {"abc", 0, 0},
+  };
+  for (const Case &c : cases) {
+    const CModeText mode = CModeText::Parse(std::string_view(c.text));
+    EXPECT_EQ(mode.groups, c.groups) << c.text;
+    EXPECT_EQ(mode.steps, c.steps) << c.text;
+  }
+}
+
+TEST(ModeText, NumbersStepsGroupByGroup) {
+  const CModeText twoByFive = CModeText::Parse(QStringLiteral("2*5"));
+  EXPECT_EQ(twoByFive.FirstStep(1), 1);
+  EXPECT_EQ(twoByFive.FirstStep(2), 6);
+  EXPECT_EQ(CModeText::Parse(QStringLiteral("1*10")).FirstStep(1), 1);
+  // An empty Number list reads as group 0: the steps start below 1.
+  EXPECT_EQ(twoByFive.FirstStep(0), -4);
+}
+
+QStringList Fill(int rows, long long first, int start, int stop, double from, double to) {
+  const std::vector<QString> texts = CStepFill::EvenFill(rows, first, start, stop, from, to);
+  return QStringList(texts.begin(), texts.end());
+}
+
+TEST(StepFill, WorkedExamples) {
+  struct Case {
+    const char *name;
+    int rows;
+    long long first;
+    int start;
+    int stop;
+    double from;
+    double to;
+    QStringList expected;
+  };
+  const QString s = QStringLiteral(" ");
+  const Case cases[] = {
+      {"whole group",
+       10,
+       1,
+       1,
+       10,
+       1.0,
+       9.0,
+       {QStringLiteral("1.000"), QStringLiteral("1.889"), QStringLiteral("2.778"),
+        QStringLiteral("3.667"), QStringLiteral("4.556"), QStringLiteral("5.444"),
+        QStringLiteral("6.333"), QStringLiteral("7.222"), QStringLiteral("8.111"),
+        QStringLiteral("9.000")}},
+      {"start 2 stop 4",
+       10,
+       1,
+       2,
+       4,
+       1.0,
+       9.0,
+       {s, QStringLiteral("1.000"), QStringLiteral("5.000"), QStringLiteral("9.000"), s, s, s, s, s,
+        s}},
+      {"falling second group",
+       5,
+       6,
+       6,
+       10,
+       9.0,
+       1.0,
+       {QStringLiteral("9.000"), QStringLiteral("7.000"), QStringLiteral("5.000"),
+        QStringLiteral("3.000"), QStringLiteral("1.000")}},
+      {"start equals stop", 5, 1, 3, 3, 2.5, 7.0, {s, s, QStringLiteral("2.500"), s, s}},
+      {"inverted range blanks all", 5, 1, 4, 2, 1.0, 9.0, {s, s, s, s, s}},
+      {"range beyond group", 5, 6, 1, 5, 1.0, 9.0, {s, s, s, s, s}},
+      {"no rows", 0, 1, 1, 10, 1.0, 9.0, {}},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(Fill(c.rows, c.first, c.start, c.stop, c.from, c.to), c.expected) << c.name;
+}
+
+TEST(StepFill, AddsTheIncrementAsARunningSum) {
+  // From 0.035 down to 0.000 over ten rows: the running sum ends a hair below zero and prints
+  // "-0.000", where from + 9 * inc would print "0.000".
+  const QStringList texts = Fill(10, 1, 1, 10, 0.035, 0.0);
+  EXPECT_EQ(texts.first(), QStringLiteral("0.035"));
+  EXPECT_EQ(texts.last(), QStringLiteral("-0.000"));
+}
+
+TEST(StepRunRules, CodesFromCellTexts) {
+  struct Case {
+    const char *text;
+    VoltageCode code;
+  };
+  const Case cases[] = {
+      {"", {0, 0}},
+      {" ", {0, 0}},
+      {"abc", {0, 0}},
+      {"1.001", {10, 0}},
+      {"12.5", {125, 0}},
+      {"-1.25", {-12, -50}},
+      {"5", {50, 0}},
+      {"1.234", {12, 34}},
+      {"9.000", {90, 0}},
+      {"0.0999", {0, 99}},
+      {"  3.5V", {35, 0}},
+      {"1e1", {100, 0}},
+      {"1e30", {21474836, 47}},
+      {"-1e30", {-21474836, -48}},
+      {"nan", {0, 0}},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(CStepRunRules::CodeFromText(std::string_view(c.text)), c.code) << c.text;
+}
+
+TEST(StepRunRules, CodeReadsBackAsTheSentVoltage) {
+  EXPECT_DOUBLE_EQ(VoltageCode({-12, -50}).ToVolts(), -1.25);
+  EXPECT_DOUBLE_EQ(CStepRunRules::CodeFromText(QStringLiteral("1.001")).ToVolts(), 1.0);
+}
+
+TEST(StepRunRules, IndexWalk) {
+  struct Case {
+    int index;
+    int count;
+    std::optional<int> row;
+    int indexAfter;
+  };
+  const Case cases[] = {
+      {0, 10, 0, 0},
+      {9, 10, 9, 9},
+      {10, 10, 0, 0},
+      {7, 5, std::nullopt, 7},
+      {5, 5, 0, 0},
+      {0, 0, std::nullopt, 0},
+      {-1, 5, std::nullopt, -1},
+  };
+  for (const Case &c : cases) {
+    int index = c.index;
+    EXPECT_EQ(CStepRunRules::RowToSend(index, c.count), c.row) << c.index << "/" << c.count;
+    EXPECT_EQ(index, c.indexAfter) << c.index << "/" << c.count;
+  }
+}
+
+TEST(SamplingInterval, AcceptsAndRefuses) {
+  const QString integerOnly = QStringLiteral("Please intput integer number !");
+  const QString millis = QStringLiteral("Please intput Millisecond  between 100 and 1000 !");
+  const QString count = QStringLiteral("Please intput number  between 1 and 100 !");
+  struct Case {
+    const char *text;
+    const char *unit;
+    int period;
+    QString message;
+  };
+  const Case cases[] = {
+      {"1000", "Millisecond", 1000, {}},
+      {"100", "Millisecond", 100, {}},
+      {"99", "Millisecond", 0, millis},
+      {"1001", "Millisecond", 0, millis},
+      {"50", "Millisecond", 0, millis},
+      {"1.5", "Second", 0, integerOnly},
+      {"500.", "Millisecond", 0, integerOnly},
+      {"1", "Second", 1000, {}},
+      {"100", "Second", 100000, {}},
+      {"2", "Minute", 120000, {}},
+      {"0", "Hour", 0, count},
+      {"101", "Hour", 0, count},
+      {"100", "Hour", 360000000, {}},
+      {"", "Second", 0, count},
+      {"7", "hour", 7, {}}, // units match exactly: an unknown text counts milliseconds
+      {"12abc", "Minute", 720000, {}},
+  };
+  for (const Case &c : cases) {
+    const auto result =
+        CSamplingInterval::Check(QString::fromLatin1(c.text), QString::fromLatin1(c.unit));
+    EXPECT_EQ(result.message, c.message) << c.text << " " << c.unit;
+    if (c.message.isEmpty()) {
+      EXPECT_EQ(result.periodMs, c.period) << c.text << " " << c.unit;
+    }
+  }
+}
+
+} // namespace

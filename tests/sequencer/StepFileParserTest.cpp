@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "sequencer/CStepFileFormat.h"
+#include "sequencer/CStepFileParser.h"
+
+namespace {
+
+TEST(StepFileParser, TailValues) {
+  struct Case {
+    const char *line;
+    float value;
+  };
+  const Case cases[] = {
+      {"1    1    1.000", 1.0F},
+      {"10    1    10.000", 0.0F},
+      {"1    1    -1.000", 1.0F},
+      {"x -1.50", 0.0F},
+      {"x -0.50", -0.5F},
+      {"1    1    ", 1.0F},
+      {"1       1     ", 0.0F},
+      {"1    1     ", 0.0F},
+      {"", 0.0F},
+      {"2.5", 2.5F},
+      {"x  .25", 0.25F},
+      {"x abc", 0.0F},
+      {"1  -.5", -0.5F},
+      {"  7x ", 7.0F},
+      {"12345678", 45678.0F},
+      {"x +3.5", 3.5F},
+      {"x\t\v\f ", 0.0F},
+      {"x 1e38", 1e38F},
+  };
+  for (const Case &c : cases)
+    EXPECT_FLOAT_EQ(CStepFileParser::TailVolt(c.line), c.value) << '"' << c.line << '"';
+}
+
+std::vector<float> ParseInPieces(const std::string &bytes, std::size_t max, std::size_t piece) {
+  CStepFileParser parser(max);
+  for (std::size_t i = 0; i < bytes.size() && !parser.Done(); i += piece)
+    parser.Feed(std::string_view(bytes).substr(i, piece));
+  parser.Finish();
+  EXPECT_FALSE(parser.Binary());
+  return parser.Volts();
+}
+
+TEST(StepFileParser, SameValuesWhateverThePieces) {
+  const std::string bytes =
+      CStepFileFormat::HeaderText(true) +
+      CStepFileFormat::RowsText(true, {{"1", "1", "1.000"}, {"2", "1", "-0.25"}, {"3", "1", ""}}) +
+      "4 1 7.125";
+  const std::vector<float> expected = {1.0F, -0.25F, 1.0F, 7.125F};
+  for (std::size_t piece : {1U, 2U, 3U, 7U, 4096U})
+    EXPECT_EQ(ParseInPieces(bytes, 100, piece), expected) << piece;
+  EXPECT_EQ(ParseInPieces(bytes, 2, 1), (std::vector<float>{1.0F, -0.25F}));
+  EXPECT_TRUE(ParseInPieces(bytes, 0, 5).empty());
+}
+
+TEST(StepFileParser, LineEnds) {
+  struct Case {
+    const char *name;
+    std::string bytes;
+    std::vector<float> volts;
+  };
+  const Case cases[] = {
+      {"crlf", "h\r\nh\r\n1.250\r\n", {1.25F}},
+      {"lf", "h\nh\n1.250\n", {1.25F}},
+      {"no end", "h\nh\n1.250", {1.25F}},
+      {"cut crlf", "h\nh\n1.250\r", {1.25F}},
+      {"cr dropped before the tail", "h\nh\n99.250\r\n", {9.25F}},
+      {"blank lines count", "h\nh\n\n\n3\n", {0.0F, 0.0F, 3.0F}},
+      {"two lines", "h\nh", {}},
+      {"one line", "h", {}},
+      {"nothing", "", {}},
+      {"long line", "h\nh\n" + std::string(100000, 'x') + "2.000\n", {2.0F}},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(ParseInPieces(c.bytes, 10, 3), c.volts) << c.name;
+}
+
+TEST(StepFileParser, NulMarksBinary) {
+  CStepFileParser parser(10);
+  parser.Feed(std::string_view("h\nh\n1.0\n\0\n", 11));
+  parser.Finish();
+  EXPECT_TRUE(parser.Binary());
+  EXPECT_TRUE(parser.Done());
+}
+
+} // namespace

@@ -1,0 +1,226 @@
+#include <vector>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "RecordingDevice.h"
+#include "trend/CReportPrinter.h"
+#include "trend/CVoltRuler.h"
+#include "trend/ReportPage.h"
+#include "trend/TrendGeometry.h"
+
+using namespace trend;
+
+namespace {
+
+const QDateTime kPrinted(QDate(2013, 3, 5), QTime(9, 7, 45));
+
+struct Rings {
+  std::vector<double> ch1 = std::vector<double>(kRingCapacity, 3.0);
+  std::vector<double> ch2 = std::vector<double>(kRingCapacity, 4.0);
+};
+
+ReportData Data(const Rings &rings, bool on1, bool on2, int base = 0) {
+  ReportData data;
+  data.ringCh1 = rings.ch1.data();
+  data.ringCh2 = rings.ch2.data();
+  data.ringSize = kRingCapacity;
+  data.base = base;
+  data.stateCh1.SetOn(on1 ? 1 : 0);
+  data.stateCh2.SetOn(on2 ? 1 : 0);
+  data.stateCh1.SetColor(on1 ? kColorCh1 : kColorOff);
+  data.stateCh2.SetColor(on2 ? kColorCh2 : kColorOff);
+  data.localTime = kPrinted;
+  return data;
+}
+
+Recording Record(int w, int h, const ReportData &data) {
+  RecordingDevice device(w, h);
+  QPainter painter(&device);
+  DrawReport(painter, w, h, data);
+  painter.end();
+  return device.Result();
+}
+
+const QColor kCh1(128, 255, 128);
+const QColor kCh2(0, 255, 255);
+
+} // namespace
+
+TEST(ReportLayout, PermillePositionsOnAFiveBySevenThousandPage) {
+  const Rings rings;
+  const ReportLayout layout = ComputeReportLayout(5000, 7000, Data(rings, true, true));
+  EXPECT_EQ(layout.frames[0], (ReportRect{50, 210, 4950, 6930}));
+  EXPECT_EQ(layout.frames[1], (ReportRect{75, 245, 4925, 6895}));
+  EXPECT_EQ(layout.frames[3], (ReportRect{85, 259, 4915, 6881}));
+  EXPECT_EQ(layout.titleRect, (ReportRect{100, 280, 4900, 6860}));
+  EXPECT_EQ(layout.header.at, QPoint(3500, 700));
+  EXPECT_EQ(layout.titleFontHeight, 350);
+  EXPECT_EQ(layout.headerFontHeight, 175);
+  EXPECT_EQ(layout.chart.left, 250);
+  EXPECT_EQ(layout.chart.right, 4750);
+  EXPECT_EQ(layout.chart.bottom, 4900);
+  EXPECT_EQ(layout.chart.top, 1064);
+  EXPECT_EQ(layout.legendCh1.at, QPoint(250, 4970));
+  EXPECT_EQ(layout.legendCh2.at, QPoint(1250, 4970));
+  EXPECT_EQ(layout.swatchCh1[0], QPoint(700, 4998));
+  EXPECT_EQ(layout.swatchCh1[2], QPoint(1200, 5117));
+  EXPECT_EQ(layout.swatchCh2[0], QPoint(1700, 4991)); // one thousandth higher than CH1's
+  EXPECT_EQ(layout.rules[0], QLine(1000, 6230, 4750, 6230));
+  EXPECT_EQ(layout.rules[2], QLine(250, 6790, 4750, 6790));
+  EXPECT_EQ(layout.dateLine.at, QPoint(250, 910));
+  EXPECT_EQ(layout.ch1Line.at, QPoint(250, 5320));
+  EXPECT_EQ(layout.ch2Line.at, QPoint(250, 5460));
+}
+
+TEST(ReportLayout, DateLinePutsDayAndMonthFirst) {
+  const struct {
+    QDateTime time;
+    const char *line;
+  } cases[] = {
+      {kPrinted, "Date = 05-03-2013     Time = 09:07:45"},
+      {QDateTime(QDate(1999, 12, 31), QTime(23, 59, 0)), "Date = 31-12-1999     Time = 23:59:00"},
+      {QDateTime(QDate(987, 1, 2), QTime(0, 0, 9)), "Date = 02-01- 987     Time = 00:00:09"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(ReportDateLine(c.time), QString::fromLatin1(c.line));
+}
+
+TEST(ReportPage, BothChannelsOffShowNoLegendSwatchOrCurve) {
+  const Rings rings;
+  const Recording page = Record(5000, 7000, Data(rings, false, false));
+  for (const char *text :
+       {"Test Report", "KTX2300M", "CH1 ---", "CH2 --", "Date = 05-03-2013     Time = 09:07:45"})
+    EXPECT_TRUE(page.HasText(QString::fromLatin1(text))) << text;
+  EXPECT_FALSE(page.HasText(QStringLiteral("CH1 :")));
+  EXPECT_FALSE(page.HasText(QStringLiteral("CH2 :")));
+  EXPECT_TRUE(page.polygons.empty());
+  for (const auto &line : page.lines)
+    EXPECT_EQ(line.width, 1.0);
+  // Three rule lines, 5 + 8 grid lines; the chart frame is one closed outline.
+  EXPECT_EQ(page.lines.size(), 16u);
+}
+
+TEST(ReportPage, OnlyChannelTwoOnKeepsItsOwnPlaces) {
+  const Rings rings;
+  const ReportData data = Data(rings, false, true);
+  const Recording page = Record(5000, 7000, data);
+  const ReportLayout layout = ComputeReportLayout(5000, 7000, data);
+  EXPECT_FALSE(page.HasText(QStringLiteral("CH1 :")));
+  EXPECT_TRUE(page.HasText(QStringLiteral("CH2 :")));
+  EXPECT_TRUE(page.HasText(QStringLiteral("CH1 ---")));
+  EXPECT_TRUE(page.HasText(QStringLiteral("CH2  VOLT DIV = +1~+9V/div")));
+  ASSERT_EQ(page.polygons.size(), 1u);
+  EXPECT_EQ(page.polygons[0].brush, kCh2);
+  EXPECT_EQ(page.polygons[0].polygon.boundingRect(),
+            QRectF(QPointF(layout.swatchCh2[0]), QPointF(layout.swatchCh2[2])));
+  EXPECT_EQ(page.CountLines(kCh1), 0);
+  EXPECT_GT(page.CountLines(kCh2), 0); // a flat ring joins into few segments
+  for (const auto &line : page.lines) {
+    if (line.color == kCh2) {
+      EXPECT_EQ(line.width, 2.0);
+    }
+  }
+}
+
+TEST(ReportPage, BaseTwoPutsSixVoltsAtHalfHeightAndTenOnTheTop) {
+  Rings rings;
+  rings.ch1.assign(kRingCapacity, 6.0);
+  rings.ch1[kRingCapacity / 2] = 10.0;
+  const ReportData data = Data(rings, true, false, 2);
+  const ReportLayout layout = ComputeReportLayout(5000, 7000, data);
+  const Recording page = Record(5000, 7000, data);
+  const int half = layout.chart.top + (layout.chart.bottom - layout.chart.top) / 2;
+  bool sawTop = false;
+  int atHalf = 0;
+  for (const auto &l : page.lines) {
+    if (l.color != kCh1)
+      continue;
+    for (const QPointF p : {l.line.p1(), l.line.p2()}) {
+      EXPECT_TRUE(p.y() == half || p.y() == layout.chart.top) << p.y();
+      sawTop = sawTop || p.y() == layout.chart.top;
+      atHalf += p.y() == half ? 1 : 0;
+    }
+  }
+  EXPECT_TRUE(sawTop);
+  EXPECT_GT(atHalf, 0);
+  EXPECT_EQ(half, 2982);
+}
+
+TEST(ReportPage, ImagePageShowsCurvesOnlyOfChannelsThatAreOn) {
+  const Rings rings;
+  const int w = 1000, h = 1400;
+  QImage image(w, h, QImage::Format_RGB32);
+  const ReportRect chart = ComputeReportLayout(w, h, Data(rings, true, true)).chart;
+  // Inside the chart only: the swatches have the channel colours too.
+  const auto countColour = [&](QRgb rgb) {
+    int n = 0;
+    for (int y = chart.top; y <= chart.bottom; ++y)
+      for (int x = chart.left; x <= chart.right; ++x)
+        n += image.pixel(x, y) == rgb ? 1 : 0;
+    return n;
+  };
+  const struct {
+    bool on1, on2;
+  } cases[] = {{false, false}, {false, true}, {true, false}, {true, true}};
+  for (const auto &c : cases) {
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    DrawReport(painter, w, h, Data(rings, c.on1, c.on2));
+    painter.end();
+    EXPECT_EQ(countColour(kCh1.rgb()) > 0, c.on1);
+    EXPECT_EQ(countColour(kCh2.rgb()) > 0, c.on2);
+  }
+}
+
+TEST(ReportPrinter, PrintsAPdfFile) {
+  Rings rings;
+  for (int i = 0; i < kRingCapacity; ++i)
+    rings.ch1[i] = (i % 200) * 0.04;
+  const int oldest = 17;
+  CVoltRuler ruler;
+  CChannelState on1, on2;
+  on1.SetOn(1);
+  on1.SetColor(kColorCh1);
+  on2.SetOn(1);
+  on2.SetColor(kColorCh2);
+  CReportPrinter printer;
+  printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, &ruler, &on1, &on2);
+  const ReportData data = printer.Snapshot(kPrinted);
+  EXPECT_EQ(data.ringOldest, 17);
+  EXPECT_EQ(data.stateCh2.GetColor(), kColorCh2);
+
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("report.pdf"));
+  EXPECT_TRUE(printer.PrintToPdf(path));
+  const QFileInfo file(path);
+  ASSERT_TRUE(file.exists());
+  EXPECT_GT(file.size(), 1000);
+}
+
+TEST(ReportPrinter, PreviewOpensAModalPreviewOfThePage) {
+  Rings rings;
+  const int oldest = 0;
+  CChannelState off;
+  CReportPrinter printer;
+  printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, nullptr, &off, &off);
+  QString seen;
+  // Answered from the nested loop, as the operator would close it.
+  QTimer::singleShot(0, [&seen] {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (auto *preview = qobject_cast<QPrintPreviewDialog *>(modal)) {
+      seen = QString::fromLatin1(preview->metaObject()->className());
+      preview->reject();
+    } else if (modal) {
+      modal->close();
+    }
+  });
+  printer.Preview(nullptr);
+  EXPECT_EQ(seen, QStringLiteral("QPrintPreviewDialog"));
+}

@@ -1,0 +1,195 @@
+#include <array>
+#include <vector>
+
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+#include "trend/TrendGeometry.h"
+
+using namespace trend;
+
+namespace {
+
+std::vector<int> Grid(int extent, int divisions) {
+  std::array<int, kMaxLines> pos;
+  const int count = GridPositions(extent, divisions, pos.data(), kMaxLines);
+  return {pos.begin(), pos.begin() + count};
+}
+
+struct Curve {
+  std::array<float, kRingCapacity> ys;
+  std::array<QLine, kRingCapacity> lines;
+  int count = 0;
+};
+
+Curve Lines(const std::vector<double> &ring, int start, double lo, double hi, int w, int h) {
+  Curve c;
+  c.count = CurveLines(ring.data(), start, static_cast<int>(ring.size()), lo, hi, 0, 0, w, h,
+                       c.ys.data(), c.lines.data());
+  return c;
+}
+
+} // namespace
+
+TEST(TrendGrid, FourHundredWideGivesTwentyColumnsEveryTwentyPixels) {
+  std::vector<int> expected;
+  for (int x = 0; x < 400; x += 20)
+    expected.push_back(x);
+  EXPECT_EQ(Grid(400, kChartColumns), expected);
+}
+
+TEST(TrendGrid, LinesStartAtZeroAndStayInsideTheExtent) {
+  const struct {
+    int extent, divisions, count, last;
+  } cases[] = {
+      {145, 10, 10, 130}, // 14.5 per row
+      {520, 20, 20, 494}, // 26 per column
+      {100, 8, 8, 87},    // 12.5 per row: 87.5 truncated
+      {3, 5, 5, 2},       // fractional steps truncate to repeated positions
+  };
+  for (const auto &c : cases) {
+    const std::vector<int> pos = Grid(c.extent, c.divisions);
+    ASSERT_EQ(static_cast<int>(pos.size()), c.count) << c.extent;
+    EXPECT_EQ(pos.front(), 0);
+    EXPECT_EQ(pos.back(), c.last) << c.extent;
+  }
+  EXPECT_TRUE(Grid(0, 20).empty());
+  EXPECT_TRUE(Grid(-5, 10).empty());
+}
+
+TEST(TrendCurve, WindowEdgesMapToChartEdges) {
+  const int w = 520, h = 145;
+  // lo = 3, hi = 13: the oldest sample at hi, the next at lo, others outside the window.
+  std::vector<double> ring(kRingCapacity, 8.0);
+  ring[0] = 13.0;
+  ring[1] = 3.0;
+  ring[2] = 2.0;  // lo - 1
+  ring[3] = 14.0; // hi + 1
+  const Curve c = Lines(ring, 0, 3.0, 13.0, w, h);
+  ASSERT_EQ(c.count, kRingCapacity - 1);
+  EXPECT_EQ(c.lines[0].p1(), QPoint(0, 0));
+  EXPECT_EQ(c.lines[0].y2(), h);
+  EXPECT_GT(c.lines[2].y1(), h);
+  EXPECT_LT(c.lines[3].y1(), 0);
+  EXPECT_EQ(c.lines[4].y1(), 72); // 8 V: 72.5 truncated
+  EXPECT_EQ(c.lines[c.count - 1].x2(), w);
+}
+
+TEST(TrendCurve, OldestSampleIsDrawnFirstAndNewestAtTheRightEdge) {
+  std::vector<double> ring(kRingCapacity, 0.0);
+  // After 5 ticks from start-up the oldest index is 5 and the newest samples sit in slots 0..4.
+  for (int slot = 0; slot < 5; ++slot)
+    ring[slot] = 5.0;
+  const Curve c = Lines(ring, 5, 0.0, 10.0, 400, 100);
+  // Segment i joins samples i and i + 1: the last five end on the newest five samples.
+  for (int i = 0; i <= c.count - 5; ++i)
+    ASSERT_EQ(c.lines[i].y1(), 100) << i;
+  for (int i = c.count - 5; i < c.count; ++i)
+    EXPECT_EQ(c.lines[i].y2(), 50) << i;
+  EXPECT_EQ(c.lines[c.count - 6].y2(), 100);
+}
+
+TEST(TrendCurve, SegmentsAreChainedAndXGrowsBySingleStep) {
+  std::vector<double> ring(kRingCapacity);
+  for (int i = 0; i < kRingCapacity; ++i)
+    ring[i] = (i % 37) * 0.3;
+  const Curve c = Lines(ring, 123, 0.0, 10.0, 297, 82);
+  const float step = 297.0f / 1999.0f;
+  for (int i = 0; i + 1 < c.count; ++i) {
+    ASSERT_EQ(c.lines[i].p2(), c.lines[i + 1].p1());
+    ASSERT_EQ(c.lines[i].x1(), static_cast<int>(i * static_cast<double>(step)));
+  }
+  // The single-precision height: (10 - v) * 82 / 10 stored as float, then truncated.
+  const double v = ring[123];
+  EXPECT_EQ(c.lines[0].y1(), static_cast<int>(static_cast<float>((10.0 - v) * 82 / 10.0)));
+}
+
+TEST(TrendCurve, ShortOrEmptyRingsDrawNothing) {
+  std::array<float, kRingCapacity> ys;
+  std::array<QLine, kRingCapacity> lines;
+  const double one = 1.0;
+  EXPECT_EQ(CurveLines(&one, 0, 1, 0, 10, 0, 0, 100, 100, ys.data(), lines.data()), 0);
+  EXPECT_EQ(CurveLines(&one, 0, 0, 0, 10, 0, 0, 100, 100, ys.data(), lines.data()), 0);
+}
+
+namespace {
+QImage Draw(const QLine *lines, int count, int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setPen(QPen(Qt::red, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawLines(lines, count);
+  return image;
+}
+} // namespace
+
+TEST(TrendCurve, JoiningStraightRunsKeepsEveryPixel) {
+  const int w = 300, h = 120;
+  QRandomGenerator random(7);
+  std::vector<double> noise(kRingCapacity), steps(kRingCapacity), flat(kRingCapacity, 4.0),
+      wild(kRingCapacity);
+  for (int i = 0; i < kRingCapacity; ++i) {
+    noise[i] = random.bounded(10.0);
+    steps[i] = (i / 150) % 9 + 0.5;
+    wild[i] = random.bounded(30.0) - 10.0; // much of it outside the window
+  }
+  for (const auto *ring : {&noise, &steps, &flat, &wild}) {
+    Curve c = Lines(*ring, 17, 0.0, 10.0, w, h);
+    const QImage plain = Draw(c.lines.data(), c.count, w, h);
+    const int merged = MergeStraightRuns(c.lines.data(), c.count);
+    EXPECT_LT(merged, c.count);
+    EXPECT_EQ(Draw(c.lines.data(), merged, w, h), plain);
+  }
+}
+
+TEST(TrendRulers, VoltTicksRunFromBaseAtTheBottomToBasePlusTen) {
+  std::array<RulerTick, kMaxLines> ticks;
+  // 86 high: span 76, 7.6 pixels a division.
+  const int count = VoltRulerTicks(20, 86, -3, 1, 10, ticks.data(), kMaxLines);
+  ASSERT_EQ(count, 11);
+  EXPECT_EQ(ticks[0].from, QPoint(18, 81));
+  EXPECT_EQ(ticks[0].to, QPoint(9, 81)); // long tick
+  EXPECT_EQ(ticks[0].label, QPoint(-11, 73));
+  EXPECT_EQ(ticks[0].value, -3);
+  EXPECT_EQ(ticks[1].to, QPoint(12, ticks[1].from.y())); // short tick
+  EXPECT_EQ(ticks[1].from.y(), 81 - 7);
+  EXPECT_EQ(ticks[10].value, 7);
+  EXPECT_EQ(ticks[10].from.y(), 6); // the float sum stops at 75.99..., one pixel short
+}
+
+TEST(TrendRulers, VoltTopTickDependsOnTheSinglePrecisionSum) {
+  const struct {
+    int h, count, topY;
+  } cases[] = {{100, 11, 5}, {145, 11, 5}, {123, 10, 17}}; // 123: the sum overshoots the span
+  std::array<RulerTick, kMaxLines> ticks;
+  for (const auto &c : cases) {
+    ASSERT_EQ(VoltRulerTicks(20, c.h, 0, 1, 10, ticks.data(), kMaxLines), c.count) << c.h;
+    EXPECT_EQ(ticks[c.count - 1].from.y(), c.topY) << c.h;
+    EXPECT_EQ(ticks[c.count - 1].value, c.count - 1);
+  }
+}
+
+TEST(TrendRulers, DegenerateVoltRulersEndTheWalk) {
+  std::array<RulerTick, kMaxLines> ticks;
+  EXPECT_EQ(VoltRulerTicks(20, 9, 0, 1, 10, ticks.data(), kMaxLines), 0);
+  EXPECT_EQ(VoltRulerTicks(20, 10, 0, 1, 10, ticks.data(), kMaxLines), 1);
+}
+
+TEST(TrendRulers, TimeLabelsRunFromMinusTwentyToZero) {
+  std::array<RulerTick, kMaxLines> ticks;
+  for (int w : {314, 518}) {
+    const int count = TimeRulerTicks(w, -20, 1, 20, ticks.data(), kMaxLines);
+    ASSERT_EQ(count, 21) << w;
+    for (int k = 0; k < count; ++k) {
+      EXPECT_EQ(ticks[k].value, k - 20);
+      EXPECT_EQ(ticks[k].to.y(), k % 2 == 0 ? 11 : 8);
+      EXPECT_EQ(ticks[k].label, QPoint(ticks[k].from.x() - 10, 11));
+    }
+    EXPECT_EQ(ticks[0].from, QPoint(9, 2));
+    EXPECT_EQ(ticks[20].from.x(), w - 9);
+  }
+  // At 460 the single-precision sum overshoots and the 0 tick is left out.
+  EXPECT_EQ(TimeRulerTicks(460, -20, 1, 20, ticks.data(), kMaxLines), 20);
+}

@@ -1,0 +1,206 @@
+#include <array>
+#include <memory>
+
+#include <QPainter>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "trend/CTimeRuler.h"
+#include "trend/CTrendPlot.h"
+#include "trend/CVoltRuler.h"
+#include "trend/TrendGeometry.h"
+
+using trend::kRingCapacity;
+
+namespace {
+
+// The panel's arrangement: the three controls as plain children placed at given rectangles.
+struct Panel {
+  std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+  CVoltRuler *ruler = new CVoltRuler(window.get());
+  CTrendPlot *chart = new CTrendPlot(window.get());
+  CTimeRuler *time = new CTimeRuler(window.get());
+  std::array<double, kRingCapacity> ch1{};
+  std::array<double, kRingCapacity> ch2{};
+  int oldest = 0;
+  int newest = kRingCapacity - 1;
+
+  Panel() {
+    window->resize(600, 300);
+    ruler->setGeometry(20, 40, 20, 110); // 110 high: 10 pixels a division
+    chart->setGeometry(45, 45, 400, 100);
+    time->setGeometry(40, 150, 420, 20);
+    chart->Attach(ch1.data(), ch2.data(), &oldest, kRingCapacity, ruler);
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  void Sample(double v1, double v2) {
+    oldest = (oldest + 1) % kRingCapacity;
+    newest = (newest + 1) % kRingCapacity;
+    ch1[newest] = v1;
+    ch2[newest] = v2;
+    chart->Invalidate();
+  }
+
+  // Mouse input through the window, as the platform delivers it: Qt's implicit grab applies.
+  QWindow *Handle() const { return window->windowHandle(); }
+  QPoint At(const QWidget *w, QPoint p) const { return w->mapTo(window.get(), p); }
+  void Press(const QWidget *w, QPoint p) {
+    QTest::mousePress(Handle(), Qt::LeftButton, {}, At(w, p));
+  }
+  void Release(const QWidget *w, QPoint p) {
+    QTest::mouseRelease(Handle(), Qt::LeftButton, {}, At(w, p));
+  }
+  void Move(const QWidget *w, QPoint p) { QTest::mouseMove(Handle(), At(w, p)); }
+
+  QImage Chart() const { return chart->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+
+const QRgb kCh1 = qRgb(128, 255, 128);
+const QRgb kCh2 = qRgb(0, 255, 255);
+
+} // namespace
+
+TEST(VoltRulerWidget, ReleaseOutsideKeepsTheDragGoingWithoutAButton) {
+  Panel panel;
+  CVoltRuler *ruler = panel.ruler;
+  panel.Press(ruler, QPoint(10, 30));
+  ASSERT_EQ(ruler->Scale().IsDragging(), 1);
+  // Released over the chart: Qt hands the release to the pressed ruler, which ignores it.
+  panel.Release(panel.chart, QPoint(250, 50));
+  EXPECT_EQ(ruler->Scale().IsDragging(), 1);
+  // Back over the ruler with no button held: 15 pixels down raise the base by one.
+  panel.Move(ruler, QPoint(10, 45));
+  EXPECT_EQ(ruler->GetBase(), 1);
+  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), 5);
+  panel.Press(ruler, QPoint(10, 45));
+  panel.Release(ruler, QPoint(10, 45));
+  EXPECT_EQ(ruler->Scale().IsDragging(), 0);
+  panel.Move(ruler, QPoint(10, 90));
+  EXPECT_EQ(ruler->GetBase(), 1);
+}
+
+TEST(VoltRulerWidget, MovesAwayFromTheRulerAreNotSeen) {
+  Panel panel;
+  CVoltRuler *ruler = panel.ruler;
+  panel.Press(ruler, QPoint(10, 30));
+  // Qt delivers these to the pressed ruler, outside its rectangle.
+  panel.Move(panel.chart, QPoint(200, 70));
+  panel.Move(panel.time, QPoint(5, 10));
+  EXPECT_EQ(ruler->Scale().GetLastY(), 30);
+  EXPECT_EQ(ruler->GetBase(), 0);
+  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), 0);
+  // Coming back over the ruler continues from the last place seen on it.
+  panel.Move(ruler, QPoint(10, 52));
+  EXPECT_EQ(ruler->GetBase(), 2);
+  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), 2);
+  panel.Release(ruler, QPoint(10, 52));
+  EXPECT_EQ(ruler->Scale().IsDragging(), 0);
+}
+
+TEST(VoltRulerWidget, SystemRepaintAfterADragChangesNothing) {
+  Panel panel;
+  CVoltRuler *ruler = panel.ruler;
+  panel.Press(ruler, QPoint(10, 20));
+  panel.Move(ruler, QPoint(10, 33));
+  panel.Move(ruler, QPoint(10, 40));
+  panel.Release(ruler, QPoint(10, 40));
+  const int base = ruler->GetBase();
+  const int remainder = ruler->Scale().GetScrollRemainder();
+  EXPECT_EQ(base, 1);
+  EXPECT_EQ(remainder, 10);
+  const QImage before = ruler->grab().toImage();
+  for (int i = 0; i < 3; ++i) {
+    ruler->repaint();
+    panel.window->hide();
+    panel.window->show();
+    QCoreApplication::processEvents();
+  }
+  EXPECT_EQ(ruler->GetBase(), base);
+  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), remainder);
+  EXPECT_EQ(ruler->grab().toImage(), before);
+}
+
+TEST(VoltRulerWidget, LabelsFollowTheBase) {
+  Panel panel;
+  const QImage atZero = panel.ruler->grab().toImage();
+  panel.ruler->Scale().SetBase(5);
+  EXPECT_NE(panel.ruler->grab().toImage(), atZero);
+  panel.ruler->Scale().SetBase(0);
+  EXPECT_EQ(panel.ruler->grab().toImage(), atZero);
+}
+
+TEST(TimeRulerWidget, MouseLeavesTheFixedLabelsAlone) {
+  Panel panel;
+  EXPECT_EQ(panel.time->GetBase(), -20);
+  EXPECT_EQ(panel.time->GetDivisions(), 20);
+  const QImage before = panel.time->grab().toImage();
+  panel.Press(panel.time, QPoint(100, 10));
+  panel.Move(panel.time, QPoint(50, 15));
+  panel.Release(panel.time, QPoint(50, 15));
+  EXPECT_EQ(panel.time->grab().toImage(), before);
+}
+
+TEST(TrendPlotWidget, GridAndBackgroundOfAFourHundredPixelChart) {
+  Panel panel;
+  const QImage image = panel.Chart();
+  const QRgb face = QApplication::palette().color(QPalette::Button).rgb();
+  EXPECT_EQ(image.pixel(10, 5), qRgb(247, 247, 255));
+  for (int x = 0; x < 400; x += 20)
+    EXPECT_EQ(image.pixel(x, 5), face) << x;
+  EXPECT_EQ(image.pixel(399, 5), qRgb(247, 247, 255)); // no line on the right edge
+  EXPECT_EQ(image.pixel(10, 30), face);
+}
+
+TEST(TrendPlotWidget, SamplesAtTheWindowEdgesLieOnTheChartEdges) {
+  Panel panel;
+  // Before any sample both rings are 0 V, on the bottom edge; CH2 is drawn over CH1.
+  QImage image = panel.Chart();
+  EXPECT_EQ(image.pixel(200, 99), kCh2);
+  EXPECT_EQ(image.pixel(205, 55), qRgb(247, 247, 255));
+
+  panel.ch1.fill(10.0); // hi: top edge
+  panel.ch2.fill(11.0); // hi + 1: outside
+  panel.chart->Invalidate();
+  image = panel.Chart();
+  EXPECT_EQ(image.pixel(200, 0), kCh1);
+  for (int y = 0; y < 100; ++y)
+    ASSERT_NE(image.pixel(300, y), kCh2) << y;
+}
+
+TEST(TrendPlotWidget, NewSamplesAppearAtTheRightEdge) {
+  Panel panel;
+  for (int i = 0; i < 300; ++i)
+    panel.Sample(5.0, 0.0);
+  const QImage image = panel.Chart();
+  // 300 of 2000 samples: the rightmost 60 pixels.
+  EXPECT_EQ(image.pixel(395, 50), kCh1);
+  EXPECT_EQ(image.pixel(345, 50), kCh1);
+  EXPECT_NE(image.pixel(300, 50), kCh1);
+  EXPECT_EQ(image.pixel(300, 99), kCh2);
+}
+
+TEST(TrendPlotWidget, RepaintReadsTheRulersBase) {
+  Panel panel;
+  panel.ch1.fill(7.0);
+  panel.chart->Invalidate();
+  EXPECT_EQ(panel.Chart().pixel(200, 30), kCh1); // 7 V in 0..10
+  panel.ruler->Scale().SetBase(2);
+  // No Invalidate: the chart sees the new base at its next repaint all the same.
+  const QImage moved = panel.Chart();
+  EXPECT_EQ(moved.pixel(200, 50), kCh1); // 7 V in 2..12: half height
+  EXPECT_NE(moved.pixel(200, 30), kCh1);
+}
+
+TEST(TrendPlotWidget, EmptyOrDetachedChartsPaintWithoutData) {
+  CTrendPlot detached;
+  detached.resize(40, 20);
+  detached.Render();
+  ASSERT_EQ(detached.Image().size(), QSize(40, 20));
+  EXPECT_EQ(detached.Image().pixel(5, 5), qRgb(247, 247, 255));
+  detached.resize(0, 0);
+  detached.Render();
+  EXPECT_TRUE(detached.Image().isNull());
+}

@@ -1,0 +1,87 @@
+#include <initializer_list>
+
+#include <gtest/gtest.h>
+
+#include "trend/CVoltScale.h"
+
+namespace {
+
+// Presses at y = 50, moves by each delta in turn (each move applied as the ruler applies it).
+CVoltScale Drag(int height, std::initializer_list<int> deltas) {
+  CVoltScale scale;
+  int y = 50;
+  scale.OnLButtonDown(y);
+  for (int delta : deltas) {
+    y += delta;
+    if (scale.OnMouseMove(y))
+      scale.ApplyPendingMove(height);
+  }
+  return scale;
+}
+
+} // namespace
+
+TEST(VoltScale, StartsAtTheStatedValues) {
+  const CVoltScale scale;
+  EXPECT_EQ(scale.GetBase(), 0);
+  EXPECT_EQ(scale.GetStep(), 1);
+  EXPECT_EQ(scale.GetDivisions(), 10);
+  EXPECT_EQ(scale.GetScrollRemainder(), 0);
+  EXPECT_EQ(scale.GetMoveDelta(), 0);
+  EXPECT_EQ(scale.IsDragging(), 0);
+  EXPECT_EQ(scale.GetColor(), RGB(0, 0, 0));
+}
+
+TEST(VoltScale, DragsConvertWholeDivisionsAndKeepTheRest) {
+  const struct {
+    int height;
+    std::initializer_list<int> deltas;
+    int base, remainder;
+  } cases[] = {
+      {110, {5}, 0, 5},     // P = 10: shorter than a division
+      {110, {10}, 0, 10},   // exactly P: nothing yet
+      {110, {11}, 1, 1},    // P + 1
+      {110, {-10}, 0, -10}, // upwards, exactly P
+      {110, {-11}, -1, -1}, // upwards, P + 1
+      {210, {20}, 0, 20},   // P = 20
+      {210, {21}, 1, 1},    // P + 1
+      {110, {6, 6}, 1, 2},  // two moves adding up past P
+      {110, {35}, 3, 5},    // several divisions in one move
+      {86, {22}, 3, 0},     // P = 7.6: 3 * trunc(P) + 1 in one move
+      {86, {11, 11}, 3, 0}, // the same pixels in two moves: 1 + 2 divisions
+      {146, {41}, 3, 1},    // P = 13.6: 3 * 13 + 2, then 41 - trunc(40.8)
+      {15, {30, -4}, 0, 0}, // under 20 pixels: no whole pixel per division
+  };
+  for (const auto &c : cases) {
+    const CVoltScale scale = Drag(c.height, c.deltas);
+    EXPECT_EQ(scale.GetBase(), c.base)
+        << "height " << c.height << " first move " << *c.deltas.begin();
+    EXPECT_EQ(scale.GetScrollRemainder(), c.remainder) << "height " << c.height;
+    EXPECT_EQ(scale.GetMoveDelta(), 0);
+  }
+}
+
+TEST(VoltScale, ApplyingAgainWithNothingPendingChangesNothing) {
+  CVoltScale scale = Drag(110, {13});
+  scale.OnLButtonUp();
+  ASSERT_EQ(scale.GetBase(), 1);
+  ASSERT_EQ(scale.GetScrollRemainder(), 3);
+  for (int i = 0; i < 3; ++i)
+    scale.ApplyPendingMove(110);
+  EXPECT_EQ(scale.GetBase(), 1);
+  EXPECT_EQ(scale.GetScrollRemainder(), 3);
+}
+
+TEST(VoltScale, MovesCountOnlyBetweenPressAndRelease) {
+  CVoltScale scale;
+  EXPECT_FALSE(scale.OnMouseMove(40));
+  scale.OnLButtonDown(40);
+  EXPECT_EQ(scale.GetLastY(), 40);
+  EXPECT_TRUE(scale.OnMouseMove(47));
+  EXPECT_EQ(scale.GetMoveDelta(), 7);
+  EXPECT_EQ(scale.GetLastY(), 47);
+  scale.OnLButtonUp();
+  EXPECT_EQ(scale.IsDragging(), 0);
+  EXPECT_FALSE(scale.OnMouseMove(90));
+  EXPECT_EQ(scale.GetLastY(), 47);
+}

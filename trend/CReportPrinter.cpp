@@ -1,0 +1,80 @@
+#include "trend/CReportPrinter.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "trend/CVoltRuler.h"
+#include "trend/ReportPage.h"
+
+void CReportPrinter::Attach(const double *ringCh1, const double *ringCh2, const int *ringOldest,
+                            int ringSize, const CVoltRuler *ruler, const CChannelState *stateCh1,
+                            const CChannelState *stateCh2) {
+  m_pRingCh1 = ringCh1;
+  m_pRingCh2 = ringCh2;
+  m_pRingOldest = ringOldest;
+  m_nRingSize = ringSize;
+  m_pRuler = ruler;
+  m_pStateCh1 = stateCh1;
+  m_pStateCh2 = stateCh2;
+}
+
+trend::ReportData CReportPrinter::Snapshot(const QDateTime &now) const {
+  trend::ReportData data;
+  data.ringCh1 = m_pRingCh1;
+  data.ringCh2 = m_pRingCh2;
+  data.ringSize = m_nRingSize;
+  data.ringOldest = m_pRingOldest ? *m_pRingOldest : 0;
+  data.base = m_pRuler ? m_pRuler->GetBase() : 0;
+  if (m_pStateCh1)
+    data.stateCh1 = *m_pStateCh1;
+  if (m_pStateCh2)
+    data.stateCh2 = *m_pStateCh2;
+  data.localTime = now;
+  return data;
+}
+
+void CReportPrinter::PrintPage(QPrinter &printer) const {
+  PrintPage(printer, QDateTime::currentDateTime());
+}
+
+void CReportPrinter::PrintPage(QPrinter &printer, const QDateTime &now) const {
+  QPainter painter;
+  if (!painter.begin(&printer))
+    return;
+  // The printable area in device pixels, as the printer reports it.
+  trend::DrawReport(painter, printer.width(), printer.height(), Snapshot(now));
+  painter.end();
+}
+
+bool CReportPrinter::Print(QWidget *parent) const {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, parent);
+  // One page and no page count: the dialog's range is page 1 only.
+  dialog.setMinMax(1, 1);
+  if (dialog.exec() != QDialog::Accepted)
+    return false;
+  PrintPage(printer);
+  return true;
+}
+
+void CReportPrinter::Preview(QWidget *parent) const {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog dialog(&printer, parent);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [this](QPrinter *target) { PrintPage(*target); });
+  dialog.exec();
+}
+
+bool CReportPrinter::PrintToPdf(const QString &path) const {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  PrintPage(printer);
+  const QFileInfo written(path);
+  return written.exists() && written.size() > 0;
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+
+#include "trend/ReportLayout.h"
+
+class QPrinter;
+class QWidget;
+class CVoltRuler;
+
+// Prints the one-page test report from what the panel shows: its sample rings, the volt ruler's
+// base and the document's channel states, read afresh each time a page is drawn (a preview
+// redraws whenever it repaints).
+class CReportPrinter {
+public:
+  void Attach(const double *ringCh1, const double *ringCh2, const int *ringOldest, int ringSize,
+              const CVoltRuler *ruler, const CChannelState *stateCh1,
+              const CChannelState *stateCh2);
+
+  // The data as they stand, stamped with `now`.
+  trend::ReportData Snapshot(const QDateTime &now) const;
+
+  // The print command: the print dialog (which also offers a PDF file), then page 1.
+  // False when the operator cancelled.
+  bool Print(QWidget *parent) const;
+  // The print preview command.
+  void Preview(QWidget *parent) const;
+  // Straight to a PDF file on A4; false when the file cannot be written.
+  bool PrintToPdf(const QString &path) const;
+
+  // Draws the page on an open printer, stamped with the local time now.
+  void PrintPage(QPrinter &printer) const;
+  // The same with a given time.
+  void PrintPage(QPrinter &printer, const QDateTime &now) const;
+
+private:
+  const double *m_pRingCh1 = nullptr;
+  const double *m_pRingCh2 = nullptr;
+  const int *m_pRingOldest = nullptr;
+  int m_nRingSize = 0;
+  const CVoltRuler *m_pRuler = nullptr;
+  const CChannelState *m_pStateCh1 = nullptr;
+  const CChannelState *m_pStateCh2 = nullptr;
+};

@@ -1,0 +1,109 @@
+#include "trend/CTrendPlot.h"
+
+#include <cstring>
+
+#include <QPainter>
+
+#include "app/CChannelState.h"
+#include "trend/CVoltRuler.h"
+#include "trend/RulerPainter.h"
+
+namespace {
+constexpr COLORREF kChartBackground = RGB(247, 247, 255);
+} // namespace
+
+CTrendPlot::CTrendPlot(QWidget *parent) : QWidget(parent) {
+  // The image covers every pixel, so Qt need not clear behind it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void CTrendPlot::Attach(const double *ringCh1, const double *ringCh2, const int *ringOldest,
+                        int ringSize, const CVoltRuler *ruler) {
+  m_pRingCh1 = ringCh1;
+  m_pRingCh2 = ringCh2;
+  m_pRingOldest = ringOldest;
+  m_nRingSize = ringSize;
+  m_pRuler = ruler;
+  Invalidate();
+}
+
+void CTrendPlot::Invalidate() {
+  m_bStale = true;
+  update();
+}
+
+int CTrendPlot::CurrentBase() const {
+  return m_pRuler ? m_pRuler->GetBase() : 0;
+}
+
+bool CTrendPlot::IsStale() const {
+  // A sample always moves the oldest index, and a drag moves the base, so a plain update() from
+  // the panel or a system repaint after a drag still shows the current data.
+  return m_bStale || m_image.size() != size() ||
+         (m_pRingOldest && *m_pRingOldest != m_nDrawnOldest) || CurrentBase() != m_nDrawnBase;
+}
+
+void CTrendPlot::DrawGrid() {
+  const int w = width();
+  const int h = height();
+  m_grid = QImage(w, h, QImage::Format_RGB32);
+  m_grid.fill(trend::ToQColor(kChartBackground));
+  QPainter painter(&m_grid);
+  painter.setPen(QPen(trend::ButtonFaceColor(), 1));
+  std::array<int, trend::kMaxLines> pos;
+  int count = trend::GridPositions(w, trend::kChartColumns, pos.data(), trend::kMaxLines);
+  for (int i = 0; i < count; ++i)
+    painter.drawLine(trend::LineToSegment(QPoint(pos[i], 0), QPoint(pos[i], h)));
+  count = trend::GridPositions(h, trend::kChartRows, pos.data(), trend::kMaxLines);
+  for (int i = 0; i < count; ++i)
+    painter.drawLine(trend::LineToSegment(QPoint(0, pos[i]), QPoint(w, pos[i])));
+}
+
+void CTrendPlot::Render() {
+  if (size().isEmpty()) {
+    m_grid = QImage();
+    m_image = QImage();
+    return;
+  }
+  if (m_grid.size() != size())
+    DrawGrid();
+  if (m_image.size() != size())
+    m_image = QImage(size(), QImage::Format_RGB32);
+  std::memcpy(m_image.bits(), m_grid.constBits(), static_cast<size_t>(m_grid.sizeInBytes()));
+
+  const int base = CurrentBase();
+  m_nDrawnBase = base;
+  m_nDrawnOldest = m_pRingOldest ? *m_pRingOldest : -1;
+  m_bStale = false;
+  if (!m_pRingCh1 || !m_pRingCh2 || !m_pRingOldest)
+    return;
+
+  const double lo = base;
+  const double hi = lo + trend::kChartVolts;
+  QPainter painter(&m_image);
+  // CH2 is drawn last so that it lies on top.
+  DrawCurve(painter, m_pRingCh1, lo, hi, *m_pRingOldest, m_nRingSize, trend::ToQColor(kColorCh1));
+  DrawCurve(painter, m_pRingCh2, lo, hi, *m_pRingOldest, m_nRingSize, trend::ToQColor(kColorCh2));
+}
+
+void CTrendPlot::DrawCurve(QPainter &painter, const double *ring, double lo, double hi, int start,
+                           int n, const QColor &color) {
+  int count = trend::CurveLines(ring, start, n, lo, hi, 0, 0, width(), height(), m_ys.data(),
+                                m_lines.data());
+  count = trend::MergeStraightRuns(m_lines.data(), count);
+  painter.setPen(QPen(color, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawLines(m_lines.data(), count);
+}
+
+void CTrendPlot::paintEvent(QPaintEvent *) {
+  if (IsStale())
+    Render();
+  QPainter painter(this);
+  painter.drawImage(0, 0, m_image);
+}
+
+void CTrendPlot::resizeEvent(QResizeEvent *event) {
+  m_bStale = true;
+  QWidget::resizeEvent(event);
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include <array>
+
+#include <QImage>
+#include <QLine>
+#include <QWidget>
+
+#include "trend/TrendGeometry.h"
+
+class CVoltRuler;
+
+// The trend chart (control 1071): grid and the CH1 and CH2 curves of the panel's sample rings,
+// oldest sample at the left edge, newest at the right, in the volt ruler's 10-volt window.
+//
+// Everything is drawn into an opaque image kept between repaints; the background and grid are
+// drawn once per size into a second image and copied in. paintEvent brings the image up to date
+// when the rings or the ruler moved on, then copies it to the screen.
+class CTrendPlot : public QWidget {
+  Q_OBJECT
+public:
+  explicit CTrendPlot(QWidget *parent = nullptr);
+
+  // What the chart reads at every repaint, owned by the panel. The ruler may be null (base 0).
+  void Attach(const double *ringCh1, const double *ringCh2, const int *ringOldest, int ringSize,
+              const CVoltRuler *ruler);
+
+  // After a sample: the next repaint redraws the curves.
+  void Invalidate();
+
+  // Draws grid and curves into the image now, from the current data.
+  void Render();
+
+  const QImage &Image() const { return m_image; }
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
+
+private:
+  int CurrentBase() const;
+  bool IsStale() const;
+  void DrawGrid();
+  void DrawCurve(QPainter &painter, const double *ring, double lo, double hi, int start, int n,
+                 const QColor &color);
+
+  const double *m_pRingCh1 = nullptr;
+  const double *m_pRingCh2 = nullptr;
+  const int *m_pRingOldest = nullptr;
+  int m_nRingSize = 0;
+  const CVoltRuler *m_pRuler = nullptr;
+
+  QImage m_grid;
+  QImage m_image;
+  bool m_bStale = true;
+  int m_nDrawnOldest = -1;
+  int m_nDrawnBase = 0;
+
+  // Per-curve scratch, kept so that no repaint allocates per point.
+  std::array<float, trend::kRingCapacity> m_ys{};
+  std::array<QLine, trend::kRingCapacity> m_lines{};
+};

@@ -1,0 +1,54 @@
+#include "trend/CVoltRuler.h"
+
+#include <array>
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "trend/RulerPainter.h"
+#include "trend/TrendGeometry.h"
+
+CVoltRuler::CVoltRuler(QWidget *parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CVoltRuler::paintEvent(QPaintEvent *) {
+  // Only drawing happens here: each move is applied when it arrives, so a repaint the system
+  // asks for (an uncovered window) cannot move the base or the remainder.
+  QPainter painter(this);
+  const int w = width();
+  const int h = height();
+  const QColor ink = trend::ToQColor(m_scale.GetColor());
+  painter.fillRect(rect(), trend::ButtonFaceColor());
+  painter.setPen(QPen(ink, 1));
+  painter.drawLine(w - 1, 0, w - 1, h - 1);
+
+  std::array<trend::RulerTick, trend::kMaxLines> ticks;
+  const int count = trend::VoltRulerTicks(w, h, m_scale.GetBase(), m_scale.GetStep(),
+                                          m_scale.GetDivisions(), ticks.data(), trend::kMaxLines);
+  trend::DrawRulerTicks(painter, ticks.data(), count, ink);
+}
+
+void CVoltRuler::mousePressEvent(QMouseEvent *event) {
+  if (event->button() == Qt::LeftButton)
+    m_scale.OnLButtonDown(event->position().toPoint().y());
+  event->accept();
+}
+
+void CVoltRuler::mouseMoveEvent(QMouseEvent *event) {
+  const QPoint point = event->position().toPoint();
+  if (rect().contains(point) && m_scale.OnMouseMove(point.y())) {
+    // Applied as it arrives, not in the repaint it asks for: Qt merges repaints, and each move
+    // must be converted exactly once.
+    m_scale.ApplyPendingMove(height());
+    update();
+  }
+  event->accept();
+}
+
+void CVoltRuler::mouseReleaseEvent(QMouseEvent *event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    m_scale.OnLButtonUp();
+  event->accept();
+}

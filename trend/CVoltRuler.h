@@ -1,0 +1,30 @@
+#pragma once
+#include <QWidget>
+
+#include "trend/CVoltScale.h"
+
+// Volt ruler left of the chart (control 1052). Dragging it moves the chart's 10-volt window;
+// the chart and the report read its base value.
+//
+// The ruler does not hold the mouse: Qt grabs it for the pressed widget, so moves and releases
+// that Qt delivers while the pointer is elsewhere are ignored here. A release outside therefore
+// leaves the drag running, and with mouse tracking the drag goes on without a button held when
+// the pointer comes back.
+class CVoltRuler : public QWidget {
+  Q_OBJECT
+public:
+  explicit CVoltRuler(QWidget *parent = nullptr);
+
+  int GetBase() const { return m_scale.GetBase(); }
+  const CVoltScale &Scale() const { return m_scale; }
+  CVoltScale &Scale() { return m_scale; }
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+  CVoltScale m_scale;
+};

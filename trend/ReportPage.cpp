@@ -1,0 +1,139 @@
+#include "trend/ReportPage.h"
+
+#include <array>
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygon>
+
+#include "trend/RulerPainter.h"
+#include "trend/TrendGeometry.h"
+#include "trend/TrendText.h"
+
+namespace trend {
+namespace {
+
+// A platform rectangle leaves out its right and bottom edges.
+QRect Outline(const ReportRect &r) {
+  return QRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+}
+
+void FillSwatch(QPainter &painter, const std::array<QPoint, 4> &corners, COLORREF color) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(ToQColor(color));
+  painter.drawPolygon(corners.data(), static_cast<int>(corners.size()), Qt::OddEvenFill);
+}
+
+} // namespace
+
+QFont ReportFont(int cellHeight) {
+  QFont font(QString::fromLatin1(kReportFace));
+  if (!QFontInfo(font).exactMatch()) {
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
+    font.setBold(true);
+    font.setItalic(true);
+  }
+  font.setStyleHint(QFont::SansSerif);
+  // The page asks for a cell height; Qt sizes a font by its em.
+  font.setPixelSize(1000);
+  const qreal cell = QFontMetricsF(font).height();
+  const int em = cell > 0 ? static_cast<int>(cellHeight * 1000 / cell) : cellHeight;
+  font.setPixelSize(qMax(1, em));
+  return font;
+}
+
+void DrawReportPage(QPainter &painter, int w, int h, const ReportData &data) {
+  const ReportLayout layout = ComputeReportLayout(w, h, data);
+  painter.setPen(QPen(Qt::black, 1));
+  // The inner frames lie inside the first one, whose white fill already covers them, so only
+  // their outlines are drawn: same pixels, a quarter of the filling on a 600 dpi page.
+  painter.setBrush(Qt::white);
+  painter.drawRect(Outline(layout.frames[0]));
+  painter.setBrush(Qt::NoBrush);
+  for (size_t i = 1; i < layout.frames.size(); ++i)
+    painter.drawRect(Outline(layout.frames[i]));
+
+  const QFont pageFont = painter.font();
+  painter.setFont(ReportFont(layout.titleFontHeight));
+  const ReportRect &t = layout.titleRect;
+  painter.drawText(QRect(t.left, t.top, t.right - t.left, t.bottom - t.top),
+                   Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(kTitleText));
+  painter.setFont(ReportFont(layout.headerFontHeight));
+  DrawTextAt(painter, layout.header.at, layout.header.text);
+  if (layout.hasLegendCh1)
+    DrawTextAt(painter, layout.legendCh1.at, layout.legendCh1.text);
+  if (layout.hasLegendCh2)
+    DrawTextAt(painter, layout.legendCh2.at, layout.legendCh2.text);
+  painter.setFont(pageFont);
+
+  if (layout.hasLegendCh1)
+    FillSwatch(painter, layout.swatchCh1, data.stateCh1.GetColor());
+  if (layout.hasLegendCh2)
+    FillSwatch(painter, layout.swatchCh2, data.stateCh2.GetColor());
+
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::NoBrush);
+  for (const QLine &rule : layout.rules)
+    painter.drawLine(LineToSegment(rule.p1(), rule.p2()));
+}
+
+void DrawReportGrid(QPainter &painter, const ReportRect &chart) {
+  const int w = chart.right - chart.left;
+  const int h = chart.bottom - chart.top;
+  painter.fillRect(QRect(chart.left, chart.top, w, h), Qt::white);
+  painter.setPen(QPen(ButtonFaceColor(), 1));
+  std::array<int, kMaxLines> pos;
+  int count = GridPositions(w, kReportColumns, pos.data(), kMaxLines);
+  for (int i = 0; i < count; ++i) {
+    const int x = chart.left + pos[i];
+    painter.drawLine(LineToSegment(QPoint(x, chart.top), QPoint(x, chart.bottom)));
+  }
+  count = GridPositions(h, kReportRows, pos.data(), kMaxLines);
+  for (int i = 0; i < count; ++i) {
+    const int y = chart.top + pos[i];
+    painter.drawLine(LineToSegment(QPoint(chart.left, y), QPoint(chart.right, y)));
+  }
+}
+
+void DrawReportCurve(QPainter &painter, const ReportRect &chart, int channel, double lo, double hi,
+                     int start, int n, const ReportData &data) {
+  const double *ring = channel == 0 ? data.ringCh1 : data.ringCh2;
+  const COLORREF color = channel == 0 ? data.stateCh1.GetColor() : data.stateCh2.GetColor();
+  if (!ring)
+    return;
+  std::array<float, kRingCapacity> ys;
+  std::array<QLine, kRingCapacity> lines;
+  int count = CurveLines(ring, start, n, lo, hi, chart.left, chart.top, chart.right - chart.left,
+                         chart.bottom - chart.top, ys.data(), lines.data());
+  count = MergeStraightRuns(lines.data(), count);
+  painter.setPen(QPen(ToQColor(color), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawLines(lines.data(), count);
+}
+
+void DrawReportFrame(QPainter &painter, const ReportRect &chart) {
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(
+      QRect(chart.left, chart.top, chart.right - chart.left, chart.bottom - chart.top));
+}
+
+void DrawReport(QPainter &painter, int w, int h, const ReportData &data) {
+  DrawReportPage(painter, w, h, data);
+  const ReportLayout layout = ComputeReportLayout(w, h, data);
+  painter.setPen(QPen(Qt::black, 1));
+  DrawTextAt(painter, layout.dateLine.at, layout.dateLine.text);
+  DrawTextAt(painter, layout.ch1Line.at, layout.ch1Line.text);
+  DrawTextAt(painter, layout.ch2Line.at, layout.ch2Line.text);
+  DrawReportGrid(painter, layout.chart);
+  const double lo = data.base;
+  const double hi = lo + kReportVolts;
+  if (data.stateCh1.GetOn())
+    DrawReportCurve(painter, layout.chart, 0, lo, hi, data.ringOldest, data.ringSize, data);
+  if (data.stateCh2.GetOn())
+    DrawReportCurve(painter, layout.chart, 1, lo, hi, data.ringOldest, data.ringSize, data);
+  DrawReportFrame(painter, layout.chart);
+}
+
+} // namespace trend

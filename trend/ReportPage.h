@@ -1,0 +1,30 @@
+#pragma once
+// The test report drawn with a QPainter onto any paint device of W x H device pixels (a
+// printer's printable area, a PDF page, an image).
+#include <QFont>
+
+#include "trend/ReportLayout.h"
+
+class QPainter;
+
+namespace trend {
+
+// The whole page in the printed order: page, date line, scale lines, grid, curves of the
+// channels that are on, chart frame.
+void DrawReport(QPainter &painter, int w, int h, const ReportData &data);
+
+// Frames, title, header, legend texts and swatches, rule lines.
+void DrawReportPage(QPainter &painter, int w, int h, const ReportData &data);
+// White chart with 5 columns and 8 rows of button-face lines.
+void DrawReportGrid(QPainter &painter, const ReportRect &chart);
+// Channel 0 (CH1) or 1 (CH2) from the oldest sample at the left edge, lo at the bottom edge and
+// hi at the top; values outside [lo, hi] are drawn beyond the chart.
+void DrawReportCurve(QPainter &painter, const ReportRect &chart, int channel, double lo, double hi,
+                     int start, int n, const ReportData &data);
+// Closed black outline of the chart.
+void DrawReportFrame(QPainter &painter, const ReportRect &chart);
+
+// The title and header font, scaled so that its cell (ascent + descent) is `cellHeight` pixels.
+QFont ReportFont(int cellHeight);
+
+} // namespace trend

@@ -1,0 +1,37 @@
+#include "trend/RulerPainter.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+
+namespace trend {
+
+QColor ToQColor(COLORREF color) {
+  return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+}
+
+QColor ButtonFaceColor() {
+  return QApplication::palette().color(QPalette::Button);
+}
+
+void DrawTextAt(QPainter &painter, QPoint topLeft, const QString &text) {
+  const QFontMetrics metrics(painter.font(), painter.device());
+  painter.drawText(topLeft.x(), topLeft.y() + metrics.ascent(), text);
+}
+
+QLine LineToSegment(QPoint from, QPoint to) {
+  const int dx = to.x() > from.x() ? -1 : (to.x() < from.x() ? 1 : 0);
+  const int dy = to.y() > from.y() ? -1 : (to.y() < from.y() ? 1 : 0);
+  return QLine(from, QPoint(to.x() + dx, to.y() + dy));
+}
+
+void DrawRulerTicks(QPainter &painter, const RulerTick *ticks, int count, const QColor &ink) {
+  painter.setPen(QPen(ink, 1));
+  for (int i = 0; i < count; ++i)
+    painter.drawLine(LineToSegment(ticks[i].from, ticks[i].to));
+  for (int i = 0; i < count; ++i)
+    DrawTextAt(painter, ticks[i].label, QString::number(ticks[i].value));
+}
+
+} // namespace trend

@@ -1,0 +1,143 @@
+#include "trend/TrendGeometry.h"
+
+#include <algorithm>
+
+namespace trend {
+
+int GridPositions(int extent, int divisions, int *out, int capacity) {
+  if (extent <= 0 || divisions <= 0)
+    return 0;
+  const float step = static_cast<float>(extent) / static_cast<float>(divisions);
+  int count = 0;
+  // The single-precision sum may stop just short of the edge, giving one more line there.
+  for (float x = 0.0f; x < static_cast<float>(extent) && count < capacity; x = x + step)
+    out[count++] = static_cast<int>(x);
+  return count;
+}
+
+int CurveHeights(const double *ring, int start, int n, double lo, double hi, int height,
+                 float *ys) {
+  n = std::min(n, kRingCapacity);
+  if (n <= 0)
+    return 0;
+  const double range = hi - lo;
+  // Walked as two straight runs (start to the end, then from slot 0) rather than with a modulo
+  // per sample, so the loop vectorises; the values are the same.
+  int idx = ((start % n) + n) % n;
+  for (int i = 0; i < n; idx = 0) {
+    const int run = std::min(n - i, n - idx);
+    const double *from = ring + idx;
+    float *to = ys + i;
+    for (int k = 0; k < run; ++k)
+      to[k] = static_cast<float>((hi - from[k]) * height / range);
+    i += run;
+  }
+  return n;
+}
+
+int CurveSegments(const float *ys, int n, int left, int top, int width, QLine *out) {
+  n = std::min(n, kRingCapacity);
+  if (n < 2)
+    return 0;
+  const double step = static_cast<float>(width) / static_cast<float>(n - 1);
+  int xs[kRingCapacity];
+  int yv[kRingCapacity];
+  for (int i = 0; i < n; ++i) {
+    xs[i] = static_cast<int>(i * step + left);
+    yv[i] = static_cast<int>(top + static_cast<double>(ys[i]));
+  }
+  for (int i = 0; i < n - 1; ++i)
+    out[i] = QLine(xs[i], yv[i], xs[i + 1], yv[i + 1]);
+  return n - 1;
+}
+
+int CurveLines(const double *ring, int start, int n, double lo, double hi, int left, int top,
+               int width, int height, float *scratch, QLine *out) {
+  const int count = CurveHeights(ring, start, n, lo, hi, height, scratch);
+  return CurveSegments(scratch, count, left, top, width, out);
+}
+
+int MergeStraightRuns(QLine *lines, int count) {
+  if (count <= 0)
+    return 0;
+  int written = 0;
+  int i = 0;
+  while (i < count) {
+    const QLine first = lines[i];
+    int j = i + 1;
+    if (first.x1() == first.x2()) {
+      // A vertical run at one x: the union of its pieces is the span of all their ends.
+      int lo = std::min(first.y1(), first.y2());
+      int hi = std::max(first.y1(), first.y2());
+      while (j < count && lines[j].x1() == first.x1() && lines[j].x2() == first.x1()) {
+        lo = std::min({lo, lines[j].y1(), lines[j].y2()});
+        hi = std::max({hi, lines[j].y1(), lines[j].y2()});
+        ++j;
+      }
+      lines[written++] = j == i + 1 ? first : QLine(first.x1(), lo, first.x1(), hi);
+    } else if (first.y1() == first.y2()) {
+      // A level run: x only grows along the curve, so the pieces lie end to end.
+      int right = first.x2();
+      while (j < count && lines[j].y1() == first.y1() && lines[j].y2() == first.y1() &&
+             lines[j].x1() == right) {
+        right = lines[j].x2();
+        ++j;
+      }
+      lines[written++] = QLine(first.x1(), first.y1(), right, first.y1());
+    } else {
+      lines[written++] = first;
+    }
+    i = j;
+  }
+  return written;
+}
+
+int VoltRulerTicks(int w, int h, int base, int step, int divisions, RulerTick *out, int capacity) {
+  const int top = 5;
+  const int bottom = h - 5;
+  const int x = w - 2;
+  const float span = static_cast<float>(bottom - top);
+  if (span < 0.0f || divisions <= 0)
+    return 0;
+  const float p = span / static_cast<float>(divisions);
+  int count = 0;
+  float s = 0.0f;
+  int value = base;
+  for (int k = 0; count < capacity; ++k) {
+    const int y = bottom - static_cast<int>(s);
+    if (top <= y && y <= bottom) {
+      const int length = k % 2 == 0 ? 9 : 6;
+      out[count++] = {QPoint(x, y), QPoint(x - length, y), QPoint(x - 29, y - 8), value};
+    }
+    s = s + p;
+    value += step;
+    // A ruler exactly 10 pixels high has no span to walk: one tick, not an endless loop.
+    if (s > span || p <= 0.0f)
+      break;
+  }
+  return count;
+}
+
+int TimeRulerTicks(int w, int base, int step, int divisions, RulerTick *out, int capacity) {
+  const float span = static_cast<float>(w - 18);
+  if (span < 0.0f || divisions <= 0)
+    return 0;
+  const float p = span / static_cast<float>(divisions);
+  int count = 0;
+  float s = 0.0f;
+  int value = base;
+  for (int k = 0; count < capacity; ++k) {
+    const int x = 9 + static_cast<int>(s);
+    if (9 <= x && x <= w - 9) {
+      const int length = k % 2 == 0 ? 11 : 8;
+      out[count++] = {QPoint(x, 2), QPoint(x, length), QPoint(x - 10, 11), value};
+    }
+    s = s + p;
+    value += step;
+    if (s > span || p <= 0.0f)
+      break;
+  }
+  return count;
+}
+
+} // namespace trend
