@@ -380,7 +380,7 @@ void CKTX2300MDlgView::OnTimer(int id) {
     break;
   case 1:
     m_state.Sample();
-    Item(1071)->update();
+    platform::DlgItem<CTrendPlot>(this, 1071)->Invalidate();
     break;
   case 3:
     OnDeviceWatch();
