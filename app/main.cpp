@@ -1,19 +1,47 @@
 // The KTX2300M control panel.
-//   KTX2300M [FILE] [--screenshot PNG [--expanded] [--after MS]]
+//   KTX2300M [FILE] [--demo] [--screenshot PNG [--expanded]] [--report-pdf PDF] [--after MS]
 // --screenshot writes a picture of the main window after start-up and ends the program; with
-// no display the run command uses it on the offscreen platform.
+// no display the run command uses it on the offscreen platform. --report-pdf prints the test
+// report to a PDF file instead. --demo drives the panel through its own buttons first (both
+// adjustable channels on, a step table run on CH1 at a fast sampling interval), so pictures
+// show a moving chart.
 #include <cstdio>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <QAbstractButton>
+#include <QComboBox>
+
 #include "app/CKTX2300MApp.h"
 #include "app/CMainFrame.h"
 #include "panel/CKTX2300MDlgView.h"
+#include "platform/CDialogBuilder.h"
 #include "platform/CMessageBox.h"
 
 namespace {
+void Click(QWidget *panel, int id) { platform::DlgItem<QAbstractButton>(panel, id)->click(); }
+
+void RunDemo(CKTX2300MDlgView *panel) {
+  const auto set = [panel](int id, const char *text) {
+    platform::SetDlgItemText(panel, id, QString::fromLatin1(text));
+  };
+  Click(panel, 1053);
+  set(1001, "5.000");
+  Click(panel, 1090);
+  Click(panel, 1054);
+  set(1008, "2.500");
+  Click(panel, 1092);
+  set(1095, "100");
+  Click(panel, 1131);
+  Click(panel, 1034);
+  Click(panel, 1040);
+  auto *runner = new QTimer(panel);
+  QObject::connect(runner, &QTimer::timeout, panel, [panel] { Click(panel, 1049); });
+  runner->start(400);
+}
+
 void TakeScreenshot(CKTX2300MApp &theApp, const QString &path, bool expanded, int after) {
   if (expanded)
     theApp.View()->OnToggleCompact();
@@ -34,23 +62,38 @@ int main(int argc, char **argv) {
                                       QStringLiteral("png"));
   const QCommandLineOption expanded(QStringLiteral("expanded"),
                                     QStringLiteral("Expanded layout for the screenshot."));
+  const QCommandLineOption demo(QStringLiteral("demo"),
+                                QStringLiteral("Drive the panel through a short demonstration."));
+  const QCommandLineOption reportPdf(QStringLiteral("report-pdf"),
+                                     QStringLiteral("Print the test report to a PDF and exit."),
+                                     QStringLiteral("pdf"));
   const QCommandLineOption after(QStringLiteral("after"),
                                  QStringLiteral("Milliseconds to run before the screenshot."),
                                  QStringLiteral("ms"), QStringLiteral("1500"));
-  parser.addOptions({screenshot, expanded, after});
+  parser.addOptions({screenshot, expanded, demo, reportPdf, after});
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A file to open."));
   parser.addHelpOption();
   parser.process(app);
 
   // A screenshot run has no operator to close message boxes: print their texts instead.
-  if (parser.isSet(screenshot))
+  const bool unattended = parser.isSet(screenshot) || parser.isSet(reportPdf);
+  if (unattended)
     platform::SetMessageHook([](const QString &text) {
       std::fprintf(stderr, "message: %s\n", qPrintable(text));
     });
   CKTX2300MApp theApp;
   if (!theApp.InitInstance(parser.positionalArguments()))
     return 1;
-  if (parser.isSet(screenshot))
+  if (parser.isSet(demo))
+    RunDemo(theApp.View());
+  if (parser.isSet(reportPdf)) {
+    const QString path = parser.value(reportPdf);
+    QTimer::singleShot(parser.value(after).toInt(), [&theApp, path] {
+      const bool printed = theApp.View()->Report().PrintToPdf(path);
+      std::printf("%s\n", qPrintable(path));
+      QCoreApplication::exit(printed ? 0 : 1);
+    });
+  } else if (parser.isSet(screenshot))
     TakeScreenshot(theApp, parser.value(screenshot), parser.isSet(expanded),
                    parser.value(after).toInt());
   return app.exec();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 
 #include "controls/CIntEdit.h"
 #include "controls/CKeypadCh1Dlg.h"
@@ -453,6 +454,13 @@ QString &CKTX2300MDlgView::KnobSetPointText(int channel) {
 
 CVoltEdit *CKTX2300MDlgView::KnobSetPointEdit(int channel) {
   return platform::DlgItem<CVoltEdit>(this, channel == 0 ? 1001 : 1008);
+}
+
+void CKTX2300MDlgView::wheelEvent(QWheelEvent *event) {
+  if (CVoltEdit::WalkFocusedBox(event->angleDelta().y()))
+    event->accept();
+  else
+    QWidget::wheelEvent(event);
 }
 
 void CKTX2300MDlgView::OnSelchangeMode() { m_stepEditor->OnSelchangeMode(); }

@@ -110,6 +110,10 @@ public:
   QPixmap m_hIconNoDevice;
   QPixmap m_hIconDevice;
 
+protected:
+  // The wheel walks the selection of the focused set-point box wherever the pointer is.
+  void wheelEvent(QWheelEvent *event) override;
+
 private:
   QWidget *CreateControl(int id, QWidget *parent);
   void BindControls();

@@ -1,5 +1,7 @@
 #include "trend/RulerPainter.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -30,8 +32,20 @@ void DrawRulerTicks(QPainter &painter, const RulerTick *ticks, int count, const 
   painter.setPen(QPen(ink, 1));
   for (int i = 0; i < count; ++i)
     painter.drawLine(LineToSegment(ticks[i].from, ticks[i].to));
-  for (int i = 0; i < count; ++i)
-    DrawTextAt(painter, ticks[i].label, QString::number(ticks[i].value));
+  // Labels keep their stated places unless the ruler's edge would cut them; then they move just
+  // inside, so a narrow volt ruler still shows whole numbers. A small face keeps them clear of
+  // the ticks.
+  QFont font = painter.font();
+  font.setPixelSize(9);
+  painter.setFont(font);
+  const QFontMetrics metrics(font, painter.device());
+  const int width = painter.device()->width();
+  for (int i = 0; i < count; ++i) {
+    const QString text = QString::number(ticks[i].value);
+    QPoint at = ticks[i].label;
+    at.setX(std::clamp(at.x(), 0, std::max(0, width - metrics.horizontalAdvance(text))));
+    DrawTextAt(painter, at, text);
+  }
 }
 
 } // namespace trend

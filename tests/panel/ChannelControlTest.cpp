@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QWheelEvent>
 
 #include "panel/PanelRules.h"
 #include "resources/CommandIds.h"
@@ -187,6 +189,27 @@ TEST_F(ChannelControl, MenuTurnOffSwitchesTheOutputOffAtTheDevice) {
   EXPECT_EQ(pair[0], 0);
   EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
   EXPECT_EQ(Text(1053), QStringLiteral("OFF"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ChannelControl, WheelOverThePanelWalksTheFocusedSetPointBox) {
+  m_view->show();
+  Click(1053);
+  SetText(1001, "5.123");
+  Edit(1001)->setFocus();
+  QApplication::setActiveWindow(m_view.get());
+  Edit(1001)->setSelection(2, 1);
+  const QPointF where(5, 5); // over the panel, far from the box
+  QWheelEvent wheel(where, m_view->mapToGlobal(where), QPoint(), QPoint(0, 120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  if (QApplication::focusWidget() != Edit(1001))
+    GTEST_SKIP() << "the offscreen platform gave the focus elsewhere";
+  QApplication::sendEvent(m_view.get(), &wheel);
+  EXPECT_EQ(Edit(1001)->selectionStart(), 3);
+  EXPECT_EQ(Edit(1001)->selectedText(), QStringLiteral("2"));
 }
 
 } // namespace
