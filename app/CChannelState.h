@@ -6,9 +6,15 @@ using COLORREF = std::uint32_t;
 constexpr COLORREF RGB(int r, int g, int b) {
   return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int GetRValue(COLORREF c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(COLORREF c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(COLORREF c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // Display state of CH1 or CH2: switched on in the panel, its colour, and the knob's last step.
 // A plain value with no dependencies, so the knobs and the report can read it.

@@ -20,8 +20,8 @@ CKTX2300MApp::~CKTX2300MApp() {
 }
 
 QString CKTX2300MApp::FolderOf(const QString &programPath) {
-  const qsizetype cut =
-      std::max(programPath.lastIndexOf(QLatin1Char('/')), programPath.lastIndexOf(QLatin1Char('\\')));
+  const qsizetype cut = std::max(programPath.lastIndexOf(QLatin1Char('/')),
+                                 programPath.lastIndexOf(QLatin1Char('\\')));
   return cut < 0 ? QString() : programPath.left(cut);
 }
 
@@ -57,7 +57,8 @@ bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
     return false;
   m_view = new CKTX2300MDlgView(*m_pwrio, m_frame.get());
   m_view->SetDocument(&m_doc);
-  m_doc.SetStepFileWriter([view = m_view](const QString &path) { return view->WriteStepFile(path); });
+  m_doc.SetStepFileWriter(
+      [view = m_view](const QString &path) { return view->WriteStepFile(path); });
   m_view->SetFrameSizer([frame = m_frame.get()](int w, int h) { frame->SizeFrame(w, h); });
   m_frame->SetPanel(m_view);
   m_frame->SetRouters([this](int id) { return RouteCommand(id); },
@@ -78,8 +79,8 @@ bool CKTX2300MApp::ProcessShellCommand(const QStringList &arguments) {
   // The document reads nothing from a file, but a file that cannot be opened ends the program.
   QFile file(arguments.first());
   if (!file.open(QIODevice::ReadOnly)) {
-    platform::ShowMessage(QStringLiteral("Cannot open \"%1\": %2.")
-                              .arg(arguments.first(), file.errorString()));
+    platform::ShowMessage(
+        QStringLiteral("Cannot open \"%1\": %2.").arg(arguments.first(), file.errorString()));
     return false;
   }
   return true;

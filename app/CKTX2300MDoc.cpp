@@ -27,9 +27,13 @@ void CKTX2300MDoc::RefreshChannelStates() {
   m_stateCh2.SetColor(m_bCh2On != 0 ? kColorCh2 : kColorOff);
 }
 
-void CKTX2300MDoc::SetCh1KnobStep(int step) { m_stateCh1.SetKnobStep(static_cast<std::int16_t>(step)); }
+void CKTX2300MDoc::SetCh1KnobStep(int step) {
+  m_stateCh1.SetKnobStep(static_cast<std::int16_t>(step));
+}
 
-void CKTX2300MDoc::SetCh2KnobStep(int step) { m_stateCh2.SetKnobStep(static_cast<std::int16_t>(step)); }
+void CKTX2300MDoc::SetCh2KnobStep(int step) {
+  m_stateCh2.SetKnobStep(static_cast<std::int16_t>(step));
+}
 
 QString CKTX2300MDoc::HelpFilePath(const QString &appDir) {
   // The folder keeps the separator style it came with, so a Windows path stays a Windows path.

@@ -38,7 +38,9 @@ CMainFrame::CMainFrame() {
   qApp->installEventFilter(this);
 }
 
-CMainFrame::~CMainFrame() { qApp->removeEventFilter(this); }
+CMainFrame::~CMainFrame() {
+  qApp->removeEventFilter(this);
+}
 
 QAction *CMainFrame::MakeAction(int id, const QString &text) {
   auto *action = new QAction(text, this);
@@ -139,7 +141,9 @@ void CMainFrame::SetRouters(CommandRouter command, UpdateRouter update) {
   m_update = std::move(update);
 }
 
-void CMainFrame::SetPanel(QWidget *panel) { setCentralWidget(panel); }
+void CMainFrame::SetPanel(QWidget *panel) {
+  setCentralWidget(panel);
+}
 
 QAction *CMainFrame::Action(int id) const {
   const auto it = m_actions.find(id);
@@ -183,8 +187,8 @@ bool CMainFrame::IsSwallowedKey(const QEvent *event) const {
 
 bool CMainFrame::eventFilter(QObject *watched, QEvent *event) {
   // Only keys aimed at this frame's widgets: a modal dialog keeps its own keys.
-  if (auto *widget = qobject_cast<QWidget *>(watched); widget && widget->window() == this &&
-                                                        IsSwallowedKey(event)) {
+  if (auto *widget = qobject_cast<QWidget *>(watched);
+      widget && widget->window() == this && IsSwallowedKey(event)) {
     event->accept();
     return true;
   }

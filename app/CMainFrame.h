@@ -15,7 +15,7 @@ class QStatusBar;
 class CMainFrame : public QMainWindow {
   Q_OBJECT
 public:
-  using CommandRouter = std::function<bool(int id)>;       // true when some handler took it
+  using CommandRouter = std::function<bool(int id)>;           // true when some handler took it
   using UpdateRouter = std::function<void(int id, QAction *)>; // menu item text and state
 
   CMainFrame();

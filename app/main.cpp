@@ -21,7 +21,9 @@
 #include "platform/CMessageBox.h"
 
 namespace {
-void Click(QWidget *panel, int id) { platform::DlgItem<QAbstractButton>(panel, id)->click(); }
+void Click(QWidget *panel, int id) {
+  platform::DlgItem<QAbstractButton>(panel, id)->click();
+}
 
 void RunDemo(CKTX2300MDlgView *panel) {
   const auto set = [panel](int id, const char *text) {
@@ -78,9 +80,8 @@ int main(int argc, char **argv) {
   // A screenshot run has no operator to close message boxes: print their texts instead.
   const bool unattended = parser.isSet(screenshot) || parser.isSet(reportPdf);
   if (unattended)
-    platform::SetMessageHook([](const QString &text) {
-      std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    });
+    platform::SetMessageHook(
+        [](const QString &text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
   CKTX2300MApp theApp;
   if (!theApp.InitInstance(parser.positionalArguments()))
     return 1;

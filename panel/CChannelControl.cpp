@@ -3,19 +3,23 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-#include "controls/CLampWidget.h" // CLED keeps a QPointer to the lamp
 #include "controls/CLED.h"
+#include "controls/CLampWidget.h" // CLED keeps a QPointer to the lamp
 #include "device/CPwrio.h"
 #include "panel/CPanelState.h"
-#include "panel/PanelRules.h"
 #include "panel/IPanelDocument.h"
+#include "panel/PanelRules.h"
 #include "panel/PanelTexts.h"
 #include "platform/CDialogBuilder.h"
 #include "platform/CMessageBox.h"
 
 namespace {
-QString Text(const char *text) { return QString::fromLatin1(text); }
-CPwrio::Channel DeviceChannel(int channel) { return static_cast<CPwrio::Channel>(channel); }
+QString Text(const char *text) {
+  return QString::fromLatin1(text);
+}
+CPwrio::Channel DeviceChannel(int channel) {
+  return static_cast<CPwrio::Channel>(channel);
+}
 } // namespace
 
 CChannelControl::CChannelControl(CPanelState &state, CPwrio &pwrio,

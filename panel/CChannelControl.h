@@ -29,7 +29,7 @@ public:
                   std::array<QString *, 2> setPointTexts);
   void SetDocument(IPanelDocument *doc) { m_pDoc = doc; }
 
-  void OnSetCh(int channel);           // OK of CH1 (0) or CH2 (1)
+  void OnSetCh(int channel);            // OK of CH1 (0) or CH2 (1)
   void OnSwitchAdjustable(int channel); // OFF/ON of CH1 or CH2, and their menu items
   // OFF/ON of CH3 (2) or CH4 (3); failText is the message of the path that asked.
   void OnSwitchFixed(int channel, const char *failText);

@@ -27,11 +27,11 @@
 #include "platform/CMessageBox.h"
 #include "platform/CrtText.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogTemplates.h"
+#include "resources/FrameResources.h"
 #include "sequencer/CStepFiles.h"
 #include "sequencer/CStepRunner.h"
 #include "sequencer/CStepTableEditor.h"
-#include "resources/DialogTemplates.h"
-#include "resources/FrameResources.h"
 #include "trend/CTimeRuler.h"
 #include "trend/CTrendPlot.h"
 #include "trend/CVoltRuler.h"
@@ -39,7 +39,9 @@
 namespace {
 constexpr int kActualBoxes[] = {1004, 1007, 1009, 1011};
 constexpr int kLeds[] = {1100, 1107, 1103, 1104};
-QString Text(const char *text) { return QString::fromLatin1(text); }
+QString Text(const char *text) {
+  return QString::fromLatin1(text);
+}
 } // namespace
 
 CKTX2300MDlgView::CKTX2300MDlgView(CPwrio &pwrio, QWidget *parent)
@@ -47,10 +49,9 @@ CKTX2300MDlgView::CKTX2300MDlgView(CPwrio &pwrio, QWidget *parent)
   res::InitResources();
   m_hIconNoDevice = res::NoDeviceIcon();
   m_hIconDevice = res::DeviceIcon();
-  platform::CDialogBuilder::Build(this, res::PanelTemplate(),
-                                  [this](const platform::ControlTemplate &c, QWidget *p) {
-                                    return CreateControl(c.id, p);
-                                  });
+  platform::CDialogBuilder::Build(
+      this, res::PanelTemplate(),
+      [this](const platform::ControlTemplate &c, QWidget *p) { return CreateControl(c.id, p); });
   BindControls();
   ConnectHandlers();
   for (int id = 0; id < static_cast<int>(m_timers.size()); ++id)
@@ -92,7 +93,9 @@ QWidget *CKTX2300MDlgView::CreateControl(int id, QWidget *parent) {
   }
 }
 
-QWidget *CKTX2300MDlgView::Item(int id) const { return platform::GetDlgItem(this, id); }
+QWidget *CKTX2300MDlgView::Item(int id) const {
+  return platform::GetDlgItem(this, id);
+}
 
 void CKTX2300MDlgView::BindControls() {
   for (int id : {1001, 1008})
@@ -123,8 +126,8 @@ void CKTX2300MDlgView::BindControls() {
   widgets[1].ok = platform::DlgItem<QAbstractButton>(this, 1092);
   widgets[0].knob = Item(1069);
   widgets[1].knob = Item(1070);
-  m_channels = std::make_unique<CChannelControl>(m_state, m_pwrio, widgets,
-                                                 std::array<QString *, 2>{&m_strSetCh1, &m_strSetCh2});
+  m_channels = std::make_unique<CChannelControl>(
+      m_state, m_pwrio, widgets, std::array<QString *, 2>{&m_strSetCh1, &m_strSetCh2});
   BindSequencer();
 }
 
@@ -163,8 +166,7 @@ void CKTX2300MDlgView::SetDocument(IPanelDocument *doc) {
 
 void CKTX2300MDlgView::ConnectHandlers() {
   const auto onClick = [this](int id, void (CKTX2300MDlgView::*handler)()) {
-    connect(platform::DlgItem<QAbstractButton>(this, id), &QAbstractButton::clicked, this,
-            handler);
+    connect(platform::DlgItem<QAbstractButton>(this, id), &QAbstractButton::clicked, this, handler);
   };
   onClick(1020, &CKTX2300MDlgView::OnToggleCompact);
   onClick(1090, &CKTX2300MDlgView::OnSetCh1);
@@ -364,7 +366,9 @@ void CKTX2300MDlgView::SetTimer(int id, int milliseconds) {
   m_timers[static_cast<std::size_t>(id)].start(milliseconds);
 }
 
-void CKTX2300MDlgView::KillTimer(int id) { m_timers[static_cast<std::size_t>(id)].stop(); }
+void CKTX2300MDlgView::KillTimer(int id) {
+  m_timers[static_cast<std::size_t>(id)].stop();
+}
 
 int CKTX2300MDlgView::TimerInterval(int id) const {
   return m_timers[static_cast<std::size_t>(id)].interval();
@@ -399,18 +403,38 @@ void CKTX2300MDlgView::OnDeviceWatch() {
     platform::ShowMessage(Text(texts::kCommunicationError));
 }
 
-void CKTX2300MDlgView::OnSetCh1() { m_channels->OnSetCh(0); }
-void CKTX2300MDlgView::OnSetCh2() { m_channels->OnSetCh(1); }
-void CKTX2300MDlgView::OnSwitchCh1() { m_channels->OnSwitchAdjustable(0); }
-void CKTX2300MDlgView::OnSwitchCh2() { m_channels->OnSwitchAdjustable(1); }
-void CKTX2300MDlgView::OnSwitchCh3() { m_channels->OnSwitchFixed(2, texts::kSendingErrorSwitch); }
-void CKTX2300MDlgView::OnSwitchCh4() { m_channels->OnSwitchFixed(3, texts::kSendingErrorSwitch); }
+void CKTX2300MDlgView::OnSetCh1() {
+  m_channels->OnSetCh(0);
+}
+void CKTX2300MDlgView::OnSetCh2() {
+  m_channels->OnSetCh(1);
+}
+void CKTX2300MDlgView::OnSwitchCh1() {
+  m_channels->OnSwitchAdjustable(0);
+}
+void CKTX2300MDlgView::OnSwitchCh2() {
+  m_channels->OnSwitchAdjustable(1);
+}
+void CKTX2300MDlgView::OnSwitchCh3() {
+  m_channels->OnSwitchFixed(2, texts::kSendingErrorSwitch);
+}
+void CKTX2300MDlgView::OnSwitchCh4() {
+  m_channels->OnSwitchFixed(3, texts::kSendingErrorSwitch);
+}
 // Turn Off from the menu switches the output off at the device, exactly as the OFF button
 // does: an output left live while the panel shows OFF would be unsafe.
-void CKTX2300MDlgView::OnMenuSwitchCh1() { m_channels->OnSwitchAdjustable(0); }
-void CKTX2300MDlgView::OnMenuSwitchCh2() { m_channels->OnSwitchAdjustable(1); }
-void CKTX2300MDlgView::OnMenuSwitchCh3() { m_channels->OnSwitchFixed(2, texts::kSendingErrorSwitch); }
-void CKTX2300MDlgView::OnMenuSwitchCh4() { m_channels->OnSwitchFixed(3, texts::kSendingErrorCh4Menu); }
+void CKTX2300MDlgView::OnMenuSwitchCh1() {
+  m_channels->OnSwitchAdjustable(0);
+}
+void CKTX2300MDlgView::OnMenuSwitchCh2() {
+  m_channels->OnSwitchAdjustable(1);
+}
+void CKTX2300MDlgView::OnMenuSwitchCh3() {
+  m_channels->OnSwitchFixed(2, texts::kSendingErrorSwitch);
+}
+void CKTX2300MDlgView::OnMenuSwitchCh4() {
+  m_channels->OnSwitchFixed(3, texts::kSendingErrorCh4Menu);
+}
 
 void CKTX2300MDlgView::OnKeypadCh1() {
   CKeypadCh1Dlg dialog(this);
@@ -463,22 +487,54 @@ void CKTX2300MDlgView::wheelEvent(QWheelEvent *event) {
     QWidget::wheelEvent(event);
 }
 
-void CKTX2300MDlgView::OnSelchangeMode() { m_stepEditor->OnSelchangeMode(); }
-void CKTX2300MDlgView::OnSelchangeNumber() { m_stepEditor->OnSelchangeNumber(); }
-void CKTX2300MDlgView::OnSelchangeStart() { m_stepEditor->OnSelchangeStart(); }
-void CKTX2300MDlgView::OnSelchangeStop() { m_stepEditor->OnSelchangeStop(); }
-void CKTX2300MDlgView::OnSetVolts() { m_stepEditor->OnSetVolts(); }
-void CKTX2300MDlgView::OnClearVolts() { m_stepEditor->OnClearVolts(); }
-void CKTX2300MDlgView::OnRunStep() { m_stepRunner->OnRunStep(); }
-void CKTX2300MDlgView::OnStopSteps() { m_stepRunner->OnStopSteps(); }
-void CKTX2300MDlgView::OnChannelRadio() { m_stepRunner->OnChannelRadio(); }
-void CKTX2300MDlgView::OnTimeOk() { m_stepRunner->OnTimeOk(); }
-void CKTX2300MDlgView::OnFileOpen() { m_stepFiles->OnFileOpen(); }
-void CKTX2300MDlgView::OnFileSave() { m_stepFiles->OnFileSave(); }
-void CKTX2300MDlgView::OnFileSaveAs() { m_stepFiles->OnFileSaveAs(); }
-bool CKTX2300MDlgView::WriteStepFile(const QString &path) { return m_stepFiles->WriteStepFile(path); }
-void CKTX2300MDlgView::OnFilePrint() { m_report.Print(this); }
-void CKTX2300MDlgView::OnFilePrintPreview() { m_report.Preview(this); }
+void CKTX2300MDlgView::OnSelchangeMode() {
+  m_stepEditor->OnSelchangeMode();
+}
+void CKTX2300MDlgView::OnSelchangeNumber() {
+  m_stepEditor->OnSelchangeNumber();
+}
+void CKTX2300MDlgView::OnSelchangeStart() {
+  m_stepEditor->OnSelchangeStart();
+}
+void CKTX2300MDlgView::OnSelchangeStop() {
+  m_stepEditor->OnSelchangeStop();
+}
+void CKTX2300MDlgView::OnSetVolts() {
+  m_stepEditor->OnSetVolts();
+}
+void CKTX2300MDlgView::OnClearVolts() {
+  m_stepEditor->OnClearVolts();
+}
+void CKTX2300MDlgView::OnRunStep() {
+  m_stepRunner->OnRunStep();
+}
+void CKTX2300MDlgView::OnStopSteps() {
+  m_stepRunner->OnStopSteps();
+}
+void CKTX2300MDlgView::OnChannelRadio() {
+  m_stepRunner->OnChannelRadio();
+}
+void CKTX2300MDlgView::OnTimeOk() {
+  m_stepRunner->OnTimeOk();
+}
+void CKTX2300MDlgView::OnFileOpen() {
+  m_stepFiles->OnFileOpen();
+}
+void CKTX2300MDlgView::OnFileSave() {
+  m_stepFiles->OnFileSave();
+}
+void CKTX2300MDlgView::OnFileSaveAs() {
+  m_stepFiles->OnFileSaveAs();
+}
+bool CKTX2300MDlgView::WriteStepFile(const QString &path) {
+  return m_stepFiles->WriteStepFile(path);
+}
+void CKTX2300MDlgView::OnFilePrint() {
+  m_report.Print(this);
+}
+void CKTX2300MDlgView::OnFilePrintPreview() {
+  m_report.Preview(this);
+}
 
 bool CKTX2300MDlgView::SendVolt(int channel, int onFlag, VoltageCode &code) {
   return m_pwrio.SetVolt(static_cast<CPwrio::Channel>(channel), onFlag, code);

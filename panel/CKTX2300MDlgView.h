@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "controls/CLampWidget.h" // CLED keeps a QPointer to the lamp
 #include "controls/CLED.h"
+#include "controls/CLampWidget.h" // CLED keeps a QPointer to the lamp
 #include "controls/IKnobHost.h"
 #include "panel/CPanelState.h"
 #include "sequencer/IStepRunnerHost.h"

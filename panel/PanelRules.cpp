@@ -30,10 +30,12 @@ QString ClockText(const QDateTime &time) {
 }
 
 bool IsStepAreaId(int id) {
-  return (id >= 1025 && id <= 1034) || (id >= 1036 && id <= 1038) ||
-         (id >= 1040 && id <= 1052) || (id >= 1062 && id <= 1065);
+  return (id >= 1025 && id <= 1034) || (id >= 1036 && id <= 1038) || (id >= 1040 && id <= 1052) ||
+         (id >= 1062 && id <= 1065);
 }
 
-int FrameWidth(bool compact) { return compact ? 390 : 990; }
+int FrameWidth(bool compact) {
+  return compact ? 390 : 990;
+}
 
 } // namespace panel

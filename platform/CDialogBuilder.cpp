@@ -15,7 +15,9 @@ namespace {
 
 const char *const kIdProperty = "ktxControlId";
 
-QString ObjectNameFor(int id) { return QStringLiteral("ctl%1").arg(id); }
+QString ObjectNameFor(int id) {
+  return QStringLiteral("ctl%1").arg(id);
+}
 
 void ApplyCaption(QWidget *widget, const ControlTemplate &control) {
   const QString caption = QString::fromUtf8(control.caption);
@@ -170,7 +172,9 @@ void SetWindowText(QWidget *widget, const QString &text) {
   }
 }
 
-QString GetDlgItemText(const QWidget *parent, int id) { return GetWindowText(GetDlgItem(parent, id)); }
+QString GetDlgItemText(const QWidget *parent, int id) {
+  return GetWindowText(GetDlgItem(parent, id));
+}
 
 void SetDlgItemText(QWidget *parent, int id, const QString &text) {
   SetWindowText(GetDlgItem(parent, id), text);

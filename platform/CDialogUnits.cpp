@@ -22,8 +22,12 @@ CDialogUnits::CDialogUnits(const QFont &font) {
   m_nBaseY = metrics.height();
 }
 
-int CDialogUnits::ToPixelsX(int x) const { return MulDiv(x, m_nBaseX, 4); }
-int CDialogUnits::ToPixelsY(int y) const { return MulDiv(y, m_nBaseY, 8); }
+int CDialogUnits::ToPixelsX(int x) const {
+  return MulDiv(x, m_nBaseX, 4);
+}
+int CDialogUnits::ToPixelsY(int y) const {
+  return MulDiv(y, m_nBaseY, 8);
+}
 
 QRect CDialogUnits::ToPixels(int x, int y, int cx, int cy) const {
   const int left = ToPixelsX(x);
@@ -44,7 +48,8 @@ QFont CDialogUnits::TemplateFont(const char *face, int points) {
   // its box, and the compact and expanded frames show every control of their area.
   QFont font(QStringLiteral("Liberation Mono"));
   font.setFamilies(QStringList() << QStringLiteral("Liberation Mono")
-                                 << QStringLiteral("DejaVu Sans Mono") << QStringLiteral("Noto Mono"));
+                                 << QStringLiteral("DejaVu Sans Mono")
+                                 << QStringLiteral("Noto Mono"));
   font.setStyleHint(QFont::Monospace);
   font.setPixelSize(11);
   return font;

@@ -19,7 +19,9 @@ std::size_t SkipSpace(std::string_view text, std::size_t pos) {
   return pos;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Decimal exponent of the leading significant digit of a decimal mantissa plus its exponent:
 // decides whether an out-of-range literal overflows (HUGE_VAL) or underflows (0), as strtod does.
@@ -49,8 +51,8 @@ bool DecimalOverflows(std::string_view literal) {
                                          literal.data() + literal.size(), exponent);
     (void)p;
     if (ec == std::errc::result_out_of_range)
-      exponent = literal[i + 1] == '-' ? std::numeric_limits<int>::min()
-                                       : std::numeric_limits<int>::max();
+      exponent =
+          literal[i + 1] == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
   }
   return static_cast<long long>(lead) + exponent > 0;
 }
@@ -67,10 +69,10 @@ std::pair<double, std::size_t> ParseDouble(std::string_view text) {
   const char *begin = text.data() + pos;
   const char *end = text.data() + text.size();
   std::chars_format format = std::chars_format::general;
-  const bool hex = end - begin > 2 && begin[0] == '0' && (begin[1] == 'x' || begin[1] == 'X') &&
-                   (std::isxdigit(static_cast<unsigned char>(begin[2])) ||
-                    (begin[2] == '.' && end - begin > 3 &&
-                     std::isxdigit(static_cast<unsigned char>(begin[3]))));
+  const bool hex =
+      end - begin > 2 && begin[0] == '0' && (begin[1] == 'x' || begin[1] == 'X') &&
+      (std::isxdigit(static_cast<unsigned char>(begin[2])) ||
+       (begin[2] == '.' && end - begin > 3 && std::isxdigit(static_cast<unsigned char>(begin[3]))));
   if (hex) {
     begin += 2;
     format = std::chars_format::hex;
@@ -80,19 +82,26 @@ std::pair<double, std::size_t> ParseDouble(std::string_view text) {
   if (ptr == begin)
     return {0.0, 0};
   if (ec == std::errc::result_out_of_range)
-    value = (!hex && DecimalOverflows(std::string_view(begin, static_cast<std::size_t>(ptr - begin))))
-                ? HUGE_VAL
-                : 0.0;
+    value =
+        (!hex && DecimalOverflows(std::string_view(begin, static_cast<std::size_t>(ptr - begin))))
+            ? HUGE_VAL
+            : 0.0;
   return {negative ? -value : value, static_cast<std::size_t>(ptr - text.data())};
 }
 
 } // namespace
 
-std::string ToBytes(const QString &text) { return text.toLatin1().toStdString(); }
+std::string ToBytes(const QString &text) {
+  return text.toLatin1().toStdString();
+}
 
-int Atoi(std::string_view text) { return ScanInt(text).value_or(0); }
+int Atoi(std::string_view text) {
+  return ScanInt(text).value_or(0);
+}
 
-int Atoi(const QString &text) { return Atoi(ToBytes(text)); }
+int Atoi(const QString &text) {
+  return Atoi(ToBytes(text));
+}
 
 std::optional<int> ScanInt(std::string_view text) {
   std::size_t pos = SkipSpace(text, 0);
@@ -117,9 +126,13 @@ std::optional<int> ScanInt(std::string_view text) {
   return static_cast<int>(value);
 }
 
-double Atof(std::string_view text) { return ParseDouble(text).first; }
+double Atof(std::string_view text) {
+  return ParseDouble(text).first;
+}
 
-double Atof(const QString &text) { return Atof(ToBytes(text)); }
+double Atof(const QString &text) {
+  return Atof(ToBytes(text));
+}
 
 std::optional<double> ScanDouble(std::string_view text) {
   const auto [value, used] = ParseDouble(text);
@@ -130,8 +143,8 @@ std::optional<double> ScanDouble(std::string_view text) {
 
 std::string Format3f(double value) {
   std::array<char, 400> buffer{};
-  const auto [ptr, ec] =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 3);
+  const auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, 3);
   if (ec != std::errc())
     return {};
   std::string text(buffer.data(), ptr);
@@ -140,6 +153,8 @@ std::string Format3f(double value) {
   return text;
 }
 
-QString Format3fQ(double value) { return QString::fromLatin1(Format3f(value)); }
+QString Format3fQ(double value) {
+  return QString::fromLatin1(Format3f(value));
+}
 
 } // namespace crt

@@ -14,12 +14,16 @@ namespace crt {
 // Values beyond the int range saturate instead of being undefined.
 int Atoi(std::string_view text);
 int Atoi(const QString &text);
-inline int Atoi(const char *text) { return Atoi(std::string_view(text)); }
+inline int Atoi(const char *text) {
+  return Atoi(std::string_view(text));
+}
 
 // atof: the longest leading part that strtod would accept in the "C" locale; 0.0 when none.
 double Atof(std::string_view text);
 double Atof(const QString &text);
-inline double Atof(const char *text) { return Atof(std::string_view(text)); }
+inline double Atof(const char *text) {
+  return Atof(std::string_view(text));
+}
 
 // sscanf "%d": nullopt when no integer can be read.
 std::optional<int> ScanInt(std::string_view text);

@@ -8,18 +8,18 @@ namespace platform {
 
 enum class ControlKind {
   GroupBox,
-  Static,         // text label
-  StaticIcon,     // picture control showing an icon
-  StaticCustom,   // an empty static that a custom control (chart, ruler, knob) replaces
+  Static,       // text label
+  StaticIcon,   // picture control showing an icon
+  StaticCustom, // an empty static that a custom control (chart, ruler, knob) replaces
   PushButton,
-  DefPushButton,  // default push button (Enter)
+  DefPushButton, // default push button (Enter)
   OwnerDrawButton,
   RadioButton,
   CheckBox,
   Edit,
-  DropList,       // drop-down list combo box
-  ListView,       // report-style list
-  Led,            // the lamp control
+  DropList, // drop-down list combo box
+  ListView, // report-style list
+  Led,      // the lamp control
 };
 
 // Style bits that the widgets honour; they mirror the template's window styles.
@@ -38,7 +38,7 @@ enum ControlStyle : std::uint32_t {
 struct ControlTemplate {
   int id = 0;
   ControlKind kind = ControlKind::Static;
-  const char *caption = ""; // UTF-8
+  const char *caption = "";         // UTF-8
   int x = 0, y = 0, cx = 0, cy = 0; // dialog units
   std::uint32_t styles = kNoStyle;
   std::vector<const char *> items = {}; // initial list strings of a combo box

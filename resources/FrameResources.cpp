@@ -49,9 +49,9 @@ const std::vector<Accelerator> &Accelerators128() {
 
 const std::vector<int> &Toolbar128() {
   static const std::vector<int> buttons{
-      cmd::kFileOpen,  cmd::kFileSave,      0,
-      cmd::kFilePrint, cmd::kHelpContents,  cmd::kEditCut,
-      cmd::kToolbar32785, cmd::kEditCopy,   cmd::kEditPaste,
+      cmd::kFileOpen,     cmd::kFileSave,     0,
+      cmd::kFilePrint,    cmd::kHelpContents, cmd::kEditCut,
+      cmd::kToolbar32785, cmd::kEditCopy,     cmd::kEditPaste,
       cmd::kToolbar32783, cmd::kToolbar32784,
   };
   return buttons;
@@ -80,7 +80,9 @@ const QHash<int, QString> &StringTable() {
 }
 } // namespace
 
-QString Prompt(int id) { return StringTable().value(id).section(QLatin1Char('\n'), 0, 0); }
+QString Prompt(int id) {
+  return StringTable().value(id).section(QLatin1Char('\n'), 0, 0);
+}
 
 QString Tooltip(int id) {
   const QString text = StringTable().value(id);
@@ -88,14 +90,28 @@ QString Tooltip(int id) {
   return cut < 0 ? QString() : text.mid(cut + 1);
 }
 
-QIcon AppIcon() { return QIcon(QStringLiteral(":/images/icon128.png")); }
-QPixmap NoDeviceIcon() { return QPixmap(QStringLiteral(":/images/icon131.png")); }
-QPixmap DeviceIcon() { return QPixmap(QStringLiteral(":/images/icon132.png")); }
-QPixmap ArrowRight() { return QPixmap(QStringLiteral(":/images/bmp140.png")); }
-QPixmap ArrowLeft() { return QPixmap(QStringLiteral(":/images/bmp141.png")); }
+QIcon AppIcon() {
+  return QIcon(QStringLiteral(":/images/icon128.png"));
+}
+QPixmap NoDeviceIcon() {
+  return QPixmap(QStringLiteral(":/images/icon131.png"));
+}
+QPixmap DeviceIcon() {
+  return QPixmap(QStringLiteral(":/images/icon132.png"));
+}
+QPixmap ArrowRight() {
+  return QPixmap(QStringLiteral(":/images/bmp140.png"));
+}
+QPixmap ArrowLeft() {
+  return QPixmap(QStringLiteral(":/images/bmp141.png"));
+}
 
 } // namespace res
 
-static void InitKtxResources() { Q_INIT_RESOURCE(resources); }
+static void InitKtxResources() {
+  Q_INIT_RESOURCE(resources);
+}
 
-void res::InitResources() { InitKtxResources(); }
+void res::InitResources() {
+  InitKtxResources();
+}

@@ -31,11 +31,11 @@ QPixmap ToolbarImage(int index);
 QString Prompt(int id);
 QString Tooltip(int id);
 
-QIcon AppIcon();          // icon 128
-QPixmap NoDeviceIcon();   // icon 131
-QPixmap DeviceIcon();     // icon 132
-QPixmap ArrowRight();     // bitmap 140
-QPixmap ArrowLeft();      // bitmap 141
+QIcon AppIcon();        // icon 128
+QPixmap NoDeviceIcon(); // icon 131
+QPixmap DeviceIcon();   // icon 132
+QPixmap ArrowRight();   // bitmap 140
+QPixmap ArrowLeft();    // bitmap 141
 
 inline constexpr const char *kAppTitle = "KTX2300M";
 inline constexpr const char *kFrameTitle = "KTX2300M(Ver1.0.1)";

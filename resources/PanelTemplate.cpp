@@ -7,7 +7,12 @@ using K = ControlKind;
 
 const DialogTemplate &PanelTemplate() {
   static const DialogTemplate tmpl{
-      102, "", 795, 431, "宋体", 10,
+      102,
+      "",
+      795,
+      431,
+      "宋体",
+      10,
       {
           // Channel area, always shown.
           {1057, K::GroupBox, "", 13, 7, 187, 218},
@@ -89,7 +94,14 @@ const DialogTemplate &PanelTemplate() {
           {1114, K::Static, "CH2", 241, 202, 13, 8},
           {1073, K::Static, "Time", 262, 202, 17, 8},
           {1095, K::Edit, "", 285, 200, 47, 14, kBorder | kAutoHScroll | kTabStop},
-          {1072, K::DropList, "", 336, 200, 62, 131, kTabStop,
+          {1072,
+           K::DropList,
+           "",
+           336,
+           200,
+           62,
+           131,
+           kTabStop,
            {"Millisecond", "Second", "Minute", "Hour"}},
           {1131, K::PushButton, "OK", 405, 200, 26, 14, kTabStop},
           {1074, K::Static, "", 445, 200, 92, 16, kCentered | kBorder},
@@ -98,14 +110,18 @@ const DialogTemplate &PanelTemplate() {
 }
 
 const DialogTemplate &AboutTemplate() {
-  static const DialogTemplate tmpl{
-      100, "About KTX2300M", 235, 55, "宋体", 9,
-      {
-          {-1, K::StaticIcon, "", 11, 17, 20, 20},
-          {-2, K::Static, "KTX2300M 1.0.1 ", 40, 10, 119, 8},
-          {-3, K::Static, "Copyright (C) 2026", 40, 25, 119, 8},
-          {1, K::DefPushButton, "OK", 178, 7, 50, 14, kTabStop},
-      }};
+  static const DialogTemplate tmpl{100,
+                                   "About KTX2300M",
+                                   235,
+                                   55,
+                                   "宋体",
+                                   9,
+                                   {
+                                       {-1, K::StaticIcon, "", 11, 17, 20, 20},
+                                       {-2, K::Static, "KTX2300M 1.0.1 ", 40, 10, 119, 8},
+                                       {-3, K::Static, "Copyright (C) 2026", 40, 25, 119, 8},
+                                       {1, K::DefPushButton, "OK", 178, 7, 50, 14, kTabStop},
+                                   }};
   return tmpl;
 }
 

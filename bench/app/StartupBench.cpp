@@ -36,8 +36,7 @@ protected:
   bool eventFilter(QObject *watched, QEvent *event) override {
     if (event->type() == QEvent::Paint && watched->isWidgetType()) {
       QTimer::singleShot(0, [] {
-        const double ms =
-            std::chrono::duration<double, std::milli>(Clock::now() - g_start).count();
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - g_start).count();
         std::printf("%.3f %ld\n", ms, PeakRssKiB());
         QCoreApplication::exit(0);
       });

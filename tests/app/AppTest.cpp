@@ -68,11 +68,11 @@ TEST_F(App, ToolbarButtonsCarryPromptsAndOnlyHandledOnesAreEnabled) {
   const QList<QAction *> actions = m_frame->m_wndToolBar->actions();
   ASSERT_EQ(actions.size(), 11);
   EXPECT_TRUE(actions[2]->isSeparator());
-  const std::pair<int, bool> enabled[] = {
-      {cmd::kFileOpen, true},   {cmd::kFileSave, true},       {cmd::kFilePrint, true},
-      {cmd::kHelpContents, true}, {cmd::kEditCut, false},     {cmd::kToolbar32785, false},
-      {cmd::kEditCopy, false},  {cmd::kEditPaste, false},     {cmd::kToolbar32783, false},
-      {cmd::kToolbar32784, false}};
+  const std::pair<int, bool> enabled[] = {{cmd::kFileOpen, true},      {cmd::kFileSave, true},
+                                          {cmd::kFilePrint, true},     {cmd::kHelpContents, true},
+                                          {cmd::kEditCut, false},      {cmd::kToolbar32785, false},
+                                          {cmd::kEditCopy, false},     {cmd::kEditPaste, false},
+                                          {cmd::kToolbar32783, false}, {cmd::kToolbar32784, false}};
   for (const auto &[id, on] : enabled)
     EXPECT_EQ(m_frame->Action(id)->isEnabled(), on) << id;
   EXPECT_EQ(m_frame->Action(cmd::kFileOpen)->statusTip(), QStringLiteral("open a document "));
@@ -82,7 +82,8 @@ TEST_F(App, ToolbarButtonsCarryPromptsAndOnlyHandledOnesAreEnabled) {
 }
 
 TEST_F(App, StatusBarHasOnePaneThatShowsPrompts) {
-  EXPECT_TRUE(m_frame->m_wndStatusBar->findChildren<QLabel *>(Qt::FindDirectChildrenOnly).isEmpty());
+  EXPECT_TRUE(
+      m_frame->m_wndStatusBar->findChildren<QLabel *>(Qt::FindDirectChildrenOnly).isEmpty());
   m_frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
   QWidget *button = m_frame->m_wndToolBar->widgetForAction(m_frame->Action(cmd::kFilePrint));
@@ -100,11 +101,11 @@ TEST_F(App, EditKeysDoNothingInThePanelsBoxes) {
   auto *edit = platform::DlgItem<QLineEdit>(m_view, 1095);
   edit->setFocus();
   edit->selectAll();
-  const QKeyCombination keys[] = {
-      Qt::CTRL | Qt::Key_C,      Qt::CTRL | Qt::Key_Insert,  Qt::CTRL | Qt::Key_X,
-      Qt::SHIFT | Qt::Key_Delete, Qt::CTRL | Qt::Key_V,      Qt::SHIFT | Qt::Key_Insert,
-      Qt::CTRL | Qt::Key_Z,      Qt::ALT | Qt::Key_Backspace, Qt::Key_F6,
-      Qt::SHIFT | Qt::Key_F6};
+  const QKeyCombination keys[] = {Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert,
+                                  Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete,
+                                  Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert,
+                                  Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace,
+                                  Qt::Key_F6,           Qt::SHIFT | Qt::Key_F6};
   for (const QKeyCombination key : keys) {
     QTest::keyClick(edit, key.key(), key.keyboardModifiers());
     EXPECT_EQ(edit->text(), QStringLiteral("1000")) << QKeySequence(key).toString().toStdString();

@@ -74,10 +74,9 @@ TEST_F(ChannelControl, OkOnAClosedChannelKeepsTheCodeAndSendsNothing) {
 
 TEST_F(ChannelControl, RefusedSetPointsShowTheirMessage) {
   Click(1053);
-  const std::pair<const char *, const char *> cases[] = {
-      {"", "Please input valid number"},
-      {"0.599", "Minimal voltage is 0.6V"},
-      {"9.001", "Maximum voltage is 9.0V"}};
+  const std::pair<const char *, const char *> cases[] = {{"", "Please input valid number"},
+                                                         {"0.599", "Minimal voltage is 0.6V"},
+                                                         {"9.001", "Maximum voltage is 9.0V"}};
   for (const auto &[text, message] : cases) {
     SetText(1001, text);
     MessageCapture messages;

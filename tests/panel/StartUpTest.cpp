@@ -130,7 +130,10 @@ TEST_F(StartUp, ToggleShowsAndHidesTheStepAreaAndResizesTheFrame) {
 TEST_F(StartUp, ToggleButtonShowsTheArrowOfTheMode) {
   auto *button = platform::DlgItem<QPushButton>(m_view.get(), 1020);
   const auto shown = [button] {
-    return button->icon().pixmap(button->iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
+    return button->icon()
+        .pixmap(button->iconSize())
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
   };
   const QImage compact = shown();
   Click(1020);
@@ -166,7 +169,7 @@ TEST_F(StartUp, ActualBoxesNeverShowACaret) {
 }
 
 TEST(PanelRules, StepAreaIdsAreTheFourRanges) {
-  const std::pair<int, bool> cases[] = {{1024, false}, {1025, true},  {1034, true}, {1035, false},
+  const std::pair<int, bool> cases[] = {{1024, false}, {1025, true},  {1034, true},  {1035, false},
                                         {1036, true},  {1038, true},  {1039, false}, {1040, true},
                                         {1052, true},  {1053, false}, {1061, false}, {1062, true},
                                         {1065, true},  {1066, false}, {1071, false}, {1074, false}};

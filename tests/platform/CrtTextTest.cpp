@@ -15,10 +15,20 @@ struct IntCase {
 
 TEST(CrtText, AtoiAndScanIntFollowTheCRuntime) {
   const IntCase cases[] = {
-      {"", 0, false},          {"42", 42, true},     {"  -17x", -17, true}, {"+8", 8, true},
-      {"1*10", 1, true},       {"*10", 0, false},    {"- 5", 0, false},     {"\t\n7", 7, true},
-      {"2.9", 2, true},        {".5", 0, false},     {"abc", 0, false},     {"0010", 10, true},
-      {"99999999999", 2147483647, true}, {"-99999999999", -2147483647 - 1, true},
+      {"", 0, false},
+      {"42", 42, true},
+      {"  -17x", -17, true},
+      {"+8", 8, true},
+      {"1*10", 1, true},
+      {"*10", 0, false},
+      {"- 5", 0, false},
+      {"\t\n7", 7, true},
+      {"2.9", 2, true},
+      {".5", 0, false},
+      {"abc", 0, false},
+      {"0010", 10, true},
+      {"99999999999", 2147483647, true},
+      {"-99999999999", -2147483647 - 1, true},
   };
   for (const auto &c : cases) {
     EXPECT_EQ(crt::Atoi(c.text), c.value) << c.text;
@@ -34,11 +44,11 @@ struct DoubleCase {
 
 TEST(CrtText, AtofTakesTheLongestNumberPrefix) {
   const DoubleCase cases[] = {
-      {"", 0.0, false},       {"5.", 5.0, true},        {".5", 0.5, true},
-      {"  -1.25V", -1.25, true}, {"1e3", 1000.0, true},  {"1e", 1.0, true},
-      {"1.5e-1x", 0.15, true}, {"abc", 0.0, false},     {" ", 0.0, false},
-      {"+2.5", 2.5, true},    {"0x10", 16.0, true},     {"1,5", 1.0, true},
-      {"-", 0.0, false},      {".", 0.0, false},        {"1e999", HUGE_VAL, true},
+      {"", 0.0, false},          {"5.", 5.0, true},     {".5", 0.5, true},
+      {"  -1.25V", -1.25, true}, {"1e3", 1000.0, true}, {"1e", 1.0, true},
+      {"1.5e-1x", 0.15, true},   {"abc", 0.0, false},   {" ", 0.0, false},
+      {"+2.5", 2.5, true},       {"0x10", 16.0, true},  {"1,5", 1.0, true},
+      {"-", 0.0, false},         {".", 0.0, false},     {"1e999", HUGE_VAL, true},
       {"1e-999", 0.0, true},
   };
   for (const auto &c : cases) {
@@ -49,9 +59,16 @@ TEST(CrtText, AtofTakesTheLongestNumberPrefix) {
 
 TEST(CrtText, Format3fRoundsAsPrintf) {
   const std::pair<double, const char *> cases[] = {
-      {0.0, "0.000"},   {1.0, "1.000"},       {-1.25, "-1.250"},     {2.299, "2.299"},
-      {1.0005, "1.000"}, {1.0015, "1.002"},   {12.5, "12.500"},      {-0.0, "-0.000"},
-      {8.0 / 9.0 + 1.0, "1.889"}, {123456.7891, "123456.789"},
+      {0.0, "0.000"},
+      {1.0, "1.000"},
+      {-1.25, "-1.250"},
+      {2.299, "2.299"},
+      {1.0005, "1.000"},
+      {1.0015, "1.002"},
+      {12.5, "12.500"},
+      {-0.0, "-0.000"},
+      {8.0 / 9.0 + 1.0, "1.889"},
+      {123456.7891, "123456.789"},
   };
   for (const auto &[value, text] : cases)
     EXPECT_EQ(crt::Format3f(value), text) << value;

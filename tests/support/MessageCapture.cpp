@@ -9,4 +9,6 @@ MessageCapture::MessageCapture(std::function<void(const QString &)> whileOpen)
   });
 }
 
-MessageCapture::~MessageCapture() { platform::SetMessageHook(std::move(m_previous)); }
+MessageCapture::~MessageCapture() {
+  platform::SetMessageHook(std::move(m_previous));
+}
