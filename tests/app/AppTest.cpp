@@ -222,3 +222,35 @@ TEST(CommandLine, TheProgramExitsNonZeroOnAnUnreadableFileAndZeroAfterAScreensho
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(App, CtrlPOpensThePrintDialog) {
+  m_frame->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
+  QString dialogClass;
+  QTimer::singleShot(0, [&] {
+    QWidget *dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+    dialog->close();
+  });
+  QTest::keyClick(m_frame, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(dialogClass, QStringLiteral("QPrintDialog"));
+}
+
+TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
+  qputenv("PWRIO_LIBRARY", "/no/such/libPwrio.so");
+  MessageCapture messages;
+  CKTX2300MApp app;
+  EXPECT_TRUE(app.InitInstance({}));
+  qunsetenv("PWRIO_LIBRARY");
+  ASSERT_EQ(messages.Texts().size(), 1);
+  EXPECT_TRUE(messages.Texts().first().contains(QStringLiteral("/no/such/libPwrio.so")));
+  app.View()->OnDeviceWatch();
+  EXPECT_EQ(messages.Texts().size(), 2) << "the watch reports the missing device";
+  platform::DlgItem<QAbstractButton>(app.View(), 1055)->click();
+  EXPECT_EQ(messages.Texts().last(), QStringLiteral("Sending Error"));
+}
+
+} // namespace
