@@ -5,17 +5,18 @@
 #include <mutex>
 #include <string>
 
+#include "device/pwrio/CBackendSwitch.h"
 #include "device/pwrio/CCallLog.h"
-#include "device/pwrio/CSimulatedSupply.h"
 
 namespace {
 
 using pwrio::CallOutcome;
 
-// Backends are chosen here; the simulator is the only one so far.
+// The simulated supply unless the configuration names an instrument (CBackendSwitch.h).
+// Callers hold CallMutex() while they use it.
 pwrio::ISupplyBackend &Backend() {
-  static pwrio::CSimulatedSupply simulator;
-  return simulator;
+  static pwrio::CBackendSwitch backends;
+  return backends.Current();
 }
 
 // Callers are meant to call one at a time; the lock keeps a careless one from tearing the state.

@@ -1,0 +1,215 @@
+#include "device/pwrio/CBackendConfig.h"
+
+#include <arpa/inet.h>
+#include <charconv>
+#include <system_error>
+#include <utility>
+
+namespace pwrio {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!s.empty() && isSpace(s.front())) {
+    s.remove_prefix(1);
+  }
+  while (!s.empty() && isSpace(s.back())) {
+    s.remove_suffix(1);
+  }
+  return s;
+}
+
+std::optional<int> WholeNumber(std::string_view s) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// Built by appending: GCC 12 at -O3 warns (wrongly) about "\"" + std::string(...).
+std::string Quoted(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '"';
+  out += text;
+  out += '"';
+  return out;
+}
+
+CBackendConfig Invalid(std::string why) {
+  CBackendConfig config;
+  config.kind = CBackendConfig::Kind::kInvalid;
+  config.error = std::move(why);
+  return config;
+}
+
+bool IsNumericHost(const std::string &host, bool v6) {
+  unsigned char buffer[16];
+  return inet_pton(v6 ? AF_INET6 : AF_INET, host.c_str(), buffer) == 1;
+}
+
+CBackendConfig ParseTcp(std::string_view rest, std::string_view whole) {
+  const std::string quoted = Quoted(whole);
+  std::string host;
+  std::string_view portText;
+  bool v6 = false;
+  if (!rest.empty() && rest.front() == '[') {
+    const auto close = rest.find(']');
+    if (close == std::string_view::npos) {
+      return Invalid("unclosed [ in " + quoted);
+    }
+    host = std::string(rest.substr(1, close - 1));
+    v6 = true;
+    rest.remove_prefix(close + 1);
+    if (!rest.empty() && rest.front() != ':') {
+      return Invalid("expected :PORT after ] in " + quoted);
+    }
+    portText = rest.empty() ? std::string_view() : rest.substr(1);
+  } else {
+    const auto colon = rest.find(':');
+    host = std::string(rest.substr(0, colon));
+    portText = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+  }
+  if (host == "localhost") {
+    host = "127.0.0.1";
+  }
+  if (!IsNumericHost(host, v6)) {
+    return Invalid("host in " + quoted + " must be a numeric address or localhost");
+  }
+  CBackendConfig config;
+  config.kind = CBackendConfig::Kind::kTcp;
+  config.host = host;
+  if (rest.find(':') != std::string_view::npos) {
+    const auto port = WholeNumber(portText);
+    if (!port || *port < 1 || *port > 65535) {
+      return Invalid("port in " + quoted + " must be 1..65535");
+    }
+    config.port = *port;
+  }
+  return config;
+}
+
+CBackendConfig ParseSerial(std::string_view rest, std::string_view whole) {
+  const std::string quoted = Quoted(whole);
+  CBackendConfig config;
+  config.kind = CBackendConfig::Kind::kSerial;
+  const auto question = rest.find('?');
+  config.device = std::string(rest.substr(0, question));
+  if (config.device.empty() || config.device.front() != '/') {
+    return Invalid("device in " + quoted + " must be an absolute path");
+  }
+  if (question != std::string_view::npos) {
+    const std::string_view option = rest.substr(question + 1);
+    constexpr std::string_view kBaud = "baud=";
+    const auto baud = option.substr(0, kBaud.size()) == kBaud
+                          ? WholeNumber(option.substr(kBaud.size()))
+                          : std::nullopt;
+    if (!baud || !CBackendConfig::IsSupportedBaud(*baud)) {
+      return Invalid("expected ?baud=N with a standard rate in " + quoted);
+    }
+    config.baud = *baud;
+  }
+  return config;
+}
+
+} // namespace
+
+bool CBackendConfig::IsSupportedBaud(int baud) {
+  for (const int rate : {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200, 230400}) {
+    if (baud == rate) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::optional<int> CBackendConfig::ParseTimeout(std::string_view text) {
+  const auto ms = WholeNumber(Trim(text));
+  if (!ms || *ms < kMinTimeoutMs || *ms > kMaxTimeoutMs) {
+    return std::nullopt;
+  }
+  return ms;
+}
+
+CBackendConfig CBackendConfig::ParseBackend(std::string_view text) {
+  text = Trim(text);
+  if (text.empty() || text == "sim") {
+    return {};
+  }
+  constexpr std::string_view kTcp = "tcp://";
+  constexpr std::string_view kSerial = "serial:";
+  if (text.substr(0, kTcp.size()) == kTcp) {
+    return ParseTcp(text.substr(kTcp.size()), text);
+  }
+  if (text.substr(0, kSerial.size()) == kSerial) {
+    return ParseSerial(text.substr(kSerial.size()), text);
+  }
+  return Invalid("unknown backend " + Quoted(text));
+}
+
+CBackendConfig::Values CBackendConfig::ParseFile(std::string_view text) {
+  Values values;
+  while (!text.empty()) {
+    const auto nl = text.find('\n');
+    const std::string_view line = Trim(text.substr(0, nl));
+    text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
+    if (line.empty() || line.front() == '#') {
+      continue;
+    }
+    const auto eq = line.find('=');
+    if (eq == std::string_view::npos) {
+      continue;
+    }
+    const std::string_view key = Trim(line.substr(0, eq));
+    std::string value(Trim(line.substr(eq + 1)));
+    if (key == "backend") {
+      values.backend = std::move(value);
+    } else if (key == "timeout_ms") {
+      values.timeoutMs = std::move(value);
+    } else if (key == "profile") {
+      values.profile = std::move(value);
+    }
+  }
+  return values;
+}
+
+CBackendConfig CBackendConfig::Resolve(const Values &environment, const Values &file,
+                                       const std::string &fileFolder) {
+  // An empty environment variable counts as unset, so "PWRIO_BACKEND=" cannot hide the file.
+  const auto pick = [](const std::optional<std::string> &env,
+                       const std::optional<std::string> &fromFile, bool &fromEnv) {
+    fromEnv = env && !env->empty();
+    return fromEnv ? *env : fromFile.value_or(std::string());
+  };
+  bool envBackend = false;
+  bool envTimeout = false;
+  bool envProfile = false;
+  const std::string backend = pick(environment.backend, file.backend, envBackend);
+  const std::string timeout = pick(environment.timeoutMs, file.timeoutMs, envTimeout);
+  const std::string profile = pick(environment.profile, file.profile, envProfile);
+
+  CBackendConfig config = ParseBackend(backend);
+  if (config.kind == Kind::kInvalid) {
+    return config;
+  }
+  if (!Trim(timeout).empty()) {
+    const auto ms = ParseTimeout(timeout);
+    if (!ms) {
+      return Invalid("timeout \"" + timeout + "\" must be a whole number of ms, " +
+                     std::to_string(kMinTimeoutMs) + ".." + std::to_string(kMaxTimeoutMs));
+    }
+    config.timeoutMs = *ms;
+  }
+  const std::string_view trimmed = Trim(profile);
+  if (!trimmed.empty()) {
+    config.profilePath = std::string(trimmed);
+    if (!envProfile && config.profilePath.front() != '/' && !fileFolder.empty()) {
+      config.profilePath = fileFolder + "/" + config.profilePath;
+    }
+  }
+  return config;
+}
+
+} // namespace pwrio

@@ -1,0 +1,64 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pwrio {
+
+// Which supply the library talks to, and how patiently. Taken from the environment first, then
+// from a file of "key=value" lines (pwrio.conf beside the library, or the file PWRIO_CONFIG
+// names), then the defaults:
+//
+//   PWRIO_BACKEND     backend=      sim | tcp://HOST[:PORT] | serial:/dev/ttyXXX[?baud=N]
+//   PWRIO_TIMEOUT_MS  timeout_ms=   longest a call may take, 10 ... 10000 (default 300)
+//   PWRIO_PROFILE     profile=      command profile file; relative paths are taken from the
+//                                   configuration file's folder; none: generic SCPI compiled in
+//
+// HOST is a numeric address (127.0.0.1, [::1]) or localhost: a name lookup could block the
+// caller without bound. PORT defaults to 5025, N to 9600. A value that does not parse makes the
+// configuration unusable (every call fails) rather than quietly falling back to the simulator.
+class CBackendConfig {
+public:
+  enum class Kind { kSimulated, kTcp, kSerial, kInvalid };
+
+  static constexpr int kDefaultPort = 5025;
+  static constexpr int kDefaultBaud = 9600;
+  static constexpr int kDefaultTimeoutMs = 300;
+  static constexpr int kMinTimeoutMs = 10;
+  static constexpr int kMaxTimeoutMs = 10000;
+
+  static constexpr const char *kBackendVariable = "PWRIO_BACKEND";
+  static constexpr const char *kTimeoutVariable = "PWRIO_TIMEOUT_MS";
+  static constexpr const char *kProfileVariable = "PWRIO_PROFILE";
+  static constexpr const char *kConfigVariable = "PWRIO_CONFIG";
+  static constexpr const char *kConfigFileName = "pwrio.conf";
+
+  Kind kind = Kind::kSimulated;
+  std::string host;
+  int port = kDefaultPort;
+  std::string device;
+  int baud = kDefaultBaud;
+  int timeoutMs = kDefaultTimeoutMs;
+  std::string profilePath;
+  // Why the configuration is unusable; empty otherwise.
+  std::string error;
+
+  // What one source (the environment or the file) says; an unset key stays empty.
+  struct Values {
+    std::optional<std::string> backend;
+    std::optional<std::string> timeoutMs;
+    std::optional<std::string> profile;
+  };
+
+  // The configuration file's keys; unknown keys and comments are skipped.
+  static Values ParseFile(std::string_view text);
+  // Environment over file over defaults. fileFolder resolves a relative profile path.
+  static CBackendConfig Resolve(const Values &environment, const Values &file,
+                                const std::string &fileFolder);
+  // One backend text; kind kInvalid with the error set when it does not parse.
+  static CBackendConfig ParseBackend(std::string_view text);
+  static std::optional<int> ParseTimeout(std::string_view text);
+  static bool IsSupportedBaud(int baud);
+};
+
+} // namespace pwrio

@@ -1,0 +1,112 @@
+#include "device/pwrio/CBackendSwitch.h"
+
+#include <cstdlib>
+#include <dlfcn.h>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "device/pwrio/CCallLog.h"
+#include "device/pwrio/CScpiSupply.h"
+#include "device/pwrio/CSerialLink.h"
+#include "device/pwrio/CTcpLink.h"
+#include "device/pwrio/CUnusableBackend.h"
+
+namespace pwrio {
+namespace {
+
+const char *const kVariables[] = {
+    CBackendConfig::kBackendVariable, CBackendConfig::kTimeoutVariable,
+    CBackendConfig::kProfileVariable, CBackendConfig::kConfigVariable};
+
+std::optional<std::string> Env(const char *name) {
+  const char *value = std::getenv(name);
+  return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+std::string FolderOf(const std::string &path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+} // namespace
+
+std::string CBackendSwitch::LibraryFolder() {
+  Dl_info info{};
+  if (::dladdr(reinterpret_cast<void *>(&CBackendSwitch::LibraryFolder), &info) == 0 ||
+      !info.dli_fname) {
+    return {};
+  }
+  return FolderOf(info.dli_fname);
+}
+
+std::string CBackendSwitch::EnvironmentKey() {
+  std::string key;
+  for (const char *name : kVariables) {
+    const auto value = Env(name);
+    key += value ? "=" + *value : "-";
+    key += '\0';
+  }
+  return key;
+}
+
+CBackendConfig CBackendSwitch::ReadConfig() {
+  CBackendConfig::Values environment;
+  environment.backend = Env(CBackendConfig::kBackendVariable);
+  environment.timeoutMs = Env(CBackendConfig::kTimeoutVariable);
+  environment.profile = Env(CBackendConfig::kProfileVariable);
+
+  std::string path = Env(CBackendConfig::kConfigVariable).value_or(std::string());
+  if (path.empty()) {
+    const std::string folder = LibraryFolder();
+    path = (folder.empty() ? std::string(".") : folder) + "/" + CBackendConfig::kConfigFileName;
+  }
+  CBackendConfig::Values file;
+  std::ifstream in(path, std::ios::binary);
+  if (in) {
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    file = CBackendConfig::ParseFile(text);
+  }
+  return CBackendConfig::Resolve(environment, file, FolderOf(path));
+}
+
+ISupplyBackend &CBackendSwitch::Current() {
+  std::string key = EnvironmentKey();
+  if (!m_built || key != m_key) {
+    m_key = std::move(key);
+    m_built = true;
+    Rebuild();
+  }
+  return *m_current;
+}
+
+void CBackendSwitch::Rebuild() {
+  m_config = ReadConfig();
+  m_remote.reset();
+  m_current = &m_simulator;
+  if (m_config.kind == CBackendConfig::Kind::kSimulated) {
+    return;
+  }
+  std::optional<CScpiProfile> profile = CScpiProfile{};
+  if (m_config.kind != CBackendConfig::Kind::kInvalid && !m_config.profilePath.empty()) {
+    profile = CScpiProfile::Load(m_config.profilePath, &m_config.error);
+  }
+  std::unique_ptr<CScpiLink> link;
+  if (m_config.kind == CBackendConfig::Kind::kTcp && profile) {
+    link = std::make_unique<CTcpLink>(m_config.host, m_config.port, profile->lineEnd);
+  } else if (m_config.kind == CBackendConfig::Kind::kSerial && profile) {
+    link = std::make_unique<CSerialLink>(m_config.device, m_config.baud, profile->lineEnd);
+  }
+  if (link) {
+    m_remote =
+        std::make_unique<CScpiSupply>(std::move(link), std::move(*profile), m_config.timeoutMs);
+  } else {
+    m_config.kind = CBackendConfig::Kind::kInvalid;
+    // The call log is the one place a person can see why nothing answers.
+    CCallLog::Append("config error=\"" + m_config.error + "\"");
+    m_remote = std::make_unique<CUnusableBackend>();
+  }
+  m_current = m_remote.get();
+}
+
+} // namespace pwrio

@@ -1,0 +1,50 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "device/pwrio/CDeadline.h"
+#include "device/pwrio/CLineBuffer.h"
+
+namespace pwrio {
+
+// A byte stream to an instrument over a non-blocking descriptor. Every operation waits with
+// poll() no longer than the deadline allows; any failure closes the descriptor and leaves a
+// short cause for the call log ("no_connect", "timeout", "closed", "too_long", "io_error").
+// Subclasses only open the descriptor.
+class CScpiLink {
+public:
+  virtual ~CScpiLink();
+  CScpiLink(const CScpiLink &) = delete;
+  CScpiLink &operator=(const CScpiLink &) = delete;
+
+  bool IsOpen() const { return m_fd >= 0; }
+  bool Open(const CDeadline &deadline);
+  void Close();
+
+  // Sends text and the line end.
+  bool SendLine(std::string_view text, const CDeadline &deadline);
+  bool ReadLine(std::string &line, const CDeadline &deadline);
+  // Throws away whatever arrived unasked (a late answer to an earlier query), without waiting.
+  bool Discard();
+
+  const char *Cause() const { return m_cause; }
+
+protected:
+  explicit CScpiLink(std::string lineEnd);
+  // Opens m_fd non-blocking, or sets the cause and returns false.
+  virtual bool OpenDescriptor(const CDeadline &deadline) = 0;
+  virtual long WriteSome(const char *data, std::size_t size);
+
+  bool Fail(const char *cause);
+  // Waits for events on m_fd; false (cause set) on timeout or error.
+  bool Wait(short events, const CDeadline &deadline);
+
+  int m_fd = -1;
+  const char *m_cause = nullptr;
+
+private:
+  std::string m_lineEnd;
+  CLineBuffer m_buffer;
+};
+
+} // namespace pwrio

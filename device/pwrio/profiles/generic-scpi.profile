@@ -1,0 +1,12 @@
+# Generic SCPI-1999 power supply: one command template per operation.
+# {channel} is the instrument's channel number from "channels", {volts} the set point with three
+# decimals ("5.000"), {millivolts} the same as a whole number ("5000").
+identify     = *IDN?
+select       = INST:NSEL {channel}
+set_voltage  = VOLT {volts}
+output_on    = OUTP ON
+output_off   = OUTP OFF
+read_voltage = MEAS:VOLT?
+channels     = 1 2 3 4
+line_end     = LF
+idn_contains =

@@ -1,0 +1,120 @@
+// Which backend a configuration names, and what makes one unusable.
+#include <gtest/gtest.h>
+#include <string>
+
+#include "device/pwrio/CBackendConfig.h"
+
+namespace {
+
+using pwrio::CBackendConfig;
+using Kind = CBackendConfig::Kind;
+
+TEST(BackendConfig, BackendTextsNameTheirTransport) {
+  struct Case {
+    const char *text;
+    Kind kind;
+    const char *host;
+    int port;
+    const char *device;
+    int baud;
+  };
+  const Case cases[] = {
+      {"", Kind::kSimulated, "", 5025, "", 9600},
+      {"sim", Kind::kSimulated, "", 5025, "", 9600},
+      {"  sim \r", Kind::kSimulated, "", 5025, "", 9600},
+      {"tcp://127.0.0.1:5555", Kind::kTcp, "127.0.0.1", 5555, "", 9600},
+      {"tcp://127.0.0.1", Kind::kTcp, "127.0.0.1", 5025, "", 9600},
+      {"tcp://localhost:1", Kind::kTcp, "127.0.0.1", 1, "", 9600},
+      {"tcp://[::1]:65535", Kind::kTcp, "::1", 65535, "", 9600},
+      {"tcp://[::1]", Kind::kTcp, "::1", 5025, "", 9600},
+      {"serial:/dev/ttyUSB0", Kind::kSerial, "", 5025, "/dev/ttyUSB0", 9600},
+      {"serial:/dev/ttyS1?baud=115200", Kind::kSerial, "", 5025, "/dev/ttyS1", 115200},
+      {"tcp://127.0.0.1:0", Kind::kInvalid, "", 5025, "", 9600},
+      {"tcp://127.0.0.1:65536", Kind::kInvalid, "", 5025, "", 9600},
+      {"tcp://127.0.0.1:", Kind::kInvalid, "", 5025, "", 9600},
+      {"tcp://127.0.0.1:50x", Kind::kInvalid, "", 5025, "", 9600},
+      {"tcp://supply.lab:5025", Kind::kInvalid, "", 5025, "", 9600}, // a lookup could block
+      {"tcp://", Kind::kInvalid, "", 5025, "", 9600},
+      {"tcp://[::1", Kind::kInvalid, "", 5025, "", 9600},
+      {"tcp://[::1]5025", Kind::kInvalid, "", 5025, "", 9600},
+      {"tcp://::1:5025", Kind::kInvalid, "", 5025, "", 9600},
+      {"serial:ttyUSB0", Kind::kInvalid, "", 5025, "", 9600},
+      {"serial:", Kind::kInvalid, "", 5025, "", 9600},
+      {"serial:/dev/ttyS0?baud=9601", Kind::kInvalid, "", 5025, "", 9600},
+      {"serial:/dev/ttyS0?speed=9600", Kind::kInvalid, "", 5025, "", 9600},
+      {"usb:0", Kind::kInvalid, "", 5025, "", 9600},
+      {"simulated", Kind::kInvalid, "", 5025, "", 9600},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.text);
+    const CBackendConfig config = CBackendConfig::ParseBackend(c.text);
+    EXPECT_EQ(config.kind, c.kind);
+    EXPECT_EQ(config.error.empty(), c.kind != Kind::kInvalid) << config.error;
+    if (c.kind != Kind::kInvalid) {
+      EXPECT_EQ(config.host, c.host);
+      EXPECT_EQ(config.port, c.port);
+      EXPECT_EQ(config.device, c.device);
+      EXPECT_EQ(config.baud, c.baud);
+    }
+  }
+}
+
+TEST(BackendConfig, EnvironmentOverridesTheFileKeyByKey) {
+  const auto file = CBackendConfig::ParseFile("# lab bench\r\n"
+                                              "backend = tcp://127.0.0.1:6000\r\n"
+                                              "timeout_ms=250\n"
+                                              "profile = acme.profile\n"
+                                              "colour = blue\n"
+                                              "no equals sign\n");
+  ASSERT_TRUE(file.backend && file.timeoutMs && file.profile);
+
+  CBackendConfig::Values environment;
+  CBackendConfig config = CBackendConfig::Resolve(environment, file, "/opt/ktx");
+  EXPECT_EQ(config.kind, Kind::kTcp);
+  EXPECT_EQ(config.port, 6000);
+  EXPECT_EQ(config.timeoutMs, 250);
+  EXPECT_EQ(config.profilePath, "/opt/ktx/acme.profile");
+
+  // An empty variable counts as unset.
+  environment.backend = "";
+  environment.timeoutMs = "1000";
+  environment.profile = "local.profile";
+  config = CBackendConfig::Resolve(environment, file, "/opt/ktx");
+  EXPECT_EQ(config.port, 6000);
+  EXPECT_EQ(config.timeoutMs, 1000);
+  EXPECT_EQ(config.profilePath, "local.profile"); // taken as given, from the working folder
+
+  environment.backend = "sim";
+  config = CBackendConfig::Resolve(environment, file, "/opt/ktx");
+  EXPECT_EQ(config.kind, Kind::kSimulated);
+
+  config = CBackendConfig::Resolve({}, {}, "");
+  EXPECT_EQ(config.kind, Kind::kSimulated);
+  EXPECT_EQ(config.timeoutMs, 300);
+  EXPECT_EQ(config.profilePath, "");
+}
+
+TEST(BackendConfig, TimeoutOutsideItsRangeMakesTheConfigurationUnusable) {
+  struct Case {
+    const char *text;
+    int ms; // 0: unusable
+  };
+  const Case cases[] = {{"10", 10},  {"10000", 10000}, {" 300 ", 300}, {"9", 0},   {"10001", 0},
+                        {"-300", 0}, {"300ms", 0},     {"0.3", 0},     {"1e3", 0}, {"x", 0}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.text);
+    CBackendConfig::Values environment;
+    environment.backend = "tcp://127.0.0.1";
+    environment.timeoutMs = c.text;
+    const CBackendConfig config = CBackendConfig::Resolve(environment, {}, "");
+    if (c.ms == 0) {
+      EXPECT_EQ(config.kind, Kind::kInvalid);
+      EXPECT_NE(config.error.find("timeout"), std::string::npos) << config.error;
+    } else {
+      EXPECT_EQ(config.kind, Kind::kTcp);
+      EXPECT_EQ(config.timeoutMs, c.ms);
+    }
+  }
+}
+
+} // namespace

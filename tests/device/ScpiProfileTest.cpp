@@ -1,0 +1,116 @@
+// Command profiles: what a file may say, what it may not, and how templates are filled.
+#include <QFile>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "device/pwrio/CScpiProfile.h"
+
+namespace {
+
+using pwrio::CScpiProfile;
+
+TEST(ScpiProfile, ShippedGenericFileAndCompiledInTextAreTheDefaults) {
+  QFile file(QString::fromUtf8(PWRIO_TEST_GENERIC_PROFILE));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const std::string shipped = file.readAll().toStdString();
+  std::string error;
+  const auto fromFile = CScpiProfile::Parse(shipped, &error);
+  ASSERT_TRUE(fromFile) << error;
+  const auto compiled = CScpiProfile::Parse(CScpiProfile::kGenericText, &error);
+  ASSERT_TRUE(compiled) << error;
+  EXPECT_EQ(*fromFile, CScpiProfile{});
+  EXPECT_EQ(*compiled, CScpiProfile{});
+  const auto empty = CScpiProfile::Parse("", &error);
+  ASSERT_TRUE(empty) << error;
+  EXPECT_EQ(*empty, CScpiProfile{});
+}
+
+TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
+  std::string error;
+  const auto profile = CScpiProfile::Parse("# a single-output supply\r\n"
+                                           "select =\r\n"
+                                           "set_voltage = SOUR:VOLT:LEV {millivolts}E-3\r\n"
+                                           "output_on = OUTP:STAT 1\n"
+                                           "output_off=OUTP:STAT 0\n"
+                                           "read_voltage = VOLT?\n"
+                                           "channels = 3 1  2 4\n"
+                                           "line_end = CRLF\n"
+                                           "idn_contains = ACME\n",
+                                           &error);
+  ASSERT_TRUE(profile) << error;
+  EXPECT_EQ(profile->select, "");
+  EXPECT_EQ(profile->setVoltage, "SOUR:VOLT:LEV {millivolts}E-3");
+  EXPECT_EQ(profile->outputOn, "OUTP:STAT 1");
+  EXPECT_EQ(profile->outputOff, "OUTP:STAT 0");
+  EXPECT_EQ(profile->readVoltage, "VOLT?");
+  EXPECT_EQ(profile->identify, "*IDN?");
+  EXPECT_EQ(profile->channels, (std::array<int, 4>{3, 1, 2, 4}));
+  EXPECT_EQ(profile->lineEnd, "\r\n");
+  EXPECT_EQ(profile->idnContains, "ACME");
+}
+
+TEST(ScpiProfile, MistakesMakeTheWholeProfileUnusable) {
+  struct Case {
+    const char *text;
+    const char *error;
+  };
+  const Case cases[] = {
+      {"identify = *IDN?\nvoltage = VOLT {volts}\n", "line 2: unknown key \"voltage\""},
+      {"just words\n", "line 1: expected key = value"},
+      {"set_voltage = VOLT {volt}\n", "line 1: unknown placeholder in \"VOLT {volt}\""},
+      {"set_voltage = VOLT {volts\n", "line 1: unknown placeholder in \"VOLT {volts\""},
+      {"set_voltage = VOLT volts}\n", "line 1: unknown placeholder in \"VOLT volts}\""},
+      {"set_voltage = VOLT 5\n", "line 1: set_voltage needs {volts} or {millivolts}"},
+      {"read_voltage = MEAS:VOLT\n",
+       "line 1: identify and read_voltage must be queries ending in ?"},
+      {"identify =\n", "line 1: identify and read_voltage must be queries ending in ?"},
+      {"output_off =\n", "line 1: output_on and output_off may not be empty"},
+      {"channels = 1 2 3\n", "line 1: channels needs four numbers 0..99"},
+      {"channels = 1 2 3 4 5\n", "line 1: channels needs four numbers 0..99"},
+      {"channels = 1 2 3 x\n", "line 1: channels needs four numbers 0..99"},
+      {"channels = 1 2 3 100\n", "line 1: channels needs four numbers 0..99"},
+      {"channels = 1,2,3,4\n", "line 1: channels needs four numbers 0..99"},
+      {"line_end = CR\n", "line 1: line_end is LF or CRLF"},
+      {"output_on = OUTP\tON\n", "line 1: value has control characters"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string error;
+    EXPECT_FALSE(CScpiProfile::Parse(c.text, &error));
+    EXPECT_EQ(error, c.error);
+  }
+}
+
+TEST(ScpiProfile, LoadNamesTheFileInItsError) {
+  std::string error;
+  EXPECT_FALSE(CScpiProfile::Load("/nonexistent/x.profile", &error));
+  EXPECT_EQ(error, "/nonexistent/x.profile: cannot be read");
+}
+
+TEST(ScpiProfile, TemplatesAreFilledWithChannelAndSetPoint) {
+  CScpiProfile profile;
+  profile.channels = {1, 2, 7, 12};
+  struct Case {
+    const char *pattern;
+    int channel;
+    int mv;
+    const char *expected;
+  };
+  const Case cases[] = {
+      {"VOLT {volts}", 0, 5123, "VOLT 5.123"},
+      {"VOLT {volts}", 0, 600, "VOLT 0.600"},
+      {"VOLT {volts}", 1, 9000, "VOLT 9.000"},
+      {"VOLT {volts}", 1, 5, "VOLT 0.005"},
+      {"VOLT {volts}", 1, 0, "VOLT 0.000"},
+      {"VOLT {millivolts}E-3", 0, 5123, "VOLT 5123E-3"},
+      {"INST:NSEL {channel}", 2, 0, "INST:NSEL 7"},
+      {"INST:NSEL {channel};VOLT {volts}", 3, 9500, "INST:NSEL 12;VOLT 9.500"},
+      {"OUTP ON", 0, 5000, "OUTP ON"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(profile.Expand(c.pattern, c.channel, c.mv), c.expected);
+  }
+}
+
+} // namespace

@@ -1,0 +1,157 @@
+// The instrument's answers: numbers in range or nothing, lines cut at LF and never unbounded.
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+#include "device/pwrio/CLineBuffer.h"
+#include "device/pwrio/CScpiReply.h"
+
+namespace {
+
+using pwrio::CLineBuffer;
+using pwrio::CScpiReply;
+
+TEST(ScpiReply, VoltageRepliesAreReadOnlyWhenWellFormedAndInRange) {
+  struct Case {
+    const char *reply;
+    int channel;
+    std::optional<int> mv;
+  };
+  const Case cases[] = {
+      {"5.123", 0, 5123},
+      {"5", 1, 5000},
+      {"+5.0000E+00", 0, 5000},
+      {"5.1234E0", 0, 5123},
+      {"512.3e-2", 0, 5123},
+      {".5", 0, 500},
+      {"5.", 0, 5000},
+      {" 0.6 ", 1, 600},
+      {"\t9.5", 0, 9500},
+      {"9.5004", 0, std::nullopt}, // above 9.5 V even though it rounds to 9500 mV
+      {"9.501", 0, std::nullopt},
+      {"0", 0, 0},
+      {"-0.010", 0, 0}, // noise of an output that is off
+      {"-0.011", 0, std::nullopt},
+      {"-5.000", 2, std::nullopt}, // CH3 is the positive fixed output
+      {"5.5", 2, 5500},
+      {"5.501", 2, std::nullopt},
+      {"-5.000", 3, 5000}, // CH4 as its magnitude, whichever sign the instrument reports
+      {"4.999", 3, 4999},
+      {"-5.5001", 3, std::nullopt},
+      {"9.0", 2, std::nullopt}, // fine for CH1, too high for the fixed outputs
+      {"5.0", 4, std::nullopt}, // no such channel
+      {"5.0", -1, std::nullopt},
+      {"", 0, std::nullopt},
+      {"   ", 0, std::nullopt},
+      {"+", 0, std::nullopt},
+      {".", 0, std::nullopt},
+      {"-.", 0, std::nullopt},
+      {"5e", 0, std::nullopt},
+      {"5e+", 0, std::nullopt},
+      {"5e1000", 0, std::nullopt},
+      {"1e-400", 0, std::nullopt},
+      {"5.000V", 0, std::nullopt},
+      {"5,000", 0, std::nullopt},
+      {"5.0;5.0", 0, std::nullopt},
+      {"5 0", 0, std::nullopt},
+      {"++5", 0, std::nullopt},
+      {"nan", 0, std::nullopt},
+      {"INF", 0, std::nullopt},
+      {"9.91E+37", 0, std::nullopt},
+      {"0x1p2", 0, std::nullopt},
+      {"00000000000000000000000000000005.0", 0, std::nullopt}, // longer than any real answer
+      {"0000000000000000000000000000005", 0, 5000},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(std::string("reply \"") + c.reply + "\" channel " + std::to_string(c.channel));
+    EXPECT_EQ(CScpiReply::ParseMillivolts(c.reply, c.channel), c.mv);
+  }
+}
+
+TEST(ScpiReply, IdentityIsPrintableAndMayBeRequiredToNameTheMaker) {
+  struct Case {
+    std::string reply;
+    const char *mustContain;
+    bool ok;
+  };
+  const Case cases[] = {
+      {"KTX,SCPISIM,0,1.0", "", true},
+      {"KTX,SCPISIM,0,1.0", "KTX,", true},
+      {"KTX,SCPISIM,0,1.0", "ACME", false},
+      {"", "", false},
+      {"   ", "", false},
+      {std::string("KTX\0X", 5), "", false},
+      {"KTX\x7f", "", false},
+      {"KTX\xc3\xa9", "", false},
+      {std::string(200, 'A'), "", true},
+      {std::string(201, 'A'), "", false},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.reply.substr(0, 40) + " / " + c.mustContain);
+    EXPECT_EQ(CScpiReply::IsIdentity(c.reply, c.mustContain), c.ok);
+  }
+}
+
+TEST(ScpiLineBuffer, CutsLinesAcrossChunksAndRefusesEndlessOnes) {
+  CLineBuffer buffer;
+  std::string line;
+  buffer.Append("5.0", 3);
+  EXPECT_EQ(buffer.Take(line), CLineBuffer::Next::kNeedMore);
+  buffer.Append("00\r\nKTX\n1", 9);
+  ASSERT_EQ(buffer.Take(line), CLineBuffer::Next::kLine);
+  EXPECT_EQ(line, "5.000");
+  ASSERT_EQ(buffer.Take(line), CLineBuffer::Next::kLine);
+  EXPECT_EQ(line, "KTX");
+  EXPECT_EQ(buffer.Take(line), CLineBuffer::Next::kNeedMore);
+  EXPECT_EQ(buffer.Pending(), 1u);
+
+  // A line of exactly the limit is still a line; one byte more is not.
+  buffer.Clear();
+  const std::string longest(CLineBuffer::kMaxLine, '7');
+  buffer.Append(longest.data(), longest.size());
+  buffer.Append("\r\n", 2);
+  ASSERT_EQ(buffer.Take(line), CLineBuffer::Next::kLine);
+  EXPECT_EQ(line, longest);
+
+  const std::string flood(100000, '9');
+  buffer.Append(flood.data(), flood.size());
+  EXPECT_EQ(buffer.Take(line), CLineBuffer::Next::kTooLong);
+  EXPECT_LE(buffer.Pending(), CLineBuffer::kMaxLine + 2);
+
+  buffer.Clear();
+  const std::string tooLong = std::string(CLineBuffer::kMaxLine + 1, '1') + "\n";
+  buffer.Append(tooLong.data(), tooLong.size());
+  EXPECT_EQ(buffer.Take(line), CLineBuffer::Next::kTooLong);
+}
+
+// The fuzz target's seed replies double as cases: the file name says channel and outcome,
+// e.g. ch4_5000_negative (5000 mV on CH4) or ch1_fail_unit.
+TEST(ScpiReply, CorpusRepliesGiveTheOutcomeTheirNamesSay) {
+  const QDir dir(QString::fromUtf8(PWRIO_TEST_REPLY_CORPUS));
+  const QStringList names = dir.entryList(QDir::Files, QDir::Name);
+  ASSERT_GE(names.size(), 10);
+  for (const QString &name : names) {
+    SCOPED_TRACE(name.toStdString());
+    const QStringList parts = name.split(QLatin1Char('_'));
+    ASSERT_GE(parts.size(), 3);
+    ASSERT_TRUE(parts[0].startsWith(QStringLiteral("ch")));
+    const int channel = parts[0].mid(2).toInt() - 1;
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    CLineBuffer buffer;
+    buffer.Append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    std::string line;
+    ASSERT_EQ(buffer.Take(line), CLineBuffer::Next::kLine);
+    const auto mv = CScpiReply::ParseMillivolts(line, channel);
+    if (parts[1] == QStringLiteral("fail")) {
+      EXPECT_EQ(mv, std::nullopt);
+    } else {
+      EXPECT_EQ(mv, std::optional<int>(parts[1].toInt()));
+    }
+  }
+}
+
+} // namespace

@@ -1,0 +1,335 @@
+// The library's five functions against the scpisim program on 127.0.0.1 (and on a
+// pseudo-terminal for the serial link): what arrives, what comes back, and that no fault of the
+// instrument holds a call longer than the bound.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <arpa/inet.h>
+#include <initializer_list>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "device/CPwrio.h"
+#include "tests/device/ScpiSimProcess.h"
+
+namespace {
+
+const char *const kVariables[] = {"PWRIO_BACKEND", "PWRIO_TIMEOUT_MS", "PWRIO_PROFILE",
+                                  "PWRIO_CONFIG", "PWRIO_SIM_LOG"};
+
+QStringList Lines(std::initializer_list<const char *> lines) {
+  QStringList out;
+  for (const char *line : lines) {
+    out << QString::fromLatin1(line);
+  }
+  return out;
+}
+
+// Generous: the bound is 300 ms, the check only proves no call hangs.
+constexpr qint64 kMaxCallMs = 1000;
+
+class ScpiSupplyTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_dir.isValid());
+    for (const char *name : kVariables) {
+      qunsetenv(name);
+    }
+    ASSERT_TRUE(m_pwrio.IsLoaded()) << m_pwrio.LoadError().toStdString();
+  }
+  void TearDown() override {
+    for (const char *name : kVariables) {
+      qunsetenv(name);
+    }
+  }
+
+  void StartSim(const QStringList &switches = {}) {
+    ASSERT_TRUE(m_sim.Start(switches));
+    qputenv("PWRIO_BACKEND", m_sim.Backend());
+  }
+
+  QString WriteFile(const QString &name, const QByteArray &text) {
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+    return path;
+  }
+
+  // One set call, timed.
+  bool Set(CPwrio::Channel channel, int onFlag, VoltageCode &code, qint64 *ms = nullptr) {
+    QElapsedTimer timer;
+    timer.start();
+    const bool done = m_pwrio.SetVolt(channel, onFlag, code);
+    if (ms) {
+      *ms = timer.elapsed();
+    }
+    return done;
+  }
+
+  int Search(qint64 *ms = nullptr) {
+    QElapsedTimer timer;
+    timer.start();
+    const int found = m_pwrio.dsoSearch();
+    if (ms) {
+      *ms = timer.elapsed();
+    }
+    return found;
+  }
+
+  QTemporaryDir m_dir;
+  ScpiSimProcess m_sim;
+  CPwrio m_pwrio{QString::fromUtf8(PWRIO_TEST_LIBRARY)};
+};
+
+TEST_F(ScpiSupplyTest, SetPointsArriveAsScpiLinesAndTheReadBackLandsInThePair) {
+  StartSim();
+  ASSERT_NE(Search(), 0);
+  struct Case {
+    CPwrio::Channel channel;
+    int onFlag;
+    VoltageCode in;
+    QStringList lines;
+    VoltageCode out;
+  };
+  const Case cases[] = {
+      {CPwrio::kCh1,
+       1,
+       {51, 23},
+       Lines({"INST:NSEL 1", "VOLT 5.123", "OUTP ON", "MEAS:VOLT?"}),
+       {51, 23}},
+      {CPwrio::kCh2,
+       1,
+       {6, 0},
+       Lines({"INST:NSEL 2", "VOLT 0.600", "OUTP ON", "MEAS:VOLT?"}),
+       {6, 0}},
+      {CPwrio::kCh2,
+       1,
+       {90, 0},
+       Lines({"INST:NSEL 2", "VOLT 9.000", "OUTP ON", "MEAS:VOLT?"}),
+       {90, 0}},
+      {CPwrio::kCh3, 1, {0, 0}, Lines({"INST:NSEL 3", "OUTP ON", "MEAS:VOLT?"}), {50, 0}},
+      {CPwrio::kCh4, 1, {0, 0}, Lines({"INST:NSEL 4", "OUTP ON", "MEAS:VOLT?"}), {50, 0}},
+      {CPwrio::kCh4, 0, {0, 0}, Lines({"INST:NSEL 4", "OUTP OFF", "MEAS:VOLT?"}), {0, 0}},
+      {CPwrio::kCh1, 0, {0, 0}, Lines({"INST:NSEL 1", "OUTP OFF", "MEAS:VOLT?"}), {0, 0}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.lines.join(QStringLiteral(" | ")).toStdString());
+    m_sim.ClearReceived();
+    VoltageCode code = c.in;
+    EXPECT_TRUE(Set(c.channel, c.onFlag, code));
+    EXPECT_EQ(code, c.out);
+    EXPECT_EQ(m_sim.Received(), c.lines);
+  }
+}
+
+// The pair shows what the instrument says, not what was sent: a profile that reads CH2 back
+// after setting CH1 proves it.
+TEST_F(ScpiSupplyTest, PairHoldsTheInstrumentsAnswerAndFailureLeavesItAlone) {
+  StartSim();
+  VoltageCode ch2{72, 50};
+  ASSERT_TRUE(Set(CPwrio::kCh2, 1, ch2));
+
+  const QString cross =
+      WriteFile(QStringLiteral("cross.profile"), "read_voltage = INST:NSEL 2;MEAS:VOLT?\n");
+  qputenv("PWRIO_PROFILE", QFile::encodeName(cross));
+  VoltageCode code{50, 0};
+  EXPECT_TRUE(Set(CPwrio::kCh1, 1, code));
+  EXPECT_EQ(code, (VoltageCode{72, 50}));
+
+  // An answer that is no voltage fails the call and leaves the caller's pair as it was.
+  qputenv("PWRIO_PROFILE",
+          QFile::encodeName(WriteFile(QStringLiteral("idn.profile"), "read_voltage = *IDN?\n")));
+  code = {50, 0};
+  EXPECT_FALSE(Set(CPwrio::kCh1, 1, code));
+  EXPECT_EQ(code, (VoltageCode{50, 0}));
+}
+
+TEST_F(ScpiSupplyTest, SetPointsOutsideTheRangeAreNotSent) {
+  StartSim();
+  ASSERT_NE(Search(), 0);
+  const VoltageCode bad[] = {{95, 1}, {-1, 0}, {0, -1}, {2147483647, 99}};
+  for (const VoltageCode &in : bad) {
+    SCOPED_TRACE(std::to_string(in.first) + "," + std::to_string(in.second));
+    m_sim.ClearReceived();
+    VoltageCode code = in;
+    EXPECT_FALSE(Set(CPwrio::kCh1, 1, code));
+    EXPECT_EQ(code, in);
+    EXPECT_TRUE(m_sim.Received().isEmpty());
+  }
+  VoltageCode top{95, 0};
+  EXPECT_TRUE(Set(CPwrio::kCh1, 1, top));
+  EXPECT_EQ(top, (VoltageCode{95, 0}));
+}
+
+TEST_F(ScpiSupplyTest, KillingTheInstrumentFailsSearchAndRestartingBringsItBack) {
+  StartSim();
+  ASSERT_NE(Search(), 0);
+  const int port = m_sim.Port();
+  m_sim.Kill();
+  qint64 ms = 0;
+  EXPECT_EQ(Search(&ms), 0);
+  EXPECT_LT(ms, kMaxCallMs);
+  VoltageCode code{50, 0};
+  EXPECT_FALSE(Set(CPwrio::kCh1, 1, code, &ms));
+  EXPECT_LT(ms, kMaxCallMs);
+  EXPECT_EQ(Search(), 0);
+
+  ASSERT_TRUE(m_sim.Start({}, port));
+  EXPECT_NE(Search(&ms), 0);
+  EXPECT_LT(ms, kMaxCallMs);
+  EXPECT_TRUE(Set(CPwrio::kCh1, 1, code));
+  EXPECT_EQ(code, (VoltageCode{50, 0}));
+}
+
+TEST_F(ScpiSupplyTest, RestartBetweenCallsCostsNoFailedCall) {
+  StartSim();
+  ASSERT_NE(Search(), 0);
+  const int port = m_sim.Port();
+  m_sim.Kill();
+  ASSERT_TRUE(m_sim.Start({}, port));
+  // The old connection is dead; the call notices before sending and connects again.
+  EXPECT_NE(Search(), 0);
+
+  m_sim.Kill();
+  ASSERT_TRUE(m_sim.Start({}, port));
+  m_sim.ClearReceived();
+  VoltageCode code{61, 5};
+  EXPECT_TRUE(Set(CPwrio::kCh2, 1, code));
+  EXPECT_EQ(code, (VoltageCode{61, 5}));
+  EXPECT_EQ(m_sim.Received(), Lines({"INST:NSEL 2", "VOLT 6.105", "OUTP ON", "MEAS:VOLT?"}));
+}
+
+TEST_F(ScpiSupplyTest, EveryFaultOfTheInstrumentFailsWithinTheBound) {
+  const QStringList faults[] = {
+      {QStringLiteral("--silent")}, {QStringLiteral("--garbage")},
+      {QStringLiteral("--drop")},   {QStringLiteral("--no-eol")},
+      {QStringLiteral("--flood")},  {QStringLiteral("--delay-ms"), QStringLiteral("700")}};
+  for (const QStringList &fault : faults) {
+    SCOPED_TRACE(fault.join(QLatin1Char(' ')).toStdString());
+    StartSim(fault);
+    qint64 ms = 0;
+    EXPECT_EQ(Search(&ms), 0);
+    EXPECT_LT(ms, kMaxCallMs);
+    VoltageCode code{50, 0};
+    EXPECT_FALSE(Set(CPwrio::kCh1, 1, code, &ms));
+    EXPECT_LT(ms, kMaxCallMs);
+    EXPECT_EQ(code, (VoltageCode{50, 0}));
+    // The faults are in the answers: the questions did arrive.
+    EXPECT_TRUE(m_sim.Received().contains(QStringLiteral("*IDN?")));
+  }
+}
+
+TEST_F(ScpiSupplyTest, BoundComesFromTheConfiguration) {
+  StartSim({QStringLiteral("--delay-ms"), QStringLiteral("150")});
+  qputenv("PWRIO_TIMEOUT_MS", "60");
+  qint64 ms = 0;
+  EXPECT_EQ(Search(&ms), 0);
+  EXPECT_GE(ms, 50);
+  EXPECT_LT(ms, kMaxCallMs);
+
+  qputenv("PWRIO_TIMEOUT_MS", "2000");
+  EXPECT_NE(Search(&ms), 0);
+  EXPECT_GE(ms, 140);
+}
+
+// A listener whose queue is full never completes a connect: the host "does not answer".
+TEST_F(ScpiSupplyTest, ConnectToAHostThatDoesNotAnswerIsBounded) {
+  const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+  ASSERT_GE(listener, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+  ASSERT_EQ(::listen(listener, 0), 0);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length), 0);
+  int fillers[4];
+  for (int &fd : fillers) {
+    fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address);
+  }
+  qputenv("PWRIO_BACKEND", "tcp://127.0.0.1:" + QByteArray::number(ntohs(address.sin_port)));
+  qint64 ms = 0;
+  EXPECT_EQ(Search(&ms), 0);
+  EXPECT_LT(ms, kMaxCallMs);
+  for (const int fd : fillers) {
+    ::close(fd);
+  }
+  ::close(listener);
+}
+
+TEST_F(ScpiSupplyTest, SerialLinkSpeaksTheSameProfile) {
+  ASSERT_TRUE(m_sim.Start({QStringLiteral("--pty")}));
+  qputenv("PWRIO_BACKEND", m_sim.Backend());
+  ASSERT_NE(Search(), 0);
+  VoltageCode code{33, 3};
+  EXPECT_TRUE(Set(CPwrio::kCh2, 1, code));
+  EXPECT_EQ(code, (VoltageCode{33, 3}));
+  EXPECT_EQ(m_sim.Received(),
+            Lines({"*IDN?", "INST:NSEL 2", "VOLT 3.303", "OUTP ON", "MEAS:VOLT?"}));
+}
+
+TEST_F(ScpiSupplyTest, ConfigurationFileNamesTheInstrumentAndItsProfile) {
+  StartSim();
+  qunsetenv("PWRIO_BACKEND");
+  WriteFile(QStringLiteral("crlf.profile"), "line_end = CRLF\nidn_contains = SCPISIM\n");
+  const QString conf =
+      WriteFile(QStringLiteral("pwrio.conf"),
+                "backend = " + m_sim.Backend() + "\ntimeout_ms = 500\nprofile = crlf.profile\n");
+  qputenv("PWRIO_CONFIG", QFile::encodeName(conf));
+  EXPECT_NE(Search(), 0);
+  EXPECT_EQ(m_sim.Received(), QStringList{QStringLiteral("*IDN?")});
+
+  // The profile insists on another maker: the same instrument no longer counts as found.
+  WriteFile(QStringLiteral("other.profile"), "idn_contains = ACME\n");
+  qputenv("PWRIO_PROFILE", QFile::encodeName(m_dir.filePath(QStringLiteral("other.profile"))));
+  EXPECT_EQ(Search(), 0);
+}
+
+TEST_F(ScpiSupplyTest, UnusableConfigurationFailsEveryCallAndSaysWhy) {
+  const QString log = m_dir.filePath(QStringLiteral("calls.log"));
+  qputenv("PWRIO_SIM_LOG", QFile::encodeName(log));
+  struct Case {
+    QByteArray backend;
+    QByteArray profile;
+    QByteArray why;
+  };
+  const Case cases[] = {
+      {"tcp://supply.lab:5025", "", "must be a numeric address or localhost"},
+      {"bluetooth:1", "", "unknown backend"},
+      {"tcp://127.0.0.1:5025", "/nonexistent.profile", "/nonexistent.profile: cannot be read"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.backend.toStdString());
+    QFile::remove(log);
+    qputenv("PWRIO_BACKEND", c.backend);
+    qputenv("PWRIO_PROFILE", c.profile);
+    EXPECT_EQ(Search(), 0);
+    VoltageCode code{50, 0};
+    EXPECT_FALSE(Set(CPwrio::kCh1, 1, code));
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.startsWith("config error=\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains(c.why)) << text.toStdString();
+    EXPECT_TRUE(text.contains("cause=bad_config")) << text.toStdString();
+  }
+}
+
+// Back to the default: the simulated supply answers and its test hooks work again.
+TEST_F(ScpiSupplyTest, WithoutABackendTheSimulatedSupplyAnswers) {
+  StartSim();
+  VoltageCode code{40, 0};
+  ASSERT_TRUE(Set(CPwrio::kCh1, 1, code));
+  qunsetenv("PWRIO_BACKEND");
+  qputenv("PWRIO_CONFIG", QFile::encodeName(m_dir.filePath(QStringLiteral("absent.conf"))));
+  m_sim.Kill();
+  EXPECT_NE(Search(), 0);
+  code = {12, 34};
+  EXPECT_TRUE(Set(CPwrio::kCh1, 1, code));
+  EXPECT_EQ(code, (VoltageCode{12, 34}));
+}
+
+} // namespace

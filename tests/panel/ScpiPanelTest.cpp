@@ -1,0 +1,117 @@
+// The panel's own paths against a real SCPI peer: our instrument simulator program on
+// 127.0.0.1, reached through the device library's TCP backend.
+#include <QElapsedTimer>
+#include <QLabel>
+
+#include "tests/device/ScpiSimProcess.h"
+#include "tests/panel/PanelFixture.h"
+
+namespace {
+
+class ScpiPanel : public PanelFixture {
+protected:
+  void SetUp() override {
+    qunsetenv("PWRIO_CONFIG");
+    qunsetenv("PWRIO_PROFILE");
+    qputenv("PWRIO_TIMEOUT_MS", "300");
+    ASSERT_TRUE(m_sim.Start({}));
+    qputenv("PWRIO_BACKEND", m_sim.Backend());
+    PanelFixture::SetUp();
+  }
+  void TearDown() override {
+    qunsetenv("PWRIO_BACKEND");
+    qunsetenv("PWRIO_TIMEOUT_MS");
+    m_sim.Kill();
+    PanelFixture::TearDown();
+  }
+  // What the instrument received, without the watch's presence probes.
+  QStringList Commands() const {
+    QStringList lines = m_sim.Received();
+    lines.removeAll(QStringLiteral("*IDN?"));
+    return lines;
+  }
+
+  ScpiSimProcess m_sim;
+};
+
+TEST_F(ScpiPanel, OkAndOffSendTheirLinesAndShowTheReadBack) {
+  Click(1053);
+  EXPECT_TRUE(Commands().isEmpty()) << "switching on sends nothing";
+  SetText(1001, "5.0");
+  Click(1090);
+  EXPECT_EQ(Commands(), (QStringList{QStringLiteral("INST:NSEL 1"), QStringLiteral("VOLT 5.000"),
+                                     QStringLiteral("OUTP ON"), QStringLiteral("MEAS:VOLT?")}));
+  EXPECT_EQ(Text(1004), QStringLiteral("5.000"));
+  m_sim.ClearReceived();
+  Click(1053);
+  EXPECT_EQ(Commands(), (QStringList{QStringLiteral("INST:NSEL 1"), QStringLiteral("OUTP OFF"),
+                                     QStringLiteral("MEAS:VOLT?")}));
+  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
+}
+
+TEST_F(ScpiPanel, RunAndStopDriveTheChosenChannel) {
+  SetText(1036, "2.000");
+  SetText(1038, "3.000");
+  Click(1034);
+  Click(1040);
+  platform::DlgItem<QAbstractButton>(m_view.get(), 1116)->click();
+  Click(1049);
+  EXPECT_TRUE(Commands().contains(QStringLiteral("VOLT 2.000")));
+  EXPECT_TRUE(Commands().contains(QStringLiteral("INST:NSEL 2")));
+  EXPECT_EQ(Text(1007), QStringLiteral("2.000"));
+  m_sim.ClearReceived();
+  Click(1050);
+  EXPECT_TRUE(Commands().contains(QStringLiteral("OUTP OFF")));
+  EXPECT_EQ(Text(1007), QStringLiteral("0.000"));
+}
+
+TEST_F(ScpiPanel, FixedChannelsShowTheInstrumentsReading) {
+  Click(1056);
+  EXPECT_TRUE(Commands().contains(QStringLiteral("INST:NSEL 4")));
+  EXPECT_EQ(Text(1011), QStringLiteral("-5.000"));
+}
+
+TEST_F(ScpiPanel, WatchShowsTheLossOnceAndTheReturn) {
+  auto *icon = platform::DlgItem<QLabel>(m_view.get(), 1068);
+  const auto shows = [icon](const QPixmap &p) { return icon->pixmap().toImage() == p.toImage(); };
+  MessageCapture messages;
+  m_view->OnDeviceWatch();
+  EXPECT_TRUE(shows(m_view->m_hIconDevice));
+  const int port = m_sim.Port();
+  m_sim.Kill();
+  for (int i = 0; i < 3; ++i)
+    m_view->OnDeviceWatch();
+  EXPECT_TRUE(shows(m_view->m_hIconNoDevice));
+  EXPECT_EQ(messages.Texts().size(), 1);
+  ASSERT_TRUE(m_sim.Start({}, port));
+  m_view->OnDeviceWatch();
+  EXPECT_TRUE(shows(m_view->m_hIconDevice));
+  EXPECT_EQ(messages.Texts().size(), 1);
+}
+
+TEST_F(ScpiPanel, EveryFaultModeFailsWithinTheBound) {
+  const char *modes[] = {"--silent", "--garbage", "--drop", "--no-eol", "--flood"};
+  Click(1053);
+  SetText(1001, "5.0");
+  for (const char *mode : modes) {
+    ASSERT_TRUE(m_sim.Start({QString::fromLatin1(mode)})) << mode;
+    qputenv("PWRIO_BACKEND", m_sim.Backend());
+    MessageCapture messages;
+    QElapsedTimer clock;
+    clock.start();
+    Click(1090);
+    EXPECT_LT(clock.elapsed(), 1000) << mode;
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error!")}) << mode;
+    EXPECT_TRUE(Item(1090)->isEnabled()) << mode;
+  }
+  ASSERT_TRUE(m_sim.Start({QStringLiteral("--delay-ms"), QStringLiteral("2000")}));
+  qputenv("PWRIO_BACKEND", m_sim.Backend());
+  MessageCapture messages;
+  QElapsedTimer clock;
+  clock.start();
+  m_view->OnDeviceWatch();
+  EXPECT_LT(clock.elapsed(), 1000) << "a slow instrument";
+  EXPECT_EQ(messages.Texts().size(), 1);
+}
+
+} // namespace
