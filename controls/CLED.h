@@ -1,9 +1,10 @@
 #pragma once
 #include <QPointer>
 
+#include "controls/CLampWidget.h"
+
 class QRect;
 class QWidget;
-class CLampWidget;
 
 // The panel's handle on a lamp: it switches the lamp through property 1 and nothing else.
 class CLED {

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include "controls/CLED.h"
-#include "controls/CLampWidget.h" // CLED keeps a QPointer to the lamp
 #include "device/CPwrio.h"
 #include "panel/CPanelState.h"
 #include "panel/IPanelDocument.h"

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include "controls/CLED.h"
-#include "controls/CLampWidget.h" // CLED keeps a QPointer to the lamp
 #include "controls/IKnobHost.h"
 #include "panel/CPanelState.h"
 #include "sequencer/IStepRunnerHost.h"
