@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "controls/CKeypadCh1Dlg.h"
 #include "controls/CKeypadCh2Dlg.h"
@@ -91,52 +92,44 @@ TEST(KeypadRules, KeySequences) {
     EXPECT_EQ(Compose(keys), QString::fromLatin1(expected)) << keys;
 }
 
-TEST(Keypad, KeysShowTheTextAndSetWritesOnlyItsOwnBox) {
-  Panel panel;
-  CKeypadCh1Dlg dlg(&panel);
-  dlg.show();
-  EXPECT_EQ(dlg.windowTitle(), QStringLiteral("KEYBOARD_CH1"));
-  auto *box = platform::DlgItem<CVoltEdit>(&dlg, 1088);
-  ASSERT_NE(box, nullptr);
-  EXPECT_TRUE(box->isReadOnly()); // a read-only line edit draws no caret
-  Press(dlg, "5.2501");
-  EXPECT_EQ(box->text(), QStringLiteral("5.250"));
-  QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 1087), Qt::LeftButton);
-  EXPECT_EQ(dlg.result(), QDialog::Accepted);
-  EXPECT_EQ(panel.Box(1001), QStringLiteral("5.250"));
-  EXPECT_EQ(panel.Box(1008), QStringLiteral("2.000"));
-
-  CKeypadCh2Dlg dlg2(&panel);
-  dlg2.show();
-  EXPECT_EQ(dlg2.windowTitle(), QStringLiteral("KEYBOARD_CH2"));
-  Press(dlg2, "7.");
-  QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg2, 1087), Qt::LeftButton);
-  EXPECT_EQ(panel.Box(1008), QStringLiteral("7."));
-  EXPECT_EQ(panel.Box(1001), QStringLiteral("5.250"));
-}
-
-TEST(Keypad, EmptySetEmptiesTheBoxAndClearEmptiesTheText) {
-  Panel panel;
-  CKeypadCh1Dlg dlg(&panel);
-  dlg.show();
-  Press(dlg, "3.1C");
-  EXPECT_TRUE(dlg.Result().isEmpty());
-  EXPECT_TRUE(platform::GetDlgItemText(&dlg, 1088).isEmpty());
-  QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 1087), Qt::LeftButton);
-  EXPECT_EQ(panel.Box(1001), QString());
-}
-
-TEST(Keypad, TypingIntoTheResultBoxChangesOnlyWhatItShows) {
-  Panel panel;
-  CKeypadCh2Dlg dlg(&panel);
-  dlg.show();
-  Press(dlg, "9.");
-  QWidget *box = platform::GetDlgItem(&dlg, 1088);
-  QTest::keyClick(box, '4');
-  EXPECT_EQ(platform::GetWindowText(box), QStringLiteral("9.000"));
-  EXPECT_EQ(dlg.Result(), QStringLiteral("9."));
-  QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 1087), Qt::LeftButton);
-  EXPECT_EQ(panel.Box(1008), QStringLiteral("9."));
+// Keys compose the text (their rules are KeySequences above); typing into the read-only result
+// box changes only what it shows; SET writes the composed text, empty too, into its own box only.
+TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
+  struct Case {
+    int channel;
+    const char *keys;
+    char typed; // typed into the result box afterwards; 0: nothing
+    const char *shown;
+    const char *written;
+  };
+  const Case cases[] = {{1, "5.2501", 0, "5.250", "5.250"},
+                        {2, "7.", 0, "7.", "7."},
+                        {1, "3.1C", 0, "", ""},
+                        {2, "9.", '4', "9.000", "9."}};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.keys);
+    Panel panel;
+    std::unique_ptr<CKeypadDlg> dlg;
+    if (c.channel == 1)
+      dlg = std::make_unique<CKeypadCh1Dlg>(&panel);
+    else
+      dlg = std::make_unique<CKeypadCh2Dlg>(&panel);
+    dlg->show();
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("KEYBOARD_CH%1").arg(c.channel));
+    auto *box = platform::DlgItem<CVoltEdit>(dlg.get(), 1088);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isReadOnly()); // a read-only line edit draws no caret
+    Press(*dlg, c.keys);
+    if (c.typed)
+      QTest::keyClick(box, c.typed);
+    EXPECT_EQ(box->text(), QString::fromLatin1(c.shown));
+    EXPECT_EQ(dlg->Result(), QString::fromLatin1(c.written));
+    QTest::mouseClick(platform::DlgItem<QPushButton>(dlg.get(), 1087), Qt::LeftButton);
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(panel.Box(c.channel == 1 ? 1001 : 1008), QString::fromLatin1(c.written));
+    EXPECT_EQ(panel.Box(c.channel == 1 ? 1008 : 1001),
+              QString::fromLatin1(c.channel == 1 ? "2.000" : "1.000"));
+  }
 }
 
 TEST(Keypad, ModalRunSetsAndEscapeCancels) {
@@ -160,20 +153,23 @@ TEST(Keypad, ModalRunSetsAndEscapeCancels) {
   EXPECT_EQ(panel.Box(1008), QStringLiteral("2.000"));
 }
 
-TEST(VoltSet, ChannelOnTypesAndOkWritesTheSetPointBox) {
-  Panel panel;
-  platform::SetDlgItemText(&panel, 1053, QStringLiteral("ON"));
-  CVoltSetCh1Dlg dlg(&panel);
-  dlg.show();
-  EXPECT_EQ(dlg.windowTitle(), QStringLiteral("VOLT_SET_CH1"));
-  CVoltEdit *box = dlg.VoltEdit();
-  ASSERT_NE(box, nullptr);
-  EXPECT_FALSE(box->isReadOnly());
-  QTest::keyClicks(box, QStringLiteral("5.25"));
-  QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 1126), Qt::LeftButton);
-  EXPECT_EQ(dlg.result(), QDialog::Accepted);
-  EXPECT_EQ(panel.Box(1001), QStringLiteral("5.25"));
-  EXPECT_EQ(panel.Box(1008), QStringLiteral("2.000"));
+// Channel on: typing reaches the box and OK writes it; off: nothing types and OK empties it.
+TEST(VoltSet, OkWritesOnlyItsChannelsSetPointBox) {
+  const std::pair<const char *, const char *> cases[] = {{"ON", "5.25"}, {"OFF", ""}};
+  for (const auto &[caption, written] : cases) {
+    Panel panel;
+    platform::SetDlgItemText(&panel, 1053, QString::fromLatin1(caption));
+    CVoltSetCh1Dlg dlg(&panel);
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("VOLT_SET_CH1"));
+    ASSERT_NE(dlg.VoltEdit(), nullptr);
+    QTest::keyClicks(dlg.VoltEdit(), QStringLiteral("5.25"));
+    EXPECT_EQ(dlg.VoltEdit()->text(), QString::fromLatin1(written)) << caption;
+    QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 1126), Qt::LeftButton);
+    EXPECT_EQ(dlg.result(), QDialog::Accepted);
+    EXPECT_EQ(panel.Box(1001), QString::fromLatin1(written)) << caption;
+    EXPECT_EQ(panel.Box(1008), QStringLiteral("2.000")) << caption;
+  }
 }
 
 TEST(VoltSet, ReadOnlyUnlessTheCaptionIsExactlyOn) {
@@ -187,17 +183,6 @@ TEST(VoltSet, ReadOnlyUnlessTheCaptionIsExactlyOn) {
     dlg.show();
     EXPECT_EQ(dlg.VoltEdit()->isReadOnly(), readOnly) << caption;
   }
-}
-
-TEST(VoltSet, ChannelOffOkEmptiesTheBox) {
-  Panel panel;
-  CVoltSetCh1Dlg dlg(&panel);
-  dlg.show();
-  QTest::keyClicks(dlg.VoltEdit(), QStringLiteral("5.2"));
-  EXPECT_TRUE(dlg.VoltEdit()->text().isEmpty());
-  QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 1126), Qt::LeftButton);
-  EXPECT_EQ(panel.Box(1001), QString());
-  EXPECT_EQ(panel.Box(1008), QStringLiteral("2.000"));
 }
 
 TEST(VoltSet, Ch2WritesOnlyItsBoxAndBothCancelsLeaveThePanel) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "controls/EditKeys.h"
 #include "controls/EditRules.h"
@@ -71,12 +72,6 @@ TEST(IntFilter, OnlyDigitsAndBackspaceAreSilent) {
     EXPECT_FALSE(IsIntCharSilent(c)) << int(c);
 }
 
-TEST(SelWord, PacksStartLowEndHigh) {
-  EXPECT_EQ(MakeSel(2, 3), 0x00030002u);
-  EXPECT_EQ(SelStart(MakeSel(4, 5)), 4);
-  EXPECT_EQ(SelEnd(MakeSel(4, 5)), 5);
-}
-
 TEST(SelWord, ClampFollowsThePlatformEdit) {
   struct Case {
     int start, end, length, caret;
@@ -90,34 +85,34 @@ TEST(SelWord, ClampFollowsThePlatformEdit) {
     EXPECT_EQ(ClampSel(c.start, c.end, c.length, c.caret), c.expected) << c.start << "," << c.end;
 }
 
-TEST(WheelWalk, ForwardNotchesFromSecondDecimal) {
-  // The walk as the box would run it on "5.123" with (2, 3) selected and nothing remembered.
-  SelWord current = MakeSel(2, 3);
-  SelWord remembered = 0;
-  const Selection expected[] = {{3, 4}, {4, 5}, {5, 5}, {4, 5}, {4, 5}, {4, 5}};
-  for (const Selection &want : expected) {
-    int start = 0, end = 0;
-    ASSERT_TRUE(WalkWheel(current, remembered, 120, start, end));
-    remembered = current;
-    const Selection got = ClampSel(start, end, 5, SelEnd(current));
-    EXPECT_EQ(got, want) << SelStart(current) << "," << SelEnd(current);
-    current = MakeSel(got.start, got.end);
+TEST(WheelWalk, NotchesFromTheStatedSelections) {
+  // The walk as the box runs it on "5.123": forward from (2, 3), backward from (4, 5).
+  struct Case {
+    Selection from;
+    int delta;
+    std::vector<Selection> walk;
+  };
+  const Case cases[] = {
+      {{2, 3}, 120, {{3, 4}, {4, 5}, {5, 5}, {4, 5}, {4, 5}, {4, 5}}},
+      {{4, 5}, -120, {{3, 4}, {2, 3}, {1, 2}, {0, 1}}},
+  };
+  for (const Case &c : cases) {
+    SelWord current = MakeSel(c.from.start, c.from.end);
+    SelWord remembered = 0;
+    for (const Selection &want : c.walk) {
+      int start = 0, end = 0;
+      ASSERT_TRUE(WalkWheel(current, remembered, c.delta, start, end));
+      remembered = current;
+      const Selection got = ClampSel(start, end, 5, SelEnd(current));
+      EXPECT_EQ(got, want) << c.delta << " from " << SelStart(current) << "," << SelEnd(current);
+      current = MakeSel(got.start, got.end);
+    }
   }
-}
-
-TEST(WheelWalk, BackwardNotchesStopOnFirstCharacter) {
-  SelWord current = MakeSel(4, 5);
-  const Selection expected[] = {{3, 4}, {2, 3}, {1, 2}, {0, 1}};
-  for (const Selection &want : expected) {
-    int start = 0, end = 0;
-    ASSERT_TRUE(WalkWheel(current, 0, -120, start, end));
-    EXPECT_EQ((Selection{start, end}), want);
-    current = MakeSel(start, end);
-  }
+  // On the first character a backward notch does nothing, and so does a zero notch.
   int start = 7, end = 7;
-  EXPECT_FALSE(WalkWheel(current, 0, -120, start, end));
+  EXPECT_FALSE(WalkWheel(MakeSel(0, 1), 0, -120, start, end));
   EXPECT_EQ(start, 7);
-  EXPECT_FALSE(WalkWheel(current, 0, 0, start, end));
+  EXPECT_FALSE(WalkWheel(MakeSel(0, 1), 0, 0, start, end));
 }
 
 TEST(EditKeys, RoutesKeysAsThePlatformEditSawThem) {

@@ -67,7 +67,7 @@ protected:
   void CursorOutside() { QCursor::setPos(other->mapToGlobal(other->rect().center())); }
   void Type(const QString &text, Qt::Key end) {
     ASSERT_NE(list->CellEditor(), nullptr);
-    list->CellEditor()->selectAll();
+    list->CellEditor()->clear();
     QTest::keyClicks(list->CellEditor(), text);
     QTest::keyClick(list->CellEditor(), end);
     QCoreApplication::processEvents();
@@ -105,7 +105,7 @@ TEST_F(StepListCtrlTest, OneClickSelectsTheCell) {
   EXPECT_TRUE(list->hasFocus());
 }
 
-TEST_F(StepListCtrlTest, SecondClickEditsOverTheCellAndEnterStoresAsTyped) {
+TEST_F(StepListCtrlTest, SecondClickEditsOverTheCell) {
   Click(0, 2);
   Click(0, 2);
   CStepCellEdit *editor = list->CellEditor();
@@ -120,28 +120,29 @@ TEST_F(StepListCtrlTest, SecondClickEditsOverTheCellAndEnterStoresAsTyped) {
   // A move the list did not ask for is pulled back over the column.
   editor->move(0, editor->y());
   EXPECT_EQ(editor->x(), cell.left() + 4);
-
-  Type(QStringLiteral(" 2,5 V"), Qt::Key_Return);
-  EXPECT_EQ(list->GetItemText(0, 2), QStringLiteral(" 2,5 V"));
-  EXPECT_EQ(list->CellEditor(), nullptr);
-  EXPECT_TRUE(list->IsCellSelected());
-  EXPECT_TRUE(list->hasFocus());
 }
 
-TEST_F(StepListCtrlTest, EscapeKeepsTheCell) {
-  Click(1, 0);
-  Click(1, 0);
-  Type(QStringLiteral("99"), Qt::Key_Escape);
-  EXPECT_EQ(list->GetItemText(1, 0), QStringLiteral("2"));
-  EXPECT_EQ(list->CellEditor(), nullptr);
-}
-
-TEST_F(StepListCtrlTest, EnterCanStoreAnEmptyText) {
-  Click(0, 2);
-  Click(0, 2);
-  list->CellEditor()->clear();
-  QTest::keyClick(list->CellEditor(), Qt::Key_Enter);
-  EXPECT_EQ(list->GetItemText(0, 2), QString());
+// Enter stores the text as typed (even an empty one) and keeps the cell selected; Escape keeps
+// the cell's text.
+TEST_F(StepListCtrlTest, KeysEndTheEdit) {
+  struct Case {
+    int row, column;
+    const char *typed;
+    Qt::Key key;
+    const char *stored;
+  };
+  const Case cases[] = {{0, 2, " 2,5 V", Qt::Key_Return, " 2,5 V"},
+                        {1, 0, "99", Qt::Key_Escape, "2"},
+                        {0, 2, "", Qt::Key_Enter, ""}};
+  for (const Case &c : cases) {
+    Click(c.row, c.column);
+    Click(c.row, c.column);
+    Type(QString::fromLatin1(c.typed), c.key);
+    EXPECT_EQ(list->GetItemText(c.row, c.column), QString::fromLatin1(c.stored)) << c.typed;
+    EXPECT_EQ(list->CellEditor(), nullptr) << c.typed;
+    EXPECT_TRUE(list->IsCellSelected()) << c.typed;
+    EXPECT_TRUE(list->hasFocus()) << c.typed;
+  }
 }
 
 TEST_F(StepListCtrlTest, ClickOnAnotherCellFirstStoresTheEdit) {

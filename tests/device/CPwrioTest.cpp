@@ -50,16 +50,22 @@ void ExpectEveryCallFails(CPwrio &pwrio) {
   }
 }
 
-TEST(CPwrioLoad, DefaultSearchTakesTheLibraryBesideTheProgram) {
-  LibraryVariable unset{QString()};
-  CPwrio pwrio;
-  ASSERT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
-  EXPECT_TRUE(pwrio.LoadError().isEmpty());
+// An unset or empty PWRIO_LIBRARY means the library beside the program; a set one is taken.
+TEST(CPwrioLoad, SearchTakesTheVariableOrTheLibraryBesideTheProgram) {
   const QString beside =
       QDir(QCoreApplication::applicationDirPath()).filePath(CPwrio::DefaultFileName());
-  EXPECT_EQ(QFileInfo(pwrio.LibraryPath()).canonicalFilePath(),
-            QFileInfo(beside).canonicalFilePath());
-  EXPECT_NE(pwrio.dsoSearch(), 0);
+  const std::pair<QString, QString> cases[] = {
+      {QString(), beside}, {QStringLiteral(""), beside}, {PwrioLibraryFile(), PwrioLibraryFile()}};
+  for (const auto &[variable, expected] : cases) {
+    SCOPED_TRACE(variable.isNull() ? std::string("unset") : variable.toStdString());
+    LibraryVariable var{variable};
+    CPwrio pwrio;
+    ASSERT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
+    EXPECT_TRUE(pwrio.LoadError().isEmpty());
+    EXPECT_EQ(QFileInfo(pwrio.LibraryPath()).canonicalFilePath(),
+              QFileInfo(expected).canonicalFilePath());
+    EXPECT_NE(pwrio.dsoSearch(), 0);
+  }
 }
 
 TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
@@ -67,11 +73,7 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
   ASSERT_TRUE(dir.isValid());
   const QString absent = dir.filePath(QStringLiteral("libPwrio.so"));
   const QString notALibrary = dir.filePath(QStringLiteral("text.so"));
-  {
-    QFile file(notALibrary);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a shared object\n");
-  }
+  ASSERT_TRUE(testhelp::WriteFile(notALibrary, "not a shared object\n"));
   const QString partial = PartialLibraryFile();
   const QString partialText = QStringLiteral("The device library %1 lacks the function "
                                              "dsoSetVolt_negative5_CH4.")
@@ -121,20 +123,6 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
     // The partial library's own functions would answer "done" with 77, 7: none may be called.
     ExpectEveryCallFails(*pwrio);
   }
-}
-
-TEST(CPwrioLoad, EmptyVariableMeansTheDefaultSearch) {
-  LibraryVariable empty{QStringLiteral("")};
-  CPwrio pwrio;
-  EXPECT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
-}
-
-TEST(CPwrioLoad, VariableNamingTheRealLibraryLoadsIt) {
-  LibraryVariable var{PwrioLibraryFile()};
-  CPwrio pwrio;
-  ASSERT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
-  EXPECT_EQ(QFileInfo(pwrio.LibraryPath()).canonicalFilePath(),
-            QFileInfo(PwrioLibraryFile()).canonicalFilePath());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "device/CPwrio.h"
+#include "tests/support/TestHelpers.h"
 
 inline QString PwrioLibraryFile() {
   return QString::fromUtf8(PWRIO_TEST_LIBRARY);
@@ -50,15 +51,9 @@ protected:
   }
 
   void WriteControl(const QByteArray &text) {
-    QFile file(m_controlPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
+    ASSERT_TRUE(testhelp::WriteFile(m_controlPath, text));
   }
-
-  QByteArray ReadControl() const {
-    QFile file(m_controlPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QByteArray ReadControl() const { return testhelp::ReadFile(m_controlPath); }
 
   QStringList LogLines() const {
     QFile file(m_logPath);

@@ -13,6 +13,7 @@ namespace {
 using pwrio::CLineBuffer;
 using pwrio::CScpiReply;
 
+// Replies already in the scpi-replies corpus (checked below) are not repeated here.
 TEST(ScpiReply, VoltageRepliesAreReadOnlyWhenWellFormedAndInRange) {
   struct Case {
     const char *reply;
@@ -20,7 +21,6 @@ TEST(ScpiReply, VoltageRepliesAreReadOnlyWhenWellFormedAndInRange) {
     std::optional<int> mv;
   };
   const Case cases[] = {
-      {"5.123", 0, 5123},
       {"5", 1, 5000},
       {"+5.0000E+00", 0, 5000},
       {"5.1234E0", 0, 5123},
@@ -30,11 +30,9 @@ TEST(ScpiReply, VoltageRepliesAreReadOnlyWhenWellFormedAndInRange) {
       {" 0.6 ", 1, 600},
       {"\t9.5", 0, 9500},
       {"9.5004", 0, std::nullopt}, // above 9.5 V even though it rounds to 9500 mV
-      {"9.501", 0, std::nullopt},
       {"0", 0, 0},
       {"-0.010", 0, 0}, // noise of an output that is off
       {"-0.011", 0, std::nullopt},
-      {"-5.000", 2, std::nullopt}, // CH3 is the positive fixed output
       {"5.5", 2, 5500},
       {"5.501", 2, std::nullopt},
       {"-5.000", 3, 5000}, // CH4 as its magnitude, whichever sign the instrument reports
@@ -43,7 +41,6 @@ TEST(ScpiReply, VoltageRepliesAreReadOnlyWhenWellFormedAndInRange) {
       {"9.0", 2, std::nullopt}, // fine for CH1, too high for the fixed outputs
       {"5.0", 4, std::nullopt}, // no such channel
       {"5.0", -1, std::nullopt},
-      {"", 0, std::nullopt},
       {"   ", 0, std::nullopt},
       {"+", 0, std::nullopt},
       {".", 0, std::nullopt},
@@ -52,14 +49,12 @@ TEST(ScpiReply, VoltageRepliesAreReadOnlyWhenWellFormedAndInRange) {
       {"5e+", 0, std::nullopt},
       {"5e1000", 0, std::nullopt},
       {"1e-400", 0, std::nullopt},
-      {"5.000V", 0, std::nullopt},
       {"5,000", 0, std::nullopt},
       {"5.0;5.0", 0, std::nullopt},
       {"5 0", 0, std::nullopt},
       {"++5", 0, std::nullopt},
       {"nan", 0, std::nullopt},
       {"INF", 0, std::nullopt},
-      {"9.91E+37", 0, std::nullopt},
       {"0x1p2", 0, std::nullopt},
       {"00000000000000000000000000000005.0", 0, std::nullopt}, // longer than any real answer
       {"0000000000000000000000000000005", 0, 5000},

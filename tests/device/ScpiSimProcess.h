@@ -5,12 +5,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <ostream>
 
-// Lines as text in failure messages, not as arrays of 16-bit units.
-inline void PrintTo(const QString &text, std::ostream *os) {
-  *os << '"' << text.toStdString() << '"';
-}
+#include "tests/support/TestHelpers.h"
 
 // The scpisim program run for one test: started on a loopback port (or a pseudo-terminal),
 // killed when the test ends. It logs each line it receives into a file of its own.

@@ -16,6 +16,7 @@
 #include "panel/CKTX2300MDlgView.h"
 #include "platform/CDialogBuilder.h"
 #include "tests/support/MessageCapture.h"
+#include "tests/support/TestHelpers.h"
 
 // A started panel on the real simulated supply, whose control file the test writes.
 class PanelFixture : public ::testing::Test {
@@ -42,11 +43,7 @@ protected:
       reset();
   }
 
-  void WriteControl(const char *text) {
-    QFile file(m_control);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-  }
+  void WriteControl(const char *text) { ASSERT_TRUE(testhelp::WriteFile(m_control, text)); }
 
   QWidget *Item(int id) const { return m_view->Item(id); }
   QString Text(int id) const { return platform::GetDlgItemText(m_view.get(), id); }

@@ -7,24 +7,14 @@
 #include "controls/CStepListCtrl.h"
 #include "panel/PanelRules.h"
 #include "tests/panel/PanelFixture.h"
+#include "tests/support/TestHelpers.h"
 
 namespace {
 
 using StartUp = PanelFixture;
 
-QStringList Items(QComboBox *combo) {
-  QStringList items;
-  for (int i = 0; i < combo->count(); ++i)
-    items << combo->itemText(i);
-  return items;
-}
-
-QStringList Range(int first, int last) {
-  QStringList items;
-  for (int i = first; i <= last; ++i)
-    items << QString::number(i);
-  return items;
-}
+using testhelp::Counting;
+using testhelp::Items;
 
 TEST_F(StartUp, ChannelAreaStartsSwitchedOffAndEmpty) {
   for (int id : {1100, 1107, 1103, 1104})
@@ -58,7 +48,7 @@ TEST_F(StartUp, DocumentStatesAreOffGreyWithoutKnobStep) {
 TEST_F(StartUp, StepListsFollowTheFirstMode) {
   EXPECT_EQ(Text(1026), QStringLiteral("1*10"));
   EXPECT_EQ(Items(Combo(1031)), QStringList{QStringLiteral("1")});
-  EXPECT_EQ(Items(Combo(1032)), Range(1, 10));
+  EXPECT_EQ(Items(Combo(1032)), Counting(1, 10));
   EXPECT_EQ(Text(1032), QStringLiteral("1"));
   EXPECT_EQ(Text(1033), QStringLiteral("10"));
   EXPECT_EQ(Text(1048), QStringLiteral("10"));
@@ -79,22 +69,18 @@ TEST_F(StartUp, StepListsFollowTheFirstMode) {
   EXPECT_TRUE(platform::DlgItem<QRadioButton>(m_view.get(), 1042)->isChecked());
 }
 
-TEST_F(StartUp, SecondModeReshapesTheLists) {
+TEST_F(StartUp, SecondModeReshapesTheListsAndStartUpRefillsThem) {
   Combo(1026)->setCurrentIndex(1);
   m_view->OnSelchangeMode();
-  EXPECT_EQ(Items(Combo(1031)), Range(1, 2));
-  EXPECT_EQ(Items(Combo(1033)), Range(1, 5));
+  EXPECT_EQ(Items(Combo(1031)), Counting(1, 2));
+  EXPECT_EQ(Items(Combo(1033)), Counting(1, 5));
   EXPECT_EQ(Text(1033), QStringLiteral("5"));
   EXPECT_EQ(Text(1048), QStringLiteral("5"));
   EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), 1027)->GetItemCount(), 5);
-}
-
-TEST_F(StartUp, SecondStartUpFillsTheListsAfreshInsteadOfAddingToThem) {
-  Combo(1026)->setCurrentIndex(1);
-  m_view->OnSelchangeMode();
+  // A second start-up fills the lists afresh instead of adding to them.
   m_view->OnInitialUpdate();
   EXPECT_EQ(Items(Combo(1031)), QStringList{QStringLiteral("1")});
-  EXPECT_EQ(Items(Combo(1032)), Range(1, 10));
+  EXPECT_EQ(Items(Combo(1032)), Counting(1, 10));
   EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), 1027)->GetItemCount(), 10);
   EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), 1027)->columnCount(), 3);
 }

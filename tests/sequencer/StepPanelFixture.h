@@ -9,6 +9,7 @@
 #include "controls/CStepListCtrl.h"
 #include "sequencer/CStepControls.h"
 #include "sequencer/CStepTableEditor.h"
+#include "tests/support/TestHelpers.h"
 
 // The step area's controls as the panel has them right after start-up: MODE "1*10", ten rows,
 // From 1.000, To 9.000, CH1 and "Step" selected, interval 1000 Millisecond.
@@ -52,26 +53,24 @@ struct StepPanelFixture {
   }
 
   CStepControls Controls() {
-    CStepControls c;
-    c.mode = mode;
-    c.number = number;
-    c.start = start;
-    c.stop = stop;
-    c.runNumber = runNumber;
-    c.runSteps = runSteps;
-    c.unit = unit;
-    c.list = list;
-    c.voltCheck = voltCheck;
-    c.from = from;
-    c.to = to;
-    c.interval = interval;
-    c.stepRadio = stepRadio;
-    c.ch1Radio = ch1Radio;
-    c.ch2Radio = ch2Radio;
-    c.runButton = runButton;
-    c.stepIndex = &stepIndex;
-    c.voltCode = voltCode;
-    return c;
+    return {.mode = mode,
+            .number = number,
+            .start = start,
+            .stop = stop,
+            .runNumber = runNumber,
+            .runSteps = runSteps,
+            .unit = unit,
+            .list = list,
+            .voltCheck = voltCheck,
+            .from = from,
+            .to = to,
+            .interval = interval,
+            .stepRadio = stepRadio,
+            .ch1Radio = ch1Radio,
+            .ch2Radio = ch2Radio,
+            .runButton = runButton,
+            .stepIndex = &stepIndex,
+            .voltCode = voltCode};
   }
 
   QStringList Column(int column) const {
@@ -79,13 +78,6 @@ struct StepPanelFixture {
     for (int row = 0; row < list->GetItemCount(); ++row)
       texts.append(list->GetItemText(row, column));
     return texts;
-  }
-
-  static QStringList Items(const QComboBox *combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-      items.append(combo->itemText(i));
-    return items;
   }
 
   void SetVolts(const QStringList &volts) {
@@ -101,8 +93,3 @@ struct StepPanelFixture {
     ch2Radio->setChecked(false);
   }
 };
-
-// Readable failures.
-inline void PrintTo(const QString &text, std::ostream *os) {
-  *os << '"' << text.toStdString() << '"';
-}

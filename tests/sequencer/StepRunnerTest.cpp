@@ -178,7 +178,8 @@ TEST_F(StepRunnerTest, StepRadioGatesRun) {
   EXPECT_TRUE(messages.Texts().isEmpty());
 }
 
-TEST_F(StepRunnerTest, StopOnChannelTwoZeroesBothCodes) {
+TEST_F(StepRunnerTest, StopOnChannelTwoZeroesBothCodesAndLeavesRunAlone) {
+  panel.runButton->setEnabled(false);
   panel.voltCode[0] = {50, 0};
   panel.voltCode[1] = {30, 0};
   panel.stepIndex = 4;
@@ -191,6 +192,7 @@ TEST_F(StepRunnerTest, StopOnChannelTwoZeroesBothCodes) {
   EXPECT_EQ(panel.voltCode[0], (VoltageCode{0, 0}));
   EXPECT_EQ(panel.stepIndex, 0);
   EXPECT_EQ(host.shown[1], QStringLiteral("0.000"));
+  EXPECT_FALSE(panel.runButton->isEnabled());
 }
 
 TEST_F(StepRunnerTest, FailedStopKeepsTheDisplay) {
@@ -200,38 +202,6 @@ TEST_F(StepRunnerTest, FailedStopKeepsTheDisplay) {
   EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error!")});
   EXPECT_EQ(host.actual[0], -1.0);
   EXPECT_EQ(panel.stepIndex, 0);
-}
-
-TEST_F(StepRunnerTest, StopLeavesRunButtonAlone) {
-  panel.runButton->setEnabled(false);
-  runner.OnStopSteps();
-  EXPECT_FALSE(panel.runButton->isEnabled());
-}
-
-TEST_F(StepRunnerTest, TimeOkSetsThePeriodOrTells) {
-  struct Case {
-    const char *text;
-    int unit;
-    std::vector<int> periods;
-    QStringList messages;
-  };
-  const Case cases[] = {
-      {"1.5", 1, {}, {QStringLiteral("Please intput integer number !")}},
-      {"50", 0, {}, {QStringLiteral("Please intput Millisecond  between 100 and 1000 !")}},
-      {"0", 3, {}, {QStringLiteral("Please intput number  between 1 and 100 !")}},
-      {"101", 3, {}, {QStringLiteral("Please intput number  between 1 and 100 !")}},
-      {"100", 3, {360000000}, {}},
-      {"250", 0, {250}, {}},
-  };
-  for (const Case &c : cases) {
-    host.periods.clear();
-    messages.Clear();
-    panel.interval->setText(QString::fromLatin1(c.text));
-    panel.unit->setCurrentIndex(c.unit);
-    runner.OnTimeOk();
-    EXPECT_EQ(host.periods, c.periods) << c.text;
-    EXPECT_EQ(messages.Texts(), c.messages) << c.text;
-  }
 }
 
 } // namespace

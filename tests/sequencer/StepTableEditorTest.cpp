@@ -6,12 +6,9 @@
 
 namespace {
 
-QStringList Counting(int from, int to) {
-  QStringList items;
-  for (int i = from; i <= to; ++i)
-    items.append(QString::number(i));
-  return items;
-}
+using testhelp::Cells;
+using testhelp::Counting;
+using testhelp::Items;
 
 class StepTableEditorTest : public ::testing::Test {
 protected:
@@ -38,26 +35,16 @@ protected:
 };
 
 TEST_F(StepTableEditorTest, StartUpState) {
-  EXPECT_EQ(StepPanelFixture::Items(panel.number), QStringList{QStringLiteral("1")});
+  EXPECT_EQ(Items(panel.number), QStringList{QStringLiteral("1")});
   EXPECT_EQ(panel.Column(0), Counting(1, 10));
   EXPECT_EQ(panel.Column(1), QStringList(10, QStringLiteral("1")));
   EXPECT_EQ(panel.Column(2), QStringList(10, QString()));
-  EXPECT_EQ(StepPanelFixture::Items(panel.start), Counting(1, 10));
+  EXPECT_EQ(Items(panel.start), Counting(1, 10));
   EXPECT_EQ(panel.start->currentText(), QStringLiteral("1"));
   EXPECT_EQ(panel.stop->currentText(), QStringLiteral("10"));
-  EXPECT_EQ(StepPanelFixture::Items(panel.runSteps), Counting(1, 10));
+  EXPECT_EQ(Items(panel.runSteps), Counting(1, 10));
   EXPECT_EQ(panel.runSteps->currentText(), QStringLiteral("10"));
   EXPECT_EQ(panel.runNumber->currentText(), QStringLiteral("1"));
-}
-
-TEST_F(StepTableEditorTest, SetFillsTheWholeGroupEvenly) {
-  panel.voltCheck->setChecked(true);
-  editor.OnSetVolts();
-  EXPECT_EQ(panel.Column(2),
-            (QStringList{QStringLiteral("1.000"), QStringLiteral("1.889"), QStringLiteral("2.778"),
-                         QStringLiteral("3.667"), QStringLiteral("4.556"), QStringLiteral("5.444"),
-                         QStringLiteral("6.333"), QStringLiteral("7.222"), QStringLiteral("8.111"),
-                         QStringLiteral("9.000")}));
 }
 
 TEST_F(StepTableEditorTest, SetFillsOnlyTheRange) {
@@ -66,25 +53,20 @@ TEST_F(StepTableEditorTest, SetFillsOnlyTheRange) {
   ChooseStop(QStringLiteral("4"));
   EXPECT_EQ(panel.runSteps->currentText(), QStringLiteral("3"));
   editor.OnSetVolts();
-  const QString s = QStringLiteral(" ");
-  EXPECT_EQ(panel.Column(2), (QStringList{s, QStringLiteral("1.000"), QStringLiteral("5.000"),
-                                          QStringLiteral("9.000"), s, s, s, s, s, s}));
+  EXPECT_EQ(panel.Column(2), Cells("_ 1.000 5.000 9.000 _ _ _ _ _ _"));
   EXPECT_TRUE(messages.Texts().isEmpty());
 }
 
 TEST_F(StepTableEditorTest, SecondGroupOfTwoByFive) {
   ChooseMode(1);
-  EXPECT_EQ(StepPanelFixture::Items(panel.number), Counting(1, 2));
+  EXPECT_EQ(Items(panel.number), Counting(1, 2));
   EXPECT_EQ(panel.Column(0), Counting(1, 5));
-  panel.SetVolts({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
-                  QStringLiteral("d"), QStringLiteral("e")});
+  panel.SetVolts(Cells("a b c d e"));
   ChooseNumber(1);
   EXPECT_EQ(panel.Column(0), Counting(6, 10));
   EXPECT_EQ(panel.Column(1), QStringList(5, QStringLiteral("2")));
-  EXPECT_EQ(panel.Column(2),
-            (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
-                         QStringLiteral("d"), QStringLiteral("e")}));
-  EXPECT_EQ(StepPanelFixture::Items(panel.start), Counting(6, 10));
+  EXPECT_EQ(panel.Column(2), Cells("a b c d e"));
+  EXPECT_EQ(Items(panel.start), Counting(6, 10));
   EXPECT_EQ(panel.start->currentText(), QStringLiteral("6"));
   EXPECT_EQ(panel.stop->currentText(), QStringLiteral("10"));
   EXPECT_EQ(panel.runNumber->currentText(), QStringLiteral("2"));
@@ -93,9 +75,7 @@ TEST_F(StepTableEditorTest, SecondGroupOfTwoByFive) {
   panel.to->setText(QStringLiteral("1.000"));
   panel.voltCheck->setChecked(true);
   editor.OnSetVolts();
-  EXPECT_EQ(panel.Column(2),
-            (QStringList{QStringLiteral("9.000"), QStringLiteral("7.000"), QStringLiteral("5.000"),
-                         QStringLiteral("3.000"), QStringLiteral("1.000")}));
+  EXPECT_EQ(panel.Column(2), Cells("9.000 7.000 5.000 3.000 1.000"));
 }
 
 TEST_F(StepTableEditorTest, ModeChangeEmptiesTheVoltCellsAndKeepsTheIndex) {
@@ -107,10 +87,10 @@ TEST_F(StepTableEditorTest, ModeChangeEmptiesTheVoltCellsAndKeepsTheIndex) {
   EXPECT_EQ(panel.stepIndex, 7);
   EXPECT_EQ(panel.stop->currentText(), QStringLiteral("5"));
   EXPECT_EQ(panel.runSteps->currentText(), QStringLiteral("5"));
-  EXPECT_EQ(StepPanelFixture::Items(panel.runNumber), Counting(1, 2));
+  EXPECT_EQ(Items(panel.runNumber), Counting(1, 2));
   ChooseMode(0);
   EXPECT_EQ(panel.Column(0), Counting(1, 10));
-  EXPECT_EQ(StepPanelFixture::Items(panel.number), QStringList{QStringLiteral("1")});
+  EXPECT_EQ(Items(panel.number), QStringList{QStringLiteral("1")});
   EXPECT_TRUE(messages.Texts().isEmpty());
 }
 
