@@ -44,6 +44,7 @@ CMainFrame::~CMainFrame() {
 
 QAction *CMainFrame::MakeAction(int id, const QString &text) {
   auto *action = new QAction(text, this);
+  action->setData(id);
   action->setStatusTip(res::Prompt(id));
   const QString tip = res::Tooltip(id);
   if (!tip.isEmpty())
@@ -102,9 +103,8 @@ void CMainFrame::BuildMenu() {
         }
         connect(menu, &QMenu::aboutToShow, this, [this, menu] {
           for (QAction *action : menu->actions())
-            for (const auto &[id, known] : m_actions)
-              if (known == action && m_update)
-                m_update(id, action);
+            if (action->data().isValid() && m_update)
+              m_update(action->data().toInt(), action);
         });
       };
   for (const auto &top : res::Menu128())

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -251,6 +252,25 @@ TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
   EXPECT_EQ(messages.Texts().size(), 2) << "the watch reports the missing device";
   platform::DlgItem<QAbstractButton>(app.View(), 1055)->click();
   EXPECT_EQ(messages.Texts().last(), QStringLiteral("Sending Error"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(App, ChannelMenuNamesWhatTheItemWillDo) {
+  QMenu *ch1 = nullptr;
+  for (QMenu *menu : m_frame->findChildren<QMenu *>())
+    if (menu->title() == QStringLiteral("CH1"))
+      ch1 = menu;
+  ASSERT_NE(ch1, nullptr);
+  QAction *item = m_frame->Action(cmd::kCh1Switch);
+  Q_EMIT ch1->aboutToShow();
+  EXPECT_EQ(item->text(), QStringLiteral("Turn On"));
+  item->trigger();
+  Q_EMIT ch1->aboutToShow();
+  EXPECT_EQ(item->text(), QStringLiteral("Turn Off"));
+  EXPECT_EQ(Text(1053), QStringLiteral("ON"));
 }
 
 } // namespace
