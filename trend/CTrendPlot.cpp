@@ -6,6 +6,7 @@
 
 #include "app/CChannelState.h"
 #include "trend/CVoltRuler.h"
+#include "trend/CurveRaster.h"
 #include "trend/RulerPainter.h"
 
 namespace {
@@ -81,19 +82,18 @@ void CTrendPlot::Render() {
 
   const double lo = base;
   const double hi = lo + trend::kChartVolts;
-  QPainter painter(&m_image);
   // CH2 is drawn last so that it lies on top.
-  DrawCurve(painter, m_pRingCh1, lo, hi, *m_pRingOldest, m_nRingSize, trend::ToQColor(kColorCh1));
-  DrawCurve(painter, m_pRingCh2, lo, hi, *m_pRingOldest, m_nRingSize, trend::ToQColor(kColorCh2));
+  DrawCurve(m_pRingCh1, lo, hi, *m_pRingOldest, m_nRingSize, kColorCh1);
+  DrawCurve(m_pRingCh2, lo, hi, *m_pRingOldest, m_nRingSize, kColorCh2);
 }
 
-void CTrendPlot::DrawCurve(QPainter &painter, const double *ring, double lo, double hi, int start,
-                           int n, const QColor &color) {
-  int count = trend::CurveLines(ring, start, n, lo, hi, 0, 0, width(), height(), m_ys.data(),
-                                m_lines.data());
-  count = trend::MergeStraightRuns(m_lines.data(), count);
-  painter.setPen(QPen(color, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  painter.drawLines(m_lines.data(), count);
+void CTrendPlot::DrawCurve(const double *ring, double lo, double hi, int start, int n,
+                           COLORREF color) {
+  const int count = trend::CurveLines(ring, start, n, lo, hi, 0, 0, width(), height(), m_ys.data(),
+                                      m_lines.data());
+  // Written straight into the image's rows: QPainter's wide-line spans made a curve where every
+  // sample differs cost about ten times as much.
+  trend::DrawWideLines(m_image, m_lines.data(), count, trend::ToQColor(color).rgb());
 }
 
 void CTrendPlot::paintEvent(QPaintEvent *) {

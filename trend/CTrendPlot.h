@@ -5,6 +5,7 @@
 #include <QLine>
 #include <QWidget>
 
+#include "app/CChannelState.h"
 #include "trend/TrendGeometry.h"
 
 class CVoltRuler;
@@ -13,8 +14,9 @@ class CVoltRuler;
 // oldest sample at the left edge, newest at the right, in the volt ruler's 10-volt window.
 //
 // Everything is drawn into an opaque image kept between repaints; the background and grid are
-// drawn once per size into a second image and copied in. paintEvent brings the image up to date
-// when the rings or the ruler moved on, then copies it to the screen.
+// drawn once per size into a second image and copied in, the curves written into its rows.
+// paintEvent brings the image up to date when the rings or the ruler moved on, then copies it to
+// the screen.
 class CTrendPlot : public QWidget {
   Q_OBJECT
 public:
@@ -40,8 +42,7 @@ private:
   int CurrentBase() const;
   bool IsStale() const;
   void DrawGrid();
-  void DrawCurve(QPainter &painter, const double *ring, double lo, double hi, int start, int n,
-                 const QColor &color);
+  void DrawCurve(const double *ring, double lo, double hi, int start, int n, COLORREF color);
 
   const double *m_pRingCh1 = nullptr;
   const double *m_pRingCh2 = nullptr;

@@ -4,9 +4,12 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 
+#include "trend/CurveRaster.h"
 #include "trend/RulerPainter.h"
 #include "trend/TrendGeometry.h"
 #include "trend/TrendText.h"
@@ -23,6 +26,24 @@ void FillSwatch(QPainter &painter, const std::array<QPoint, 4> &corners, COLORRE
   painter.setPen(Qt::NoPen);
   painter.setBrush(ToQColor(color));
   painter.drawPolygon(corners.data(), static_cast<int>(corners.size()), Qt::OddEvenFill);
+}
+
+// The image under the painter when the curve can be written straight into its pixels: a plain
+// 32-bit raster with nothing between the page's coordinates and the pixels. Printers, PDF and any
+// transformed, clipped or blended painter keep the QPainter path.
+QImage *RasterTarget(QPainter &painter) {
+  QPaintDevice *device = painter.device();
+  if (!device || device->devType() != QInternal::Image || !painter.paintEngine() ||
+      painter.paintEngine()->type() != QPaintEngine::Raster)
+    return nullptr;
+  auto *image = static_cast<QImage *>(device);
+  if (!CanRasterInto(*image) || image->devicePixelRatio() != 1.0 ||
+      !painter.deviceTransform().isIdentity() || painter.hasClipping() ||
+      painter.opacity() != 1.0 ||
+      (painter.compositionMode() != QPainter::CompositionMode_SourceOver &&
+       painter.compositionMode() != QPainter::CompositionMode_Source))
+    return nullptr;
+  return image;
 }
 
 } // namespace
@@ -107,6 +128,10 @@ void DrawReportCurve(QPainter &painter, const ReportRect &chart, int channel, do
   std::array<QLine, kRingCapacity> lines;
   int count = CurveLines(ring, start, n, lo, hi, chart.left, chart.top, chart.right - chart.left,
                          chart.bottom - chart.top, ys.data(), lines.data());
+  if (QImage *image = RasterTarget(painter)) {
+    DrawWideLines(*image, lines.data(), count, ToQColor(color).rgb());
+    return;
+  }
   count = MergeStraightRuns(lines.data(), count);
   painter.setPen(QPen(ToQColor(color), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawLines(lines.data(), count);

@@ -18,7 +18,8 @@ void DrawReportPage(QPainter &painter, int w, int h, const ReportData &data);
 // White chart with 5 columns and 8 rows of button-face lines.
 void DrawReportGrid(QPainter &painter, const ReportRect &chart);
 // Channel 0 (CH1) or 1 (CH2) from the oldest sample at the left edge, lo at the bottom edge and
-// hi at the top; values outside [lo, hi] are drawn beyond the chart.
+// hi at the top; values outside [lo, hi] are drawn beyond the chart. On a plain 32-bit image the
+// curve is written straight into the pixels (CurveRaster.h); elsewhere QPainter draws it.
 void DrawReportCurve(QPainter &painter, const ReportRect &chart, int channel, double lo, double hi,
                      int start, int n, const ReportData &data);
 // Closed black outline of the chart.

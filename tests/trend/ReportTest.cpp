@@ -178,6 +178,52 @@ TEST(ReportPage, ImagePageShowsCurvesOnlyOfChannelsThatAreOn) {
   }
 }
 
+// On an image the curves are written into the pixels directly; a clipped painter takes QPainter's
+// path. Both must show the same lines: no pixel of one more than a pixel away from the other's.
+TEST(ReportPage, ImageCurvesMatchThePainterDrawnOnes) {
+  Rings rings;
+  for (int i = 0; i < kRingCapacity; ++i) {
+    rings.ch1[i] = (i * 37 % 101) * 0.08;                // a new value every sample
+    rings.ch2[i] = (i / 250) % 8 + 0.5 + (i % 7) * 0.01; // held steps
+  }
+  const int w = 1200, h = 1700;
+  const ReportData data = Data(rings, true, true, 1);
+  const auto draw = [&](bool clipped) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (clipped)
+      painter.setClipRect(0, 0, w, h);
+    DrawReport(painter, w, h, data);
+    return image;
+  };
+  const QImage direct = draw(false);
+  const QImage painted = draw(true);
+  // Not a single pixel apart would mean the image never took its own path.
+  ASSERT_NE(direct, painted);
+  const ReportRect chart = ComputeReportLayout(w, h, data).chart;
+  for (const QColor &ink : {kCh1, kCh2}) {
+    int inDirect = 0, inPainted = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+      const QImage &a = pass == 0 ? direct : painted;
+      const QImage &b = pass == 0 ? painted : direct;
+      for (int y = chart.top - 2; y <= chart.bottom + 2; ++y)
+        for (int x = chart.left - 2; x <= chart.right + 2; ++x) {
+          if (a.pixel(x, y) != ink.rgb())
+            continue;
+          (pass == 0 ? inDirect : inPainted) += 1;
+          bool near = false;
+          for (int v = y - 1; v <= y + 1 && !near; ++v)
+            for (int u = x - 1; u <= x + 1 && !near; ++u)
+              near = b.pixel(u, v) == ink.rgb();
+          ASSERT_TRUE(near) << pass << " at " << x << "," << y;
+        }
+    }
+    EXPECT_GT(inDirect, 1000);
+    EXPECT_NEAR(inDirect, inPainted, inPainted / 50);
+  }
+}
+
 TEST(ReportPrinter, PrintsAPdfFile) {
   Rings rings;
   for (int i = 0; i < kRingCapacity; ++i)

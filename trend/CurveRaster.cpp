@@ -1,0 +1,278 @@
+#include "trend/CurveRaster.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+
+namespace trend {
+namespace {
+
+// Far beyond any image, yet small enough that the column arithmetic stays within 64 bits. The
+// curves' x always lie on the chart; only a wild sample sends y this far out.
+constexpr int kCoordLimit = 1 << 24;
+
+constexpr int kEmptyTop = 1 << 30;
+constexpr int kEmptyBottom = -(1 << 30);
+
+// Non-negative quotient, by the much cheaper 32-bit division when both operands fit.
+int64_t Quotient(int64_t num, int64_t den) {
+  if (num <= UINT32_MAX && den <= UINT32_MAX)
+    return static_cast<uint32_t>(num) / static_cast<uint32_t>(den);
+  return num / den;
+}
+
+// The rational (num + i * step) / den for i = 0, 1, 2, ... (all non-negative), stepped without a
+// division per step: a segment costs two divisions however many columns it crosses.
+class RationalWalk {
+public:
+  RationalWalk(int64_t num, int64_t step, int64_t den)
+      : m_q(Quotient(num, den)), m_r(num - m_q * den), m_stepQ(Quotient(step, den)),
+        m_stepR(step - m_stepQ * den), m_den(den) {}
+  int64_t Floor() const { return m_q; }
+  int64_t Ceil() const { return m_q + (m_r != 0 ? 1 : 0); }
+  void Next() {
+    m_q += m_stepQ;
+    m_r += m_stepR;
+    if (m_r >= m_den) {
+      m_r -= m_den;
+      ++m_q;
+    }
+  }
+
+private:
+  int64_t m_q;
+  int64_t m_r;
+  int64_t m_stepQ;
+  int64_t m_stepR;
+  int64_t m_den;
+};
+
+// The vertical runs of one colour for a band of columns, merged as they arrive and written once
+// the drawing moves past the band. A curve's segments overlap heavily inside a column (four
+// samples a column on the screen chart), so each pixel is written about once instead of once per
+// segment.
+class ColumnRuns {
+public:
+  ColumnRuns(uchar *bits, qsizetype bytesPerLine, int width, int height, quint32 pixel)
+      : m_bits(bits), m_bytesPerLine(bytesPerLine), m_width(width), m_height(height),
+        m_pixel(pixel) {
+    Clear();
+  }
+
+  // Rows top .. bottom (inclusive) of column col, clipped to the image.
+  void Add(int col, int top, int bottom) {
+    if (col < 0 || col >= m_width)
+      return;
+    top = std::max(top, 0);
+    bottom = std::min(bottom, m_height - 1);
+    if (top > bottom)
+      return;
+    if (col < m_start || col >= m_start + kBand) {
+      Flush();
+      // Moving right, the band keeps the column left of this one: the next segment of a curve
+      // widens into it.
+      m_start = col >= m_start + kBand ? std::max(0, col - 2) : std::max(0, col - kBand / 2);
+    }
+    const int k = col - m_start;
+    int &t = m_top[static_cast<size_t>(k)];
+    int &b = m_bottom[static_cast<size_t>(k)];
+    // An empty column holds top > bottom at the far ends of int, so the union below takes the
+    // new run whole; only a real gap (segments given out of order) takes a branch. On noise the
+    // other cases come in no order a predictor could learn.
+    const bool gap = (t <= b) & ((top > b + 1) | (bottom < t - 1));
+    if (gap) {
+      WriteColumn(col, t, b);
+      t = kEmptyTop;
+      b = kEmptyBottom;
+    }
+    t = std::min(t, top);
+    b = std::max(b, bottom);
+    m_rowTop = std::min(m_rowTop, top);
+    m_rowBottom = std::max(m_rowBottom, bottom);
+  }
+
+  void Flush() {
+    if (m_rowTop > m_rowBottom)
+      return;
+    // Column by column, only the pixels themselves (walking the band row by row with a mask
+    // visits the gaps too and was slower even on noise). On a tall page every row is a page of
+    // memory of its own, so the columns go down together in blocks of rows, keeping the pages
+    // in the TLB.
+    const int n = std::min(kBand, m_width - m_start);
+    for (int from = m_rowTop; from <= m_rowBottom; from += kRowBlock) {
+      const int to = std::min(from + kRowBlock - 1, m_rowBottom);
+      for (int k = 0; k < n; ++k) {
+        const int t = std::max(m_top[static_cast<size_t>(k)], from);
+        const int b = std::min(m_bottom[static_cast<size_t>(k)], to);
+        if (t <= b)
+          WriteColumn(m_start + k, t, b);
+      }
+    }
+    Clear();
+  }
+
+private:
+  static constexpr int kBand = 64;
+  static constexpr int kRowBlock = 32;
+
+  void WriteColumn(int col, int top, int bottom) const {
+    uchar *p = m_bits + top * m_bytesPerLine + static_cast<qsizetype>(col) * 4;
+    for (int y = top; y <= bottom; ++y, p += m_bytesPerLine)
+      *reinterpret_cast<quint32 *>(p) = m_pixel;
+  }
+
+  void Clear() {
+    m_top.fill(kEmptyTop);
+    m_bottom.fill(kEmptyBottom);
+    m_rowTop = kEmptyTop;
+    m_rowBottom = kEmptyBottom;
+  }
+
+  uchar *m_bits;
+  qsizetype m_bytesPerLine;
+  int m_width;
+  int m_height;
+  quint32 m_pixel;
+  int m_start = 0;
+  int m_rowTop = kEmptyTop;
+  int m_rowBottom = kEmptyBottom;
+  std::array<int, kBand> m_top{};
+  std::array<int, kBand> m_bottom{};
+};
+
+// One pixel run of the thin line, widened to the pen: this column and the one to its left, from
+// one row above the run to its bottom.
+void AddThinRun(ColumnRuns &runs, int col, int top, int bottom) {
+  runs.Add(col - 1, top - 1, bottom);
+  runs.Add(col, top - 1, bottom);
+}
+
+// Rows tMin .. tMax (counted from y0 in direction sy) of column col; of the segment's ady + 1
+// rows, the last one (or the first, when the segment was turned round) is left out.
+void AddSteepRun(ColumnRuns &runs, int col, int y0, int sy, int64_t tMin, int64_t tMax, int64_t ady,
+                 bool leaveFirst) {
+  if (leaveFirst)
+    tMin = std::max<int64_t>(tMin, 1);
+  else
+    tMax = std::min(tMax, ady - 1);
+  if (tMin > tMax)
+    return;
+  const int ya = y0 + sy * static_cast<int>(tMin);
+  const int yb = y0 + sy * static_cast<int>(tMax);
+  AddThinRun(runs, col, std::min(ya, yb), std::max(ya, yb));
+}
+
+void AddSegment(ColumnRuns &runs, int width, int height, const QLine &line) {
+  int x0 = std::clamp(line.x1(), -kCoordLimit, kCoordLimit);
+  int y0 = std::clamp(line.y1(), -kCoordLimit, kCoordLimit);
+  int x1 = std::clamp(line.x2(), -kCoordLimit, kCoordLimit);
+  int y1 = std::clamp(line.y2(), -kCoordLimit, kCoordLimit);
+  // Walked left to right; the end left out is p2, whichever side it lands on.
+  bool leaveFirst = false;
+  if (x1 < x0) {
+    std::swap(x0, x1);
+    std::swap(y0, y1);
+    leaveFirst = true;
+  }
+  if (x0 == x1 && y0 == y1)
+    return;
+  // The widened segment lies in columns x0 - 1 .. x1 and rows min - 1 .. max.
+  if (x1 < 0 || x0 - 1 >= width || std::max(y0, y1) < 0 || std::min(y0, y1) - 1 >= height)
+    return;
+  const int64_t dx = x1 - x0;
+  const int sy = y1 >= y0 ? 1 : -1;
+  const int64_t ady = std::abs(y1 - y0);
+  const int64_t skipK = leaveFirst ? 0 : dx; // the column of the end left out (shallow)
+  // Only columns 0 .. width reach the image (a run also paints the column to its left).
+  const int64_t kFirst = std::max<int64_t>(0, -x0);
+  const int64_t kLast = std::min<int64_t>(dx, static_cast<int64_t>(width) - x0);
+  if (ady == 0 || (dx == 1 && ady == 1)) {
+    // Level or one diagonal step, most of a held curve: no division needed.
+    for (int64_t k = kFirst; k <= kLast; ++k)
+      if (k != skipK)
+        AddThinRun(runs, x0 + static_cast<int>(k), y0 + sy * static_cast<int>(k * ady),
+                   y0 + sy * static_cast<int>(k * ady));
+    return;
+  }
+  if (ady <= dx) {
+    // Shallow: one pixel a column, at t = round(k * ady / dx) rows from y0 (halves rounded up).
+    RationalWalk t(2 * kFirst * ady + dx, 2 * ady, 2 * dx);
+    for (int64_t k = kFirst; k <= kLast; ++k, t.Next()) {
+      if (k == skipK)
+        continue;
+      const int y = y0 + sy * static_cast<int>(t.Floor());
+      AddThinRun(runs, x0 + static_cast<int>(k), y, y);
+    }
+    return;
+  }
+  // Steep: row t (0 .. ady) lies in column round(t * dx / ady), so column k holds the rows from
+  // the half-way crossing on its left, ceil(ady * (2k - 1) / 2dx), to the one on its right.
+  if (dx <= 1) {
+    // Most segments of a screen curve (four samples a column): no division needed.
+    const int64_t half = (ady + 1) / 2;
+    if (kFirst == 0)
+      AddSteepRun(runs, x0, y0, sy, 0, dx == 0 ? ady : half - 1, ady, leaveFirst);
+    if (dx == 1 && kLast == 1)
+      AddSteepRun(runs, x0 + 1, y0, sy, half, ady, ady, leaveFirst);
+    return;
+  }
+  RationalWalk right(ady * (2 * kFirst + 1), 2 * ady, 2 * dx);
+  int64_t tMin = kFirst == 0 ? 0 : RationalWalk(ady * (2 * kFirst - 1), 0, 2 * dx).Ceil();
+  for (int64_t k = kFirst; k <= kLast; ++k, right.Next()) {
+    const int64_t next = right.Ceil();
+    AddSteepRun(runs, x0 + static_cast<int>(k), y0, sy, tMin, k == dx ? ady : next - 1, ady,
+                leaveFirst);
+    tMin = next;
+  }
+}
+
+} // namespace
+
+bool CanRasterInto(const QImage &image) {
+  switch (image.format()) {
+  case QImage::Format_RGB32:
+  case QImage::Format_ARGB32:
+  case QImage::Format_ARGB32_Premultiplied:
+    return !image.isNull();
+  default:
+    return false;
+  }
+}
+
+void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height, const QLine *lines,
+                   int count, quint32 pixel) {
+  if (!bits || width <= 0 || height <= 0 || count <= 0)
+    return;
+  ColumnRuns runs(bits, bytesPerLine, width, height, pixel);
+  for (int i = 0; i < count; ++i) {
+    QLine line = lines[i];
+    if (line.p1() == line.p2())
+      continue;
+    // A held value is a chain of level segments (and empty ones where samples share a column):
+    // one segment from its start to its last end covers the same pixels for a fraction of the
+    // work.
+    if (line.y1() == line.y2() && line.x2() > line.x1()) {
+      for (; i + 1 < count; ++i) {
+        const QLine &next = lines[i + 1];
+        if (next.p1() == next.p2())
+          continue;
+        if (next.p1() != line.p2() || next.y2() != line.y2() || next.x2() < next.x1())
+          break;
+        line.setP2(next.p2());
+      }
+    }
+    AddSegment(runs, width, height, line);
+  }
+  runs.Flush();
+}
+
+void DrawWideLines(QImage &image, const QLine *lines, int count, QRgb color) {
+  if (!CanRasterInto(image))
+    return;
+  DrawWideLines(image.bits(), image.bytesPerLine(), image.width(), image.height(), lines, count,
+                0xff000000u | color);
+}
+
+} // namespace trend

@@ -1,0 +1,30 @@
+#pragma once
+// A window-free rasteriser for the curves: 2-pixel-wide line segments written straight into the
+// rows of a 32-bit image. QPainter rasterises a wide aliased line as one span per scanline, which
+// on a chart full of noise costs far more than the pixels themselves; here each curve's pixels are
+// gathered as one vertical run per column and written a band of columns at a time.
+//
+// Shape: every segment is the thin line from p1 to p2 with p2 left out, as the platform's LineTo
+// paints it, and each of its pixels (x, y) is widened to the 2 x 2 block x-1 .. x, y-1 .. y. That
+// is where QPainter puts a 2-pixel pen on whole coordinates, so the lines sit where they did.
+// A segment whose two ends coincide paints nothing.
+#include <QImage>
+#include <QLine>
+
+namespace trend {
+
+// Whether DrawWideLines can write into this image: 32 bits a pixel with an opaque colour meaning
+// the same as in RGB32.
+bool CanRasterInto(const QImage &image);
+
+// Draws `count` segments 2 pixels wide in `pixel` (0xffRRGGBB) into the rows of a width x height
+// image of 32-bit pixels at `bits`, `bytesPerLine` apart. Pixels outside the image are left out;
+// nothing outside it is written. Allocates nothing. Fastest when x never decreases along the
+// list, as on a curve; any order gives the same pixels.
+void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height, const QLine *lines,
+                   int count, quint32 pixel);
+
+// The same on an image for which CanRasterInto holds.
+void DrawWideLines(QImage &image, const QLine *lines, int count, QRgb color);
+
+} // namespace trend
