@@ -21,9 +21,6 @@ public:
   // message comes once per loss.
   WatchResult Watch(bool devicePresent);
 
-  // Back to the values at construction (the new-document command runs start-up again).
-  void Reset() { *this = CPanelState(); }
-
   std::array<double, 4> m_dActualVolt{};
   std::array<VoltageCode, 4> m_voltCode{};
   std::array<double, kRingSize> m_dRingCh1{};

@@ -1,5 +1,7 @@
 #include "device/pwrio/CBackendConfig.h"
 
+#include "device/pwrio/ConfigText.h"
+
 #include <arpa/inet.h>
 #include <charconv>
 #include <system_error>
@@ -7,26 +9,6 @@
 
 namespace pwrio {
 namespace {
-
-std::string_view Trim(std::string_view s) {
-  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!s.empty() && isSpace(s.front())) {
-    s.remove_prefix(1);
-  }
-  while (!s.empty() && isSpace(s.back())) {
-    s.remove_suffix(1);
-  }
-  return s;
-}
-
-std::optional<int> WholeNumber(std::string_view s) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 // Built by appending: GCC 12 at -O3 warns (wrongly) about "\"" + std::string(...).
 std::string Quoted(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "device/pwrio/CScpiProfile.h"
 
+#include "device/pwrio/ConfigText.h"
+
 #include <charconv>
 #include <fstream>
 #include <iterator>
@@ -7,17 +9,6 @@
 
 namespace pwrio {
 namespace {
-
-std::string_view Trim(std::string_view s) {
-  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!s.empty() && isSpace(s.front())) {
-    s.remove_prefix(1);
-  }
-  while (!s.empty() && isSpace(s.back())) {
-    s.remove_suffix(1);
-  }
-  return s;
-}
 
 bool Fail(std::string *error, int lineNo, const std::string &what) {
   if (error) {

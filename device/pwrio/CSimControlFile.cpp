@@ -1,5 +1,7 @@
 #include "device/pwrio/CSimControlFile.h"
 
+#include "device/pwrio/ConfigText.h"
+
 #include <charconv>
 #include <fstream>
 #include <iterator>
@@ -10,26 +12,6 @@
 
 namespace pwrio {
 namespace {
-
-std::string_view Trim(std::string_view s) {
-  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v'; };
-  while (!s.empty() && isSpace(s.front())) {
-    s.remove_prefix(1);
-  }
-  while (!s.empty() && isSpace(s.back())) {
-    s.remove_suffix(1);
-  }
-  return s;
-}
-
-std::optional<int> WholeNumber(std::string_view s) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || end != s.data() + s.size() || s.empty()) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 // A "key=value" line split into its trimmed halves; nothing for comments and other lines.
 std::optional<std::pair<std::string_view, std::string_view>> SplitLine(std::string_view line) {
