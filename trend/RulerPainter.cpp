@@ -40,10 +40,12 @@ void DrawRulerTicks(QPainter &painter, const RulerTick *ticks, int count, const 
   painter.setFont(font);
   const QFontMetrics metrics(font, painter.device());
   const int width = painter.device()->width();
+  const int lowest = std::max(0, painter.device()->height() - metrics.height());
   for (int i = 0; i < count; ++i) {
     const QString text = QString::number(ticks[i].value);
     QPoint at = ticks[i].label;
     at.setX(std::clamp(at.x(), 0, std::max(0, width - metrics.horizontalAdvance(text))));
+    at.setY(std::clamp(at.y(), 0, lowest));
     DrawTextAt(painter, at, text);
   }
 }
