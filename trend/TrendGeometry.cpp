@@ -92,11 +92,12 @@ int MergeStraightRuns(QLine *lines, int count) {
   return written;
 }
 
-int VoltRulerTicks(int w, int h, int base, int step, int divisions, RulerTick *out, int capacity) {
-  const int top = 5;
-  const int bottom = h - 5;
-  const int x = w - 2;
-  const float span = static_cast<float>(bottom - top);
+namespace {
+// Both rulers walk their span in single-precision steps of span / divisions, labelling each
+// tick with the next value; place(k, offset, value, tick) decides whether tick k is drawn.
+template <class Place>
+int WalkRulerTicks(float span, int base, int step, int divisions, RulerTick *out, int capacity,
+                   Place place) {
   if (span < 0.0f || divisions <= 0)
     return 0;
   const float p = span / static_cast<float>(divisions);
@@ -104,40 +105,45 @@ int VoltRulerTicks(int w, int h, int base, int step, int divisions, RulerTick *o
   float s = 0.0f;
   int value = base;
   for (int k = 0; count < capacity; ++k) {
-    const int y = bottom - static_cast<int>(s);
-    if (top <= y && y <= bottom) {
-      const int length = k % 2 == 0 ? 9 : 6;
-      out[count++] = {QPoint(x, y), QPoint(x - length, y), QPoint(x - 29, y - 8), value};
-    }
+    if (place(k, static_cast<int>(s), value, out[count]))
+      ++count;
     s = s + p;
     value += step;
-    // A ruler exactly 10 pixels high has no span to walk: one tick, not an endless loop.
+    // A ruler with no span to walk (a volt ruler exactly 10 pixels high) has one tick, not an
+    // endless loop.
     if (s > span || p <= 0.0f)
       break;
   }
   return count;
 }
+} // namespace
+
+int VoltRulerTicks(int w, int h, int base, int step, int divisions, RulerTick *out, int capacity) {
+  const int top = 5;
+  const int bottom = h - 5;
+  const int x = w - 2;
+  return WalkRulerTicks(
+      static_cast<float>(bottom - top), base, step, divisions, out, capacity,
+      [&](int k, int offset, int value, RulerTick &tick) {
+        const int y = bottom - offset;
+        if (y < top || y > bottom)
+          return false;
+        const int length = k % 2 == 0 ? 9 : 6;
+        tick = {QPoint(x, y), QPoint(x - length, y), QPoint(x - 29, y - 8), value};
+        return true;
+      });
+}
 
 int TimeRulerTicks(int w, int base, int step, int divisions, RulerTick *out, int capacity) {
-  const float span = static_cast<float>(w - 18);
-  if (span < 0.0f || divisions <= 0)
-    return 0;
-  const float p = span / static_cast<float>(divisions);
-  int count = 0;
-  float s = 0.0f;
-  int value = base;
-  for (int k = 0; count < capacity; ++k) {
-    const int x = 9 + static_cast<int>(s);
-    if (9 <= x && x <= w - 9) {
-      const int length = k % 2 == 0 ? 11 : 8;
-      out[count++] = {QPoint(x, 2), QPoint(x, length), QPoint(x - 10, 11), value};
-    }
-    s = s + p;
-    value += step;
-    if (s > span || p <= 0.0f)
-      break;
-  }
-  return count;
+  return WalkRulerTicks(static_cast<float>(w - 18), base, step, divisions, out, capacity,
+                        [&](int k, int offset, int value, RulerTick &tick) {
+                          const int x = 9 + offset;
+                          if (x < 9 || x > w - 9)
+                            return false;
+                          const int length = k % 2 == 0 ? 11 : 8;
+                          tick = {QPoint(x, 2), QPoint(x, length), QPoint(x - 10, 11), value};
+                          return true;
+                        });
 }
 
 } // namespace trend
