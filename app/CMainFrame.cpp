@@ -1,10 +1,12 @@
 #include "app/CMainFrame.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "resources/CommandIds.h"
 #include "resources/FrameResources.h"
@@ -142,7 +144,16 @@ void CMainFrame::SetRouters(CommandRouter command, UpdateRouter update) {
 }
 
 void CMainFrame::SetPanel(QWidget *panel) {
-  setCentralWidget(panel);
+  // The panel sits in a sunken 2-pixel client edge, as a form view does in its frame; the
+  // edge is also what keeps the chart's legends just outside the compact frame's view.
+  auto *edge = new QFrame(this);
+  edge->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  edge->setLineWidth(2);
+  auto *layout = new QVBoxLayout(edge);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(panel);
+  setCentralWidget(edge);
 }
 
 QAction *CMainFrame::Action(int id) const {
