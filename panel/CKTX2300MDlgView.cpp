@@ -105,9 +105,11 @@ void CKTX2300MDlgView::BindControls() {
     knob->SetChannel(static_cast<std::int16_t>(channel));
     knob->SetHost(this);
   }
-  platform::DlgItem<CTrendPlot>(this, 1071)
-      ->Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(), &m_state.m_nRingOldest,
-               m_state.m_nRingSize, platform::DlgItem<CVoltRuler>(this, 1052));
+  m_pTrendPlot = platform::DlgItem<CTrendPlot>(this, 1071);
+  m_pConnectionIcon = platform::DlgItem<QLabel>(this, 1068);
+  m_pClock = Item(1074);
+  m_pTrendPlot->Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(), &m_state.m_nRingOldest,
+                       m_state.m_nRingSize, platform::DlgItem<CVoltRuler>(this, 1052));
   for (int id : kActualBoxes)
     Item(id)->setStyle(m_noCaretStyle.get());
   ApplyLegendColours();
@@ -381,11 +383,11 @@ bool CKTX2300MDlgView::IsTimerActive(int id) const {
 void CKTX2300MDlgView::OnTimer(int id) {
   switch (id) {
   case 0:
-    platform::SetDlgItemText(this, 1074, panel::ClockText(QDateTime::currentDateTime()));
+    platform::SetWindowText(m_pClock, panel::ClockText(QDateTime::currentDateTime()));
     break;
   case 1:
     m_state.Sample();
-    platform::DlgItem<CTrendPlot>(this, 1071)->Invalidate();
+    m_pTrendPlot->Invalidate();
     break;
   case 3:
     OnDeviceWatch();
@@ -397,8 +399,8 @@ void CKTX2300MDlgView::OnTimer(int id) {
 
 void CKTX2300MDlgView::OnDeviceWatch() {
   const auto result = m_state.Watch(m_pwrio.dsoSearch() != 0);
-  auto *icon = platform::DlgItem<QLabel>(this, 1068);
-  icon->setPixmap(result == CPanelState::WatchResult::Device ? m_hIconDevice : m_hIconNoDevice);
+  m_pConnectionIcon->setPixmap(result == CPanelState::WatchResult::Device ? m_hIconDevice
+                                                                          : m_hIconNoDevice);
   if (result == CPanelState::WatchResult::NoDeviceFirstMiss)
     platform::ShowMessage(Text(texts::kCommunicationError));
 }

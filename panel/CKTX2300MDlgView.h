@@ -19,7 +19,9 @@ class CStepRunner;
 class CStepTableEditor;
 class CPwrio;
 class IPanelDocument;
+class CTrendPlot;
 class QAction;
+class QLabel;
 class QProxyStyle;
 
 // The control panel: every control of template 102 at its place, the panel state, start-up,
@@ -127,6 +129,10 @@ private:
   FrameSizer m_sizeFrame;
   std::array<QTimer, 4> m_timers;
   std::unique_ptr<QProxyStyle> m_noCaretStyle;
+  // Controls the timers write on every tick, found once instead of by id each time.
+  CTrendPlot *m_pTrendPlot = nullptr;
+  QLabel *m_pConnectionIcon = nullptr;
+  QWidget *m_pClock = nullptr;
   std::array<CLED, 4> m_leds; // CH1, CH2, CH3, CH4
   std::unique_ptr<CChannelControl> m_channels;
   std::unique_ptr<CStepTableEditor> m_stepEditor;
