@@ -258,12 +258,20 @@ TEST(ReportPrinter, PrintsAPdfFile) {
   EXPECT_GT(file.size(), 1000);
 }
 
-TEST(ReportPrinter, PreviewOpensAModalPreviewOfThePage) {
+// A printer on empty rings with both channels off.
+struct QuietPrinter {
+  QuietPrinter() {
+    printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, nullptr, &off, &off);
+  }
   Rings rings;
   const int oldest = 0;
   CChannelState off;
   CReportPrinter printer;
-  printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, nullptr, &off, &off);
+};
+
+TEST(ReportPrinter, PreviewOpensAModalPreviewOfThePage) {
+  QuietPrinter quiet;
+  const CReportPrinter &printer = quiet.printer;
   QString seen;
   // Answered from the nested loop, as the operator would close it.
   QTimer::singleShot(0, [&seen] {
@@ -282,11 +290,8 @@ TEST(ReportPrinter, PreviewOpensAModalPreviewOfThePage) {
 namespace {
 
 TEST(ReportPrinter, PdfFilesAreSavedCarefullyAndNeverOntoAFifo) {
-  Rings rings;
-  const int oldest = 0;
-  CChannelState off;
-  CReportPrinter printer;
-  printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, nullptr, &off, &off);
+  QuietPrinter quiet;
+  const CReportPrinter &printer = quiet.printer;
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   // Nobody reads the FIFO: Qt's own PDF writer would wait for ever on it.
