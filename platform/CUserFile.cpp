@@ -20,6 +20,11 @@ bool FailErrno(QString *why, int error) {
   return Fail(why, qt_error_string(error));
 }
 
+// A file system that cannot sync at all says so with these; anything else is a lost write.
+bool Synced(int fd) {
+  return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == EROFS;
+}
+
 QString KindProblem(mode_t mode) {
   if (S_ISREG(mode))
     return {};
@@ -105,7 +110,7 @@ bool CUserFile::Save(const QString &path, QByteArrayView bytes, QString *why) {
   }
   if (reason.isEmpty() && !file.flush())
     reason = file.errorString();
-  if (reason.isEmpty() && ::fsync(file.handle()) != 0)
+  if (reason.isEmpty() && !Synced(file.handle()))
     reason = qt_error_string(errno);
   if (!reason.isEmpty()) {
     file.cancelWriting();
@@ -126,12 +131,12 @@ bool CUserFile::WriteInPlace(const QString &path, QByteArrayView bytes, QString 
   for (off_t done = 0; error == 0 && done < size;) {
     const ssize_t written =
         ::pwrite(fd, bytes.data() + done, static_cast<std::size_t>(size - done), done);
-    if (written >= 0)
+    if (written > 0)
       done += written;
-    else if (errno != EINTR)
-      error = errno;
+    else if (written == 0 || errno != EINTR)
+      error = written == 0 ? EIO : errno;
   }
-  if (error == 0 && (::ftruncate(fd, size) != 0 || ::fsync(fd) != 0))
+  if (error == 0 && (::ftruncate(fd, size) != 0 || !Synced(fd)))
     error = errno;
   if (error != 0) {
     // The reservation may have grown it.
