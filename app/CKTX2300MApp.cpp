@@ -9,6 +9,7 @@
 #include "device/CPwrio.h"
 #include "panel/CKTX2300MDlgView.h"
 #include "platform/CMessageBox.h"
+#include "platform/CUserFile.h"
 #include "resources/CommandIds.h"
 #include "resources/FrameResources.h"
 
@@ -76,11 +77,12 @@ bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
 bool CKTX2300MApp::ProcessShellCommand(const QStringList &arguments) {
   if (arguments.isEmpty())
     return true;
-  // The document reads nothing from a file, but a file that cannot be opened ends the program.
-  QFile file(arguments.first());
-  if (!file.open(QIODevice::ReadOnly)) {
-    platform::ShowMessage(
-        QStringLiteral("Cannot open \"%1\": %2.").arg(arguments.first(), file.errorString()));
+  // The document reads nothing from a file, but a file that cannot be opened ends the program;
+  // so does a pipe or a device, which would hold the start-up until its other end appears.
+  QFile file;
+  QString why;
+  if (!CUserFile::OpenForReading(arguments.first(), file, &why)) {
+    platform::ShowMessage(QStringLiteral("Cannot open \"%1\": %2.").arg(arguments.first(), why));
     return false;
   }
   return true;

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QTimer>
 
@@ -19,6 +20,7 @@
 #include "panel/CKTX2300MDlgView.h"
 #include "platform/CDialogBuilder.h"
 #include "platform/CMessageBox.h"
+#include "platform/CUserFile.h"
 
 namespace {
 void Click(QWidget *panel, int id) {
@@ -48,7 +50,15 @@ void TakeScreenshot(CKTX2300MApp &theApp, const QString &path, bool expanded, in
   if (expanded)
     theApp.View()->OnToggleCompact();
   QTimer::singleShot(after, [&theApp, path] {
-    const bool saved = theApp.Frame()->grab().save(path);
+    // Encoded in memory, then saved as the step files are: never onto a pipe or half-written.
+    QByteArray png;
+    QBuffer buffer(&png);
+    QString why;
+    const bool saved = buffer.open(QIODevice::WriteOnly) &&
+                       theApp.Frame()->grab().save(&buffer, "PNG") &&
+                       CUserFile::Save(path, png, &why);
+    if (!saved)
+      platform::ShowMessage(CUserFile::CannotWriteText(path, why));
     std::printf("%s\n", qPrintable(path));
     QCoreApplication::exit(saved ? 0 : 1);
   });
@@ -90,7 +100,10 @@ int main(int argc, char **argv) {
   if (parser.isSet(reportPdf)) {
     const QString path = parser.value(reportPdf);
     QTimer::singleShot(parser.value(after).toInt(), [&theApp, path] {
-      const bool printed = theApp.View()->Report().PrintToPdf(path);
+      QString why;
+      const bool printed = theApp.View()->Report().PrintToPdf(path, &why);
+      if (!printed)
+        platform::ShowMessage(CUserFile::CannotWriteText(path, why));
       std::printf("%s\n", qPrintable(path));
       QCoreApplication::exit(printed ? 0 : 1);
     });

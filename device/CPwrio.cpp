@@ -92,7 +92,13 @@ void CPwrio::LoadDefault() {
 }
 
 bool CPwrio::Load(const QString &path) {
-  m_library.setFileName(QFileInfo(path).absoluteFilePath());
+  // The loader would wait for ever on a FIFO, and has no way to be told not to.
+  const QFileInfo file(path);
+  if (!file.isFile()) {
+    m_strError = LoadFailedText(path, QStringLiteral("not a regular file"));
+    return false;
+  }
+  m_library.setFileName(file.absoluteFilePath());
   if (!m_library.load()) {
     m_strError = LoadFailedText(path, m_library.errorString());
     return false;

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 #include <dlfcn.h>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "device/pwrio/CCallLog.h"
@@ -11,6 +9,7 @@
 #include "device/pwrio/CSerialLink.h"
 #include "device/pwrio/CTcpLink.h"
 #include "device/pwrio/CUnusableBackend.h"
+#include "device/pwrio/RegularFile.h"
 
 namespace pwrio {
 namespace {
@@ -62,9 +61,7 @@ CBackendConfig CBackendSwitch::ReadConfig() {
     path = (folder.empty() ? std::string(".") : folder) + "/" + CBackendConfig::kConfigFileName;
   }
   CBackendConfig::Values file;
-  std::ifstream in(path, std::ios::binary);
-  if (in) {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (std::string text; ReadRegularFile(path, text)) {
     file = CBackendConfig::ParseFile(text);
   }
   return CBackendConfig::Resolve(environment, file, FolderOf(path));

@@ -24,6 +24,7 @@
 #include "platform/CDialogBuilder.h"
 #include "resources/CommandIds.h"
 #include "tests/support/MessageCapture.h"
+#include "tests/support/SpecialFiles.h"
 
 namespace {
 
@@ -200,22 +201,63 @@ TEST(CommandLine, AFileThatCannotBeOpenedEndsStartUpWithAMessage) {
   EXPECT_TRUE(messages.Texts().first().contains(QStringLiteral("/no/such/folder/steps.txt")));
 }
 
-TEST(CommandLine, TheProgramExitsNonZeroOnAnUnreadableFileAndZeroAfterAScreenshot) {
+TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
   const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/KTX2300M");
   ASSERT_TRUE(QFile::exists(program));
   QTemporaryDir dir;
   const QString shot = dir.filePath(QStringLiteral("panel.png"));
+  const QString fifo = dir.filePath(QStringLiteral("fifo"));
+  const QString socket = dir.filePath(QStringLiteral("socket"));
+  ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
+  ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Socket, socket));
+  const QString screenshot = QStringLiteral("--screenshot");
+  const QString noFile = QStringLiteral("/no/such/file");
+  struct Case {
+    const char *name;
+    QStringList arguments;
+    QString message;
+  };
+  // Nobody ever opens the FIFO's other end: a plain open() of it would wait for ever.
+  const Case cases[] = {
+      {"missing FILE",
+       {screenshot, shot, noFile},
+       QStringLiteral("Cannot open \"%1\": No such file or directory.").arg(noFile)},
+      {"FIFO as FILE",
+       {screenshot, shot, fifo},
+       QStringLiteral("Cannot open \"%1\": Not a regular file.").arg(fifo)},
+      {"socket as FILE",
+       {screenshot, shot, socket},
+       QStringLiteral("Cannot open \"%1\": Not a regular file.").arg(socket)},
+      {"folder as FILE",
+       {screenshot, shot, dir.path()},
+       QStringLiteral("Cannot open \"%1\": Is a directory.").arg(dir.path())},
+      {"FIFO as screenshot",
+       {screenshot, fifo},
+       QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
+      {"FIFO as report",
+       {QStringLiteral("--report-pdf"), fifo},
+       QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
+  };
   QProcess process;
   process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-  process.start(program, {QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                          QStringLiteral("--screenshot"), shot, QStringLiteral("--after"),
-                          QStringLiteral("100"), QStringLiteral("/no/such/file")});
-  ASSERT_TRUE(process.waitForFinished(30000));
-  EXPECT_NE(process.exitCode(), 0);
-  EXPECT_FALSE(QFile::exists(shot));
-  process.start(program, {QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                          QStringLiteral("--screenshot"), shot, QStringLiteral("--after"),
-                          QStringLiteral("100")});
+  const QStringList common = {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                              QStringLiteral("--after"), QStringLiteral("100")};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    process.start(program, common + c.arguments);
+    const bool finished = process.waitForFinished(30000);
+    if (!finished) {
+      process.kill();
+      process.waitForFinished();
+    }
+    EXPECT_TRUE(finished) << "the program waited on the named file";
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError())
+                    .contains(QStringLiteral("message: ") + c.message));
+    EXPECT_FALSE(QFile::exists(shot));
+    EXPECT_EQ(testhelp::FileType(fifo), static_cast<mode_t>(S_IFIFO));
+  }
+  process.start(program, common + QStringList{screenshot, shot});
   ASSERT_TRUE(process.waitForFinished(30000));
   EXPECT_EQ(process.exitCode(), 0);
   EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), shot);
