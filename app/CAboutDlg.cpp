@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "platform/CDialogBuilder.h"
+#include "resources/ControlIds.h"
 #include "resources/DialogTemplates.h"
 #include "resources/FrameResources.h"
 
@@ -14,8 +15,8 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
                  Qt::WindowCloseButtonHint);
   platform::CDialogBuilder::Build(this, tmpl);
   setFixedSize(size());
-  if (auto *icon = platform::DlgItem<QLabel>(this, -1))
+  if (auto *icon = platform::DlgItem<QLabel>(this, ctl::kAboutIcon))
     icon->setPixmap(res::AppIcon().pixmap(32, 32));
-  if (auto *ok = platform::DlgItem<QPushButton>(this, 1))
+  if (auto *ok = platform::DlgItem<QPushButton>(this, ctl::kAboutOk))
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

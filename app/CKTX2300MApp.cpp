@@ -54,16 +54,17 @@ bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
 
   m_pwrio = std::make_unique<CPwrio>();
   m_frame = std::make_unique<CMainFrame>();
-  if (!m_frame->OnCreate([this](int id) { return HasHandler(id); }))
+  if (!m_frame->OnCreate(m_commands))
     return false;
   m_view = new CKTX2300MDlgView(*m_pwrio, m_frame.get());
+  m_view->AddCommands(m_commands);
+  AddCommands();
+  m_frame->UpdateToolBar();
   m_view->SetDocument(&m_doc);
   m_doc.SetStepFileWriter(
       [view = m_view](const QString &path) { return view->WriteStepFile(path); });
   m_view->SetFrameSizer([frame = m_frame.get()](int w, int h) { frame->SizeFrame(w, h); });
   m_frame->SetPanel(m_view);
-  m_frame->SetRouters([this](int id) { return RouteCommand(id); },
-                      [this](int id, QAction *action) { m_view->OnUpdateCommand(id, action); });
 
   if (!ProcessShellCommand(arguments))
     return false;
@@ -88,37 +89,10 @@ bool CKTX2300MApp::ProcessShellCommand(const QStringList &arguments) {
   return true;
 }
 
-bool CKTX2300MApp::HasHandler(int id) const {
-  switch (id) {
-  case cmd::kFileNew:
-  case cmd::kFileOpen:
-  case cmd::kFileSave:
-  case cmd::kFileSaveAs:
-  case cmd::kFilePrint:
-  case cmd::kHelpContents:
-  case cmd::kAppAbout:
-    return true;
-  default:
-    return CKTX2300MDlgView::HandlesCommand(id);
-  }
-}
-
-bool CKTX2300MApp::RouteCommand(int id) {
-  if (m_view && m_view->OnCommand(id))
-    return true;
-  switch (id) {
-  case cmd::kHelpContents:
-    m_doc.OnHelpContents(GetAppDir());
-    return true;
-  case cmd::kAppAbout:
-    OnAppAbout();
-    return true;
-  case cmd::kFileNew:
-    OnFileNew();
-    return true;
-  default:
-    return false;
-  }
+void CKTX2300MApp::AddCommands() {
+  m_commands.Add(cmd::kHelpContents, [this] { m_doc.OnHelpContents(GetAppDir()); });
+  m_commands.Add(cmd::kAppAbout, [this] { OnAppAbout(); });
+  m_commands.Add(cmd::kFileNew, [this] { OnFileNew(); });
 }
 
 void CKTX2300MApp::OnAppAbout() {

@@ -5,13 +5,14 @@
 #include <QStringList>
 
 #include "app/CKTX2300MDoc.h"
+#include "platform/CCommandTable.h"
 
 class CMainFrame;
 class CKTX2300MDlgView;
 class CPwrio;
 
 // The application: program folder, settings, the document, the frame and the panel, and the
-// routing of commands (panel first, then document, then application).
+// one command table that the frame, the panel and the application fill.
 class CKTX2300MApp {
 public:
   CKTX2300MApp();
@@ -26,8 +27,7 @@ public:
 
   void OnAppAbout();
   void OnFileNew();
-  bool RouteCommand(int id);
-  bool HasHandler(int id) const;
+  const platform::CCommandTable &Commands() const { return m_commands; }
 
   CMainFrame *Frame() const { return m_frame.get(); }
   CKTX2300MDlgView *View() const { return m_view; }
@@ -44,11 +44,13 @@ private:
   void LoadStdProfileSettings();
   void SaveStdProfileSettings() const;
   bool ProcessShellCommand(const QStringList &arguments);
+  void AddCommands();
 
   QString m_strAppDir;
   QStringList m_recentFiles;
   std::unique_ptr<CPwrio> m_pwrio;
   CKTX2300MDoc m_doc;
+  platform::CCommandTable m_commands;
   std::unique_ptr<CMainFrame> m_frame;
   CKTX2300MDlgView *m_view = nullptr;
 };

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 #include "panel/IPanelDocument.h"
 
 // The single document: no file content, only the display state of CH1 and CH2 that the panel

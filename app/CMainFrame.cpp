@@ -13,21 +13,6 @@
 
 namespace {
 constexpr int kImageOfButton[] = {0, 1, -1, 2, 3, 4, 5, 6, 7, 8, 9};
-
-// Commands that only exist as accelerators without a handler: their keys do nothing.
-bool IsDeadCommand(int id) {
-  switch (id) {
-  case cmd::kEditUndo:
-  case cmd::kEditCut:
-  case cmd::kEditCopy:
-  case cmd::kEditPaste:
-  case cmd::kNextPane:
-  case cmd::kPrevPane:
-    return true;
-  default:
-    return false;
-  }
-}
 } // namespace
 
 CMainFrame::CMainFrame() {
@@ -56,15 +41,17 @@ QAction *CMainFrame::MakeAction(int id, const QString &text) {
   return action;
 }
 
-bool CMainFrame::OnCreate(const std::function<bool(int id)> &hasHandler) {
+bool CMainFrame::OnCreate(platform::CCommandTable &commands) {
+  m_commands = &commands;
+  AddCommands(commands);
   BuildMenu();
-  BuildToolBar(hasHandler);
+  BuildToolBar();
   m_wndStatusBar = new QStatusBar(this);
   m_wndStatusBar->setObjectName(QStringLiteral("statusBar59393"));
   m_wndStatusBar->setSizeGripEnabled(false);
   setStatusBar(m_wndStatusBar);
   for (const auto &accel : res::Accelerators128()) {
-    if (IsDeadCommand(accel.id))
+    if (commands.IsSwallowed(accel.id))
       continue;
     QAction *action = Action(accel.id);
     if (!action) {
@@ -105,15 +92,15 @@ void CMainFrame::BuildMenu() {
         }
         connect(menu, &QMenu::aboutToShow, this, [this, menu] {
           for (QAction *action : menu->actions())
-            if (action->data().isValid() && m_update)
-              m_update(action->data().toInt(), action);
+            if (action->data().isValid())
+              m_commands->Update(action->data().toInt(), action);
         });
       };
   for (const auto &top : res::Menu128())
     fill(menuBar()->addMenu(QString::fromUtf8(top.text)), top.items);
 }
 
-void CMainFrame::BuildToolBar(const std::function<bool(int id)> &hasHandler) {
+void CMainFrame::BuildToolBar() {
   m_wndToolBar = new QToolBar(this);
   m_wndToolBar->setObjectName(QStringLiteral("toolBar59392"));
   m_wndToolBar->setIconSize(QSize(16, 15));
@@ -131,16 +118,33 @@ void CMainFrame::BuildToolBar(const std::function<bool(int id)> &hasHandler) {
     if (!action)
       action = MakeAction(id, QString());
     action->setIcon(QIcon(res::ToolbarImage(kImageOfButton[i])));
-    // A button whose command nothing handles is shown disabled.
-    action->setEnabled(hasHandler(id));
     m_wndToolBar->addAction(action);
   }
   addToolBar(Qt::TopToolBarArea, m_wndToolBar);
 }
 
-void CMainFrame::SetRouters(CommandRouter command, UpdateRouter update) {
-  m_command = std::move(command);
-  m_update = std::move(update);
+void CMainFrame::AddCommands(platform::CCommandTable &commands) {
+  commands.Add(cmd::kViewToolbar, [this] {
+    m_wndToolBar->setVisible(!m_wndToolBar->isVisible());
+    Action(cmd::kViewToolbar)->setChecked(m_wndToolBar->isVisible());
+  });
+  commands.Add(cmd::kViewStatusBar, [this] {
+    m_wndStatusBar->setVisible(!m_wndStatusBar->isVisible());
+    Action(cmd::kViewStatusBar)->setChecked(m_wndStatusBar->isVisible());
+  });
+  commands.Add(cmd::kAppExit, [this] { close(); });
+  // Accelerators without a handler (copy, paste, cut, undo, pane switching): their keys do
+  // nothing, so that no edit box acts on them.
+  for (int id : {cmd::kEditUndo, cmd::kEditCut, cmd::kEditCopy, cmd::kEditPaste, cmd::kNextPane,
+                 cmd::kPrevPane})
+    commands.AddSwallowed(id);
+}
+
+void CMainFrame::UpdateToolBar() {
+  // A button whose command nothing handles is shown disabled.
+  for (QAction *action : m_wndToolBar->actions())
+    if (action->data().isValid())
+      action->setEnabled(m_commands->Has(action->data().toInt()));
 }
 
 void CMainFrame::SetPanel(QWidget *panel) {
@@ -162,22 +166,8 @@ QAction *CMainFrame::Action(int id) const {
 }
 
 void CMainFrame::Dispatch(int id) {
-  switch (id) {
-  case cmd::kViewToolbar:
-    m_wndToolBar->setVisible(!m_wndToolBar->isVisible());
-    Action(id)->setChecked(m_wndToolBar->isVisible());
-    return;
-  case cmd::kViewStatusBar:
-    m_wndStatusBar->setVisible(!m_wndStatusBar->isVisible());
-    Action(id)->setChecked(m_wndStatusBar->isVisible());
-    return;
-  case cmd::kAppExit:
-    close();
-    return;
-  default:
-    if (m_command)
-      m_command(id);
-  }
+  if (m_commands)
+    m_commands->Run(id);
 }
 
 void CMainFrame::SizeFrame(int width, int height) {
@@ -191,7 +181,7 @@ bool CMainFrame::IsSwallowedKey(const QEvent *event) const {
   const auto *key = static_cast<const QKeyEvent *>(event);
   const QKeySequence pressed(key->keyCombination());
   for (const auto &accel : res::Accelerators128())
-    if (IsDeadCommand(accel.id) && accel.keys == pressed)
+    if (m_commands && m_commands->IsSwallowed(accel.id) && accel.keys == pressed)
       return true;
   return false;
 }

@@ -1,29 +1,29 @@
 #pragma once
-#include <functional>
 #include <map>
 
 #include <QMainWindow>
+
+#include "platform/CCommandTable.h"
 
 class QAction;
 class QToolBar;
 class QStatusBar;
 
 // The fixed-size main frame: menu 128, a dockable flat toolbar, a one-pane status bar showing
-// the prompts. Commands go to the router the application installs; keys of commands that
-// nothing handles (copy, paste, cut, undo, pane switching) are swallowed so that no edit box
-// acts on them.
+// the prompts. Commands run from the application's command table, to which the frame adds its
+// own (the bars, Exit, and the accelerators whose keys are swallowed).
 class CMainFrame : public QMainWindow {
   Q_OBJECT
 public:
-  using CommandRouter = std::function<bool(int id)>;           // true when some handler took it
-  using UpdateRouter = std::function<void(int id, QAction *)>; // menu item text and state
-
   CMainFrame();
   ~CMainFrame() override;
 
-  // Builds menu, toolbar and status bar and places the frame; false when a bar cannot be made.
-  bool OnCreate(const std::function<bool(int id)> &hasHandler);
-  void SetRouters(CommandRouter command, UpdateRouter update);
+  // Adds the frame's commands to the table, keeps it for dispatching, builds menu, toolbar and
+  // status bar and places the frame; false when a bar cannot be made.
+  bool OnCreate(platform::CCommandTable &commands);
+  // Enables the toolbar buttons whose commands the table handles; called once every owner has
+  // added its commands.
+  void UpdateToolBar();
   void SetPanel(QWidget *panel);
 
   QAction *Action(int id) const;
@@ -45,10 +45,10 @@ protected:
 private:
   QAction *MakeAction(int id, const QString &text);
   void BuildMenu();
-  void BuildToolBar(const std::function<bool(int id)> &hasHandler);
+  void AddCommands(platform::CCommandTable &commands);
+  void BuildToolBar();
   bool IsSwallowedKey(const QEvent *event) const;
 
   std::map<int, QAction *> m_actions;
-  CommandRouter m_command;
-  UpdateRouter m_update;
+  platform::CCommandTable *m_commands = nullptr;
 };

@@ -21,6 +21,7 @@
 #include "platform/CDialogBuilder.h"
 #include "platform/CMessageBox.h"
 #include "platform/CUserFile.h"
+#include "resources/ControlIds.h"
 
 namespace {
 void Click(QWidget *panel, int id) {
@@ -31,18 +32,18 @@ void RunDemo(CKTX2300MDlgView *panel) {
   const auto set = [panel](int id, const char *text) {
     platform::SetDlgItemText(panel, id, QString::fromLatin1(text));
   };
-  Click(panel, 1053);
-  set(1001, "5.000");
-  Click(panel, 1090);
-  Click(panel, 1054);
-  set(1008, "2.500");
-  Click(panel, 1092);
-  set(1095, "100");
-  Click(panel, 1131);
-  Click(panel, 1034);
-  Click(panel, 1040);
+  Click(panel, ctl::kCh1Switch);
+  set(ctl::kCh1Set, "5.000");
+  Click(panel, ctl::kCh1Ok);
+  Click(panel, ctl::kCh2Switch);
+  set(ctl::kCh2Set, "2.500");
+  Click(panel, ctl::kCh2Ok);
+  set(ctl::kInterval, "100");
+  Click(panel, ctl::kTimeOk);
+  Click(panel, ctl::kVoltCheck);
+  Click(panel, ctl::kSetVolts);
   auto *runner = new QTimer(panel);
-  QObject::connect(runner, &QTimer::timeout, panel, [panel] { Click(panel, 1049); });
+  QObject::connect(runner, &QTimer::timeout, panel, [panel] { Click(panel, ctl::kRun); });
   runner->start(400);
 }
 

@@ -2,4 +2,5 @@
 
 #include "resources/DialogTemplates.h"
 
-CKeypadCh1Dlg::CKeypadCh1Dlg(QWidget *owner) : CKeypadDlg(owner, res::KeypadCh1Template(), 1001) {}
+CKeypadCh1Dlg::CKeypadCh1Dlg(QWidget *owner, QWidget *target)
+    : CKeypadDlg(owner, res::KeypadCh1Template(), target) {}

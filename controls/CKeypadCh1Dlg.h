@@ -1,9 +1,9 @@
 #pragma once
 #include "controls/CKeypadDlg.h"
 
-// The CH1 keypad (template 145); SET writes the panel's box 1001.
+// The CH1 keypad (template 145); SET writes CH1's set-point box.
 class CKeypadCh1Dlg : public CKeypadDlg {
   Q_OBJECT
 public:
-  explicit CKeypadCh1Dlg(QWidget *owner);
+  CKeypadCh1Dlg(QWidget *owner, QWidget *target);
 };

@@ -2,4 +2,5 @@
 
 #include "resources/DialogTemplates.h"
 
-CKeypadCh2Dlg::CKeypadCh2Dlg(QWidget *owner) : CKeypadDlg(owner, res::KeypadCh2Template(), 1008) {}
+CKeypadCh2Dlg::CKeypadCh2Dlg(QWidget *owner, QWidget *target)
+    : CKeypadDlg(owner, res::KeypadCh2Template(), target) {}

@@ -1,9 +1,9 @@
 #pragma once
 #include "controls/CKeypadDlg.h"
 
-// The CH2 keypad (template 147); SET writes the panel's box 1008.
+// The CH2 keypad (template 147); SET writes CH2's set-point box.
 class CKeypadCh2Dlg : public CKeypadDlg {
   Q_OBJECT
 public:
-  explicit CKeypadCh2Dlg(QWidget *owner);
+  CKeypadCh2Dlg(QWidget *owner, QWidget *target);
 };

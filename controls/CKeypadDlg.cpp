@@ -5,20 +5,21 @@
 #include "controls/CVoltEdit.h"
 #include "controls/KeypadRules.h"
 #include "platform/CDialogBuilder.h"
+#include "resources/ControlIds.h"
 
 namespace {
-constexpr int kFirstDigitKey = 1075; // "1" ... "9" are 1075 ... 1083
-constexpr int kZeroKey = 1085;
-constexpr int kPointKey = 1084;
-constexpr int kClearKey = 1086;
-constexpr int kSetKey = 1087;
-constexpr int kResultBox = 1088;
+constexpr int kFirstDigitKey = ctl::kKey1; // "1" ... "9" are consecutive ids
+constexpr int kZeroKey = ctl::kKey0;
+constexpr int kPointKey = ctl::kKeyPoint;
+constexpr int kClearKey = ctl::kKeyClear;
+constexpr int kSetKey = ctl::kKeySet;
+constexpr int kResultBox = ctl::kKeyResult;
 } // namespace
 
-CKeypadDlg::CKeypadDlg(QWidget *owner, const platform::DialogTemplate &tmpl, int targetId)
+CKeypadDlg::CKeypadDlg(QWidget *owner, const platform::DialogTemplate &tmpl, QWidget *target)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      m_pOwner(owner), m_nTargetId(targetId) {
+      m_pTarget(target) {
   setWindowTitle(QString::fromUtf8(tmpl.caption));
   platform::CDialogBuilder::Build(
       this, tmpl, [](const platform::ControlTemplate &control, QWidget *parent) -> QWidget * {
@@ -73,8 +74,7 @@ void CKeypadDlg::OnClearKey() {
 
 void CKeypadDlg::OnSetKey() {
   // The text goes over unchecked, even empty or ending in the point: the panel's OK checks it.
-  if (QWidget *box = platform::GetDlgItem(m_pOwner, m_nTargetId))
-    platform::SetWindowText(box, m_strResult);
+  platform::SetWindowText(m_pTarget, m_strResult);
   UpdateData(true);
   accept();
 }

@@ -62,8 +62,8 @@ CStepListCtrl::CStepListCtrl(QWidget *parent) : QTableWidget(parent) {
   setItemDelegate(new StepCellPainter(this));
   setSelectionMode(QAbstractItemView::NoSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  // The list takes the focus itself inside the click, after ending an open edit, as the
-  // Windows list did; Qt's focus-on-press would end the edit before the click is seen.
+  // The list takes the focus itself inside the click, after ending an open edit; Qt's
+  // focus-on-press would end the edit before the click is seen.
   setFocusPolicy(Qt::TabFocus);
   setShowGrid(true);
   setWordWrap(false);

@@ -1,40 +1,35 @@
 #pragma once
-#include <functional>
-#include <optional>
 #include <vector>
 
 #include <QRect>
 #include <QTableWidget>
 
+#include "core/IStepTable.h"
+
 class CStepCellEdit;
 
-// The step table (1027): a report list whose single cells are selected with one click and
+// The step table: a report list whose single cells are selected with one click and
 // edited in place with a second click on the same cell. The table's cells are the step data;
 // the list checks nothing and tells its owner nothing. It also holds the loading buffer of step
 // data files.
-class CStepListCtrl : public QTableWidget {
+class CStepListCtrl : public QTableWidget, public IStepTable {
   Q_OBJECT
 public:
   explicit CStepListCtrl(QWidget *parent = nullptr);
   ~CStepListCtrl() override;
 
-  // The list-control operations the panel and the sequencer use. Missing rows or columns are
-  // ignored by SetItemText and read as "" by GetItemText.
   int InsertColumn(int column, const QString &heading, int width);
   void SetBkColor(const QColor &color); // background and text background
-  int GetItemCount() const;
-  QString GetItemText(int row, int column) const;
-  bool SetItemText(int row, int column, const QString &text);
-  int InsertItem(int row, const QString &text); // a row past the end is appended
-  void DeleteAllItems();
 
-  // Reads the voltages of a step data file into the Volt column; false when it cannot be read
-  // (the table is then unchanged). The file format belongs to the sequencer, which hands the
-  // list its reader: path and the most values worth reading in, the values or nullopt.
-  using StepFileReader =
-      std::function<std::optional<std::vector<float>>(const QString &path, int maxValues)>;
-  void SetStepFileReader(StepFileReader reader);
-  bool ReadStepFile(const QString &name);
+  // IStepTable
+  int GetItemCount() const override;
+  QString GetItemText(int row, int column) const override;
+  bool SetItemText(int row, int column, const QString &text) override;
+  int InsertItem(int row, const QString &text) override;
+  void DeleteAllItems() override;
+  void SetStepFileReader(StepFileReader reader) override;
+  bool ReadStepFile(const QString &name) override;
+  void SetFirstLoaded(int position) override { m_nFirstLoaded = position; }
   // Writes m_loadedVolts from position m_nFirstLoaded into the Volt column from row 0 down;
   // with no values, empties the Volt cells of the first m_nBlankRows rows.
   void RefillVoltColumn();

@@ -11,7 +11,7 @@ public:
   // Shows value as "%.3f" (widened to double), caret at the start.
   void SetValue(float value);
 
-  // Marks a box whose selection the wheel walks (the panel's 1001 and 1008).
+  // Marks a box whose selection the wheel walks (the panel's set-point boxes).
   void SetWheelWalk(bool on) { m_bWheelWalk = on; }
   bool IsWheelWalk() const { return m_bWheelWalk; }
   controls::SelWord WheelSel() const { return m_dwWheelSel; }

@@ -15,7 +15,7 @@ class CVoltKnob : public QWidget {
 public:
   explicit CVoltKnob(QWidget *parent = nullptr);
 
-  // 0: CH1 (control 1069), 1: CH2 (control 1070).
+  // 0: CH1, 1: CH2.
   void SetChannel(std::int16_t channel) { m_nChannel = channel; }
   std::int16_t Channel() const { return m_nChannel; }
   void SetHost(IKnobHost *host) { m_pHost = host; }

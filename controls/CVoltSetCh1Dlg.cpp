@@ -1,6 +1,8 @@
 #include "controls/CVoltSetCh1Dlg.h"
 
+#include "resources/ControlIds.h"
 #include "resources/DialogTemplates.h"
 
-CVoltSetCh1Dlg::CVoltSetCh1Dlg(QWidget *owner)
-    : CVoltSetDlg(owner, res::VoltSetCh1Template(), {1123, 2, 1053, 1001}) {}
+CVoltSetCh1Dlg::CVoltSetCh1Dlg(QWidget *owner, QWidget *target, bool channelOn)
+    : CVoltSetDlg(owner, res::VoltSetCh1Template(), {ctl::kVoltSetCh1Edit, ctl::kVoltSetCh1Cancel},
+                  target, channelOn) {}

@@ -5,5 +5,5 @@
 class CVoltSetCh1Dlg : public CVoltSetDlg {
   Q_OBJECT
 public:
-  explicit CVoltSetCh1Dlg(QWidget *owner);
+  CVoltSetCh1Dlg(QWidget *owner, QWidget *target, bool channelOn);
 };

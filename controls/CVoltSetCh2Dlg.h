@@ -5,5 +5,5 @@
 class CVoltSetCh2Dlg : public CVoltSetDlg {
   Q_OBJECT
 public:
-  explicit CVoltSetCh2Dlg(QWidget *owner);
+  CVoltSetCh2Dlg(QWidget *owner, QWidget *target, bool channelOn);
 };

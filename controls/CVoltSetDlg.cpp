@@ -4,15 +4,17 @@
 
 #include "controls/CVoltEdit.h"
 #include "platform/CDialogBuilder.h"
+#include "resources/ControlIds.h"
 
 namespace {
-constexpr int kOkButton = 1126;
+constexpr int kOkButton = ctl::kVoltSetOk;
 }
 
-CVoltSetDlg::CVoltSetDlg(QWidget *owner, const platform::DialogTemplate &tmpl, const Ids &ids)
+CVoltSetDlg::CVoltSetDlg(QWidget *owner, const platform::DialogTemplate &tmpl, const Ids &ids,
+                         QWidget *target, bool channelOn)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      m_pOwner(owner), m_ids(ids) {
+      m_pTarget(target), m_bChannelOn(channelOn) {
   setWindowTitle(QString::fromUtf8(tmpl.caption));
   const int voltBox = ids.voltBox;
   platform::CDialogBuilder::Build(
@@ -39,13 +41,12 @@ void CVoltSetDlg::showEvent(QShowEvent *e) {
 
 void CVoltSetDlg::OnInitDialog() {
   platform::SetWindowText(m_editVolt, m_strVolt);
-  const bool on = platform::GetDlgItemText(m_pOwner, m_ids.switchBtn) == QStringLiteral("ON");
-  m_editVolt->setReadOnly(!on);
+  m_editVolt->setReadOnly(!m_bChannelOn);
 }
 
 void CVoltSetDlg::OnVoltOk() {
   m_strVolt = platform::GetWindowText(m_editVolt);
   // Handed over unchanged, even empty; the panel's own OK checks and sends it.
-  platform::SetDlgItemText(m_pOwner, m_ids.target, m_strVolt);
+  platform::SetWindowText(m_pTarget, m_strVolt);
   accept();
 }

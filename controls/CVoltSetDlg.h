@@ -6,8 +6,8 @@
 
 class CVoltEdit;
 
-// The volt-set dialog both channels share: one voltage box, typeable only while the owner's
-// channel button reads "ON"; OK copies the text into the owner's set-point box and closes.
+// The volt-set dialog both channels share: one voltage box, typeable only while its channel is
+// on; OK copies the text into the channel's set-point box and closes.
 class CVoltSetDlg : public QDialog {
   Q_OBJECT
 public:
@@ -16,12 +16,12 @@ public:
 
 protected:
   struct Ids {
-    int voltBox;   // 1123 / 1124
-    int cancel;    // the template's "Cancel" button
-    int switchBtn; // the owner's on/off button, 1053 / 1054
-    int target;    // the owner's set-point box, 1001 / 1008
+    int voltBox; // the template's voltage box
+    int cancel;  // the template's "Cancel" button
   };
-  CVoltSetDlg(QWidget *owner, const platform::DialogTemplate &tmpl, const Ids &ids);
+  // target: the panel's set-point box; channelOn: whether the channel is switched on.
+  CVoltSetDlg(QWidget *owner, const platform::DialogTemplate &tmpl, const Ids &ids, QWidget *target,
+              bool channelOn);
 
   void showEvent(QShowEvent *e) override;
 
@@ -29,8 +29,8 @@ private:
   void OnInitDialog();
   void OnVoltOk();
 
-  QWidget *m_pOwner;
-  Ids m_ids;
+  QWidget *m_pTarget;
+  bool m_bChannelOn;
   CVoltEdit *m_editVolt = nullptr;
   QString m_strVolt;
   bool m_bInitDone = false;

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 
 class CVoltEdit;
 
@@ -18,6 +18,6 @@ public:
   virtual void SetKnobStep(int channel, std::int16_t step) = 0;
   // The panel's m_strSetCh1 / m_strSetCh2: the text the knob composes.
   virtual QString &KnobSetPointText(int channel) = 0;
-  // The panel's set-point box 1001 / 1008.
+  // The panel's set-point box of the channel.
   virtual CVoltEdit *KnobSetPointEdit(int channel) = 0;
 };

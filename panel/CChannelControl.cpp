@@ -27,7 +27,13 @@ CChannelControl::CChannelControl(CPanelState &state, CPwrio &pwrio,
     : m_state(state), m_pwrio(pwrio), m_widgets(widgets), m_setPointTexts(setPointTexts) {}
 
 bool CChannelControl::IsOn(int channel) const {
-  return platform::GetWindowText(m_widgets[channel].button) == Text(texts::kOn);
+  return m_state.m_bOutputOn[static_cast<std::size_t>(channel)];
+}
+
+void CChannelControl::ShowOn(int channel, bool on) {
+  m_state.m_bOutputOn[static_cast<std::size_t>(channel)] = on;
+  platform::SetWindowText(m_widgets[channel].button, Text(on ? texts::kOn : texts::kOff));
+  m_widgets[channel].led->SetOn(on);
 }
 
 QString CChannelControl::MenuText(int channel) const {
@@ -73,13 +79,11 @@ void CChannelControl::OnSwitchAdjustable(int channel) {
   if (!IsOn(channel)) {
     // Switching on sends nothing: the output gets its voltage with the next OK.
     SetChannelStateOn(channel, true);
-    platform::SetWindowText(w.button, Text(texts::kOn));
-    w.led->SetOn(true);
+    ShowOn(channel, true);
     w.setPoint->setReadOnly(false);
   } else {
     SetChannelStateOn(channel, false);
-    platform::SetWindowText(w.button, Text(texts::kOff));
-    w.led->SetOn(false);
+    ShowOn(channel, false);
     w.setPoint->setReadOnly(true);
     VoltageCode &code = m_state.m_voltCode[channel];
     code = {};
@@ -97,8 +101,7 @@ void CChannelControl::OnSwitchAdjustable(int channel) {
 void CChannelControl::OnSwitchFixed(int channel, const char *failText) {
   const Widgets &w = m_widgets[channel];
   const bool on = !IsOn(channel);
-  platform::SetWindowText(w.button, Text(on ? texts::kOn : texts::kOff));
-  w.led->SetOn(on);
+  ShowOn(channel, on);
   VoltageCode &code = m_state.m_voltCode[channel];
   code = {};
   if (m_pwrio.SetVolt(DeviceChannel(channel), on ? 1 : 0, code)) {

@@ -12,17 +12,17 @@ class QLineEdit;
 class QWidget;
 
 // The OFF/ON buttons, the OK buttons and the Channel menu's switch items of the four outputs.
-// Every change of an output goes through the device library; the button caption ("ON"/"OFF")
-// is the panel's record of whether an output is on.
+// Every change of an output goes through the device library; the panel state records whether an
+// output is on, and the button caption ("ON"/"OFF") and the LED show it.
 class CChannelControl {
 public:
   struct Widgets {
-    QAbstractButton *button = nullptr; // 1053 … 1056
-    CLED *led = nullptr;               // 1100, 1107, 1103, 1104
-    QLineEdit *setPoint = nullptr;     // 1001, 1008; none for CH3/CH4
-    QAbstractButton *ok = nullptr;     // 1090, 1092; none for CH3/CH4
-    QLineEdit *actual = nullptr;       // 1004, 1007, 1009, 1011
-    QWidget *knob = nullptr;           // 1069, 1070; none for CH3/CH4
+    QAbstractButton *button = nullptr;
+    CLED *led = nullptr;
+    QLineEdit *setPoint = nullptr; // none for CH3/CH4
+    QAbstractButton *ok = nullptr; // none for CH3/CH4
+    QLineEdit *actual = nullptr;
+    QWidget *knob = nullptr; // none for CH3/CH4
   };
 
   CChannelControl(CPanelState &state, CPwrio &pwrio, const std::array<Widgets, 4> &widgets,
@@ -39,6 +39,7 @@ public:
 
 private:
   void SetChannelStateOn(int channel, bool on);
+  void ShowOn(int channel, bool on); // records the flag, then caption and LED
 
   CPanelState &m_state;
   CPwrio &m_pwrio;

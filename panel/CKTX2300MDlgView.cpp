@@ -19,14 +19,17 @@
 #include "device/CPwrio.h"
 #include "panel/CChannelControl.h"
 #include "panel/CNoCaretStyle.h"
+#include "panel/CPanelControls.h"
 #include "panel/CWheelToFocus.h"
 #include "panel/IPanelDocument.h"
 #include "panel/PanelRules.h"
 #include "panel/PanelTexts.h"
+#include "platform/CCommandTable.h"
 #include "platform/CDialogBuilder.h"
 #include "platform/CMessageBox.h"
 #include "platform/CrtText.h"
 #include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
 #include "resources/DialogTemplates.h"
 #include "resources/FrameResources.h"
 #include "sequencer/CStepFiles.h"
@@ -37,8 +40,6 @@
 #include "trend/CVoltRuler.h"
 
 namespace {
-constexpr int kActualBoxes[] = {1004, 1007, 1009, 1011};
-constexpr int kLeds[] = {1100, 1107, 1103, 1104};
 QString Text(const char *text) {
   return QString::fromLatin1(text);
 }
@@ -64,30 +65,30 @@ CKTX2300MDlgView::~CKTX2300MDlgView() = default;
 
 QWidget *CKTX2300MDlgView::CreateControl(int id, QWidget *parent) {
   switch (id) {
-  case 1001:
-  case 1008:
-  case 1004:
-  case 1007:
-  case 1036:
-  case 1038:
+  case ctl::kCh1Set:
+  case ctl::kCh2Set:
+  case ctl::kCh1Actual:
+  case ctl::kCh2Actual:
+  case ctl::kFromVolt:
+  case ctl::kToVolt:
     return new CVoltEdit(parent);
-  case 1095:
+  case ctl::kInterval:
     return new CIntEdit(parent);
-  case 1069:
-  case 1070:
+  case ctl::kCh1Knob:
+  case ctl::kCh2Knob:
     return new CVoltKnob(parent);
-  case 1071:
+  case ctl::kTrendPlot:
     return new CTrendPlot(parent);
-  case 1052:
+  case ctl::kVoltRuler:
     return new CVoltRuler(parent);
-  case 1051:
+  case ctl::kTimeRuler:
     return new CTimeRuler(parent);
-  case 1027:
+  case ctl::kStepList:
     return new CStepListCtrl(parent);
-  case 1100:
-  case 1107:
-  case 1103:
-  case 1104:
+  case ctl::kCh1Led:
+  case ctl::kCh2Led:
+  case ctl::kCh3Led:
+  case ctl::kCh4Led:
     return new CLampWidget(parent);
   default:
     return nullptr;
@@ -99,38 +100,26 @@ QWidget *CKTX2300MDlgView::Item(int id) const {
 }
 
 void CKTX2300MDlgView::BindControls() {
-  for (int id : {1001, 1008})
-    platform::DlgItem<CVoltEdit>(this, id)->SetWheelWalk(true);
-  for (int channel : {0, 1}) {
-    auto *knob = platform::DlgItem<CVoltKnob>(this, channel == 0 ? 1069 : 1070);
-    knob->SetChannel(static_cast<std::int16_t>(channel));
-    knob->SetHost(this);
+  m_c = CPanelControls::Bind(this);
+  for (std::size_t ch = 0; ch < 2; ++ch) {
+    m_c.channels[ch].setPoint->SetWheelWalk(true);
+    m_c.channels[ch].knob->SetChannel(static_cast<std::int16_t>(ch));
+    m_c.channels[ch].knob->SetHost(this);
   }
-  m_pTrendPlot = platform::DlgItem<CTrendPlot>(this, 1071);
-  m_pConnectionIcon = platform::DlgItem<QLabel>(this, 1068);
   // The template gives the picture icon 131: no device until the watch has seen one.
   ShowConnection(false);
-  m_pClock = Item(1074);
-  m_pTrendPlot->Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(), &m_state.m_nRingOldest,
-                       m_state.m_nRingSize, platform::DlgItem<CVoltRuler>(this, 1052));
-  for (int id : kActualBoxes)
-    Item(id)->setStyle(m_noCaretStyle.get());
+  m_c.trendPlot->Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(),
+                        &m_state.m_nRingOldest, m_state.m_nRingSize, m_c.voltRuler);
+  for (const CPanelControls::Channel &channel : m_c.channels)
+    channel.actual->setStyle(m_noCaretStyle.get());
   ApplyLegendColours();
 
   std::array<CChannelControl::Widgets, 4> widgets;
-  const int buttons[] = {1053, 1054, 1055, 1056};
   for (std::size_t ch = 0; ch < 4; ++ch) {
-    widgets[ch].button = platform::DlgItem<QAbstractButton>(this, buttons[ch]);
-    m_leds[ch].Attach(Item(kLeds[ch]));
-    widgets[ch].led = &m_leds[ch];
-    widgets[ch].actual = platform::DlgItem<QLineEdit>(this, kActualBoxes[ch]);
+    const CPanelControls::Channel &c = m_c.channels[ch];
+    m_leds[ch].Attach(c.led);
+    widgets[ch] = {c.switchButton, &m_leds[ch], c.setPoint, c.ok, c.actual, c.knob};
   }
-  widgets[0].setPoint = platform::DlgItem<QLineEdit>(this, 1001);
-  widgets[1].setPoint = platform::DlgItem<QLineEdit>(this, 1008);
-  widgets[0].ok = platform::DlgItem<QAbstractButton>(this, 1090);
-  widgets[1].ok = platform::DlgItem<QAbstractButton>(this, 1092);
-  widgets[0].knob = Item(1069);
-  widgets[1].knob = Item(1070);
   m_channels = std::make_unique<CChannelControl>(
       m_state, m_pwrio, widgets, std::array<QString *, 2>{&m_strSetCh1, &m_strSetCh2});
   BindSequencer();
@@ -138,22 +127,22 @@ void CKTX2300MDlgView::BindControls() {
 
 void CKTX2300MDlgView::BindSequencer() {
   CStepControls c;
-  c.mode = platform::DlgItem<QComboBox>(this, 1026);
-  c.number = platform::DlgItem<QComboBox>(this, 1031);
-  c.start = platform::DlgItem<QComboBox>(this, 1032);
-  c.stop = platform::DlgItem<QComboBox>(this, 1033);
-  c.runNumber = platform::DlgItem<QComboBox>(this, 1046);
-  c.runSteps = platform::DlgItem<QComboBox>(this, 1048);
-  c.unit = platform::DlgItem<QComboBox>(this, 1072);
-  c.list = platform::DlgItem<CStepListCtrl>(this, 1027);
-  c.voltCheck = platform::DlgItem<QAbstractButton>(this, 1034);
-  c.from = platform::DlgItem<QLineEdit>(this, 1036);
-  c.to = platform::DlgItem<QLineEdit>(this, 1038);
-  c.interval = platform::DlgItem<QLineEdit>(this, 1095);
-  c.stepRadio = platform::DlgItem<QAbstractButton>(this, 1042);
-  c.ch1Radio = platform::DlgItem<QAbstractButton>(this, 1115);
-  c.ch2Radio = platform::DlgItem<QAbstractButton>(this, 1116);
-  c.runButton = Item(1049);
+  c.mode = m_c.mode;
+  c.number = m_c.number;
+  c.start = m_c.start;
+  c.stop = m_c.stop;
+  c.runNumber = m_c.runNumber;
+  c.runSteps = m_c.runSteps;
+  c.unit = m_c.intervalUnit;
+  c.list = m_c.stepList;
+  c.voltCheck = m_c.voltCheck;
+  c.from = m_c.fromVolt;
+  c.to = m_c.toVolt;
+  c.interval = m_c.interval;
+  c.stepRadio = m_c.stepRadio;
+  c.ch1Radio = m_c.ch1Radio;
+  c.ch2Radio = m_c.ch2Radio;
+  c.runButton = m_c.run;
   c.stepIndex = &m_state.m_nStepIndex;
   c.voltCode = m_state.m_voltCode.data();
   m_stepEditor = std::make_unique<CStepTableEditor>(c);
@@ -165,52 +154,52 @@ void CKTX2300MDlgView::SetDocument(IPanelDocument *doc) {
   m_pDoc = doc;
   m_channels->SetDocument(doc);
   m_report.Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(), &m_state.m_nRingOldest,
-                  m_state.m_nRingSize, platform::DlgItem<CVoltRuler>(this, 1052),
-                  doc ? &doc->StateCh1() : nullptr, doc ? &doc->StateCh2() : nullptr);
+                  m_state.m_nRingSize, m_c.voltRuler, doc ? &doc->StateCh1() : nullptr,
+                  doc ? &doc->StateCh2() : nullptr);
 }
 
 void CKTX2300MDlgView::ConnectHandlers() {
-  const auto onClick = [this](int id, void (CKTX2300MDlgView::*handler)()) {
-    connect(platform::DlgItem<QAbstractButton>(this, id), &QAbstractButton::clicked, this, handler);
+  const auto onClick = [this](QAbstractButton *button, void (CKTX2300MDlgView::*handler)()) {
+    connect(button, &QAbstractButton::clicked, this, handler);
   };
-  onClick(1020, &CKTX2300MDlgView::OnToggleCompact);
-  onClick(1090, &CKTX2300MDlgView::OnSetCh1);
-  onClick(1092, &CKTX2300MDlgView::OnSetCh2);
-  onClick(1053, &CKTX2300MDlgView::OnSwitchCh1);
-  onClick(1054, &CKTX2300MDlgView::OnSwitchCh2);
-  onClick(1055, &CKTX2300MDlgView::OnSwitchCh3);
-  onClick(1056, &CKTX2300MDlgView::OnSwitchCh4);
-  onClick(1066, &CKTX2300MDlgView::OnKeypadCh1);
-  onClick(1067, &CKTX2300MDlgView::OnKeypadCh2);
-  onClick(1040, &CKTX2300MDlgView::OnSetVolts);
-  onClick(1041, &CKTX2300MDlgView::OnClearVolts);
-  onClick(1049, &CKTX2300MDlgView::OnRunStep);
-  onClick(1050, &CKTX2300MDlgView::OnStopSteps);
-  onClick(1115, &CKTX2300MDlgView::OnChannelRadio);
-  onClick(1116, &CKTX2300MDlgView::OnChannelRadio);
-  onClick(1131, &CKTX2300MDlgView::OnTimeOk);
+  const auto &ch = m_c.channels;
+  onClick(m_c.toggleArea, &CKTX2300MDlgView::OnToggleCompact);
+  onClick(ch[0].ok, &CKTX2300MDlgView::OnSetCh1);
+  onClick(ch[1].ok, &CKTX2300MDlgView::OnSetCh2);
+  onClick(ch[0].switchButton, &CKTX2300MDlgView::OnSwitchCh1);
+  onClick(ch[1].switchButton, &CKTX2300MDlgView::OnSwitchCh2);
+  onClick(ch[2].switchButton, &CKTX2300MDlgView::OnSwitchCh3);
+  onClick(ch[3].switchButton, &CKTX2300MDlgView::OnSwitchCh4);
+  onClick(ch[0].keypad, &CKTX2300MDlgView::OnKeypadCh1);
+  onClick(ch[1].keypad, &CKTX2300MDlgView::OnKeypadCh2);
+  onClick(m_c.setVolts, &CKTX2300MDlgView::OnSetVolts);
+  onClick(m_c.clearVolts, &CKTX2300MDlgView::OnClearVolts);
+  onClick(m_c.run, &CKTX2300MDlgView::OnRunStep);
+  onClick(m_c.stopSteps, &CKTX2300MDlgView::OnStopSteps);
+  onClick(m_c.ch1Radio, &CKTX2300MDlgView::OnChannelRadio);
+  onClick(m_c.ch2Radio, &CKTX2300MDlgView::OnChannelRadio);
+  onClick(m_c.timeOk, &CKTX2300MDlgView::OnTimeOk);
   // A selection change by the operator; the program's own selections send nothing.
-  const auto onSelchange = [this](int id, void (CKTX2300MDlgView::*handler)()) {
-    connect(platform::DlgItem<QComboBox>(this, id), &QComboBox::activated, this, handler);
+  const auto onSelchange = [this](QComboBox *combo, void (CKTX2300MDlgView::*handler)()) {
+    connect(combo, &QComboBox::activated, this, handler);
   };
-  onSelchange(1026, &CKTX2300MDlgView::OnSelchangeMode);
-  onSelchange(1031, &CKTX2300MDlgView::OnSelchangeNumber);
-  onSelchange(1032, &CKTX2300MDlgView::OnSelchangeStart);
-  onSelchange(1033, &CKTX2300MDlgView::OnSelchangeStop);
+  onSelchange(m_c.mode, &CKTX2300MDlgView::OnSelchangeMode);
+  onSelchange(m_c.number, &CKTX2300MDlgView::OnSelchangeNumber);
+  onSelchange(m_c.start, &CKTX2300MDlgView::OnSelchangeStart);
+  onSelchange(m_c.stop, &CKTX2300MDlgView::OnSelchangeStop);
 }
 
 void CKTX2300MDlgView::ApplyLegendColours() {
-  const auto paint = [this](int id, const QColor &colour) {
-    auto *label = platform::DlgItem<QLabel>(this, id);
+  // CH1 green and CH2 cyan, under the chart and in the CHANNEL group.
+  const QColor colours[] = {QColor(0, 255, 0), QColor(0, 255, 255), QColor(0, 255, 0),
+                            QColor(0, 255, 255)};
+  for (std::size_t i = 0; i < m_c.legends.size(); ++i) {
+    QLabel *label = m_c.legends[i];
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, colours[i]);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
-  };
-  for (int id : {1113, 1118})
-    paint(id, QColor(0, 255, 0));
-  for (int id : {1114, 1119})
-    paint(id, QColor(0, 255, 255));
+  }
 }
 
 void CKTX2300MDlgView::OnInitialUpdate() {
@@ -219,37 +208,38 @@ void CKTX2300MDlgView::OnInitialUpdate() {
   m_state.m_bInitialised = 1;
   for (CLED &led : m_leds)
     led.SetOn(false);
-  for (int id : kActualBoxes)
-    platform::SetDlgItemText(this, id, Text(texts::kZero));
-  for (int id : {1001, 1008})
-    platform::DlgItem<QLineEdit>(this, id)->setReadOnly(true);
-  for (int id : {1004, 1001})
-    platform::DlgItem<CVoltEdit>(this, id)->SetTypingLimit(5);
+  for (const CPanelControls::Channel &channel : m_c.channels)
+    platform::SetWindowText(channel.actual, Text(texts::kZero));
+  m_c.channels[0].setPoint->setReadOnly(true);
+  m_c.channels[1].setPoint->setReadOnly(true);
+  // CH1's actual and set-point boxes take at most five typed characters.
+  qobject_cast<CVoltEdit *>(m_c.channels[0].actual)->SetTypingLimit(5);
+  m_c.channels[0].setPoint->SetTypingLimit(5);
   if (m_pDoc) {
     m_pDoc->SetChannelFlags(0, 0);
     m_pDoc->RefreshChannelStates();
   }
-  platform::DlgItem<QComboBox>(this, 1026)->setCurrentIndex(0);
+  m_c.mode->setCurrentIndex(0);
   ResetStepTable();
-  platform::DlgItem<QRadioButton>(this, 1115)->setChecked(true);
-  platform::DlgItem<QRadioButton>(this, 1042)->setChecked(true);
-  platform::DlgItem<CVoltEdit>(this, 1036)->SetValue(1.0f);
-  platform::DlgItem<CVoltEdit>(this, 1038)->SetValue(9.0f);
+  m_c.ch1Radio->setChecked(true);
+  m_c.stepRadio->setChecked(true);
+  m_c.fromVolt->SetValue(1.0f);
+  m_c.toVolt->SetValue(9.0f);
   m_stepEditor->FillFromMode();
-  platform::SetDlgItemText(this, 1095, QStringLiteral("1000"));
+  platform::SetWindowText(m_c.interval, QStringLiteral("1000"));
   ShowStepArea();
   LoadToggleBitmap();
   SetTimer(3, 500);
   SetTimer(0, 1000);
   SetTimer(1, 1000);
-  platform::DlgItem<QComboBox>(this, 1072)->setCurrentIndex(0);
+  m_c.intervalUnit->setCurrentIndex(0);
 }
 
 void CKTX2300MDlgView::ResetStepTable() {
-  auto *list = platform::DlgItem<CStepListCtrl>(this, 1027);
+  CStepListCtrl *list = m_c.stepList;
   // A second start-up (new document) fills the lists afresh instead of adding to them.
-  for (int id : {1031, 1032, 1033, 1046, 1048})
-    platform::DlgItem<QComboBox>(this, id)->clear();
+  for (QComboBox *combo : {m_c.number, m_c.start, m_c.stop, m_c.runNumber, m_c.runSteps})
+    combo->clear();
   list->DeleteAllItems();
   if (list->columnCount() == 0) {
     list->InsertColumn(0, QStringLiteral("Step"), 40);
@@ -259,83 +249,31 @@ void CKTX2300MDlgView::ResetStepTable() {
   list->SetBkColor(QColor(247, 247, 255));
 }
 
-bool CKTX2300MDlgView::HandlesCommand(int id) {
-  switch (id) {
-  case cmd::kFileOpen:
-  case cmd::kFileSave:
-  case cmd::kFileSaveAs:
-  case cmd::kFilePrint:
-  case cmd::kFilePrintDirect:
-  case cmd::kFilePrintPreview:
-  case cmd::kCh1Switch:
-  case cmd::kCh2Switch:
-  case cmd::kCh3Switch:
-  case cmd::kCh4Switch:
-  case cmd::kCh1VoltSet:
-  case cmd::kCh2VoltSet:
-    return true;
-  default:
-    return false;
-  }
-}
-
-bool CKTX2300MDlgView::OnCommand(int id) {
-  switch (id) {
-  case cmd::kFileOpen:
-    OnFileOpen();
-    return true;
-  case cmd::kFileSave:
-    OnFileSave();
-    return true;
-  case cmd::kFileSaveAs:
-    OnFileSaveAs();
-    return true;
-  case cmd::kFilePrint:
-  case cmd::kFilePrintDirect:
-    OnFilePrint();
-    return true;
-  case cmd::kFilePrintPreview:
-    OnFilePrintPreview();
-    return true;
-  case cmd::kCh1Switch:
-    OnMenuSwitchCh1();
-    return true;
-  case cmd::kCh2Switch:
-    OnMenuSwitchCh2();
-    return true;
-  case cmd::kCh3Switch:
-    OnMenuSwitchCh3();
-    return true;
-  case cmd::kCh4Switch:
-    OnMenuSwitchCh4();
-    return true;
-  case cmd::kCh1VoltSet:
-    OnMenuVoltSetCh1();
-    return true;
-  case cmd::kCh2VoltSet:
-    OnMenuVoltSetCh2();
-    return true;
-  default:
-    return false;
-  }
-}
-
-void CKTX2300MDlgView::OnUpdateCommand(int id, QAction *action) {
-  switch (id) {
-  case cmd::kCh1Switch:
-    action->setText(m_channels->MenuText(0));
-    break;
-  case cmd::kCh2Switch:
-    action->setText(m_channels->MenuText(1));
-    break;
-  case cmd::kCh3Switch:
-    action->setText(m_channels->MenuText(2));
-    break;
-  case cmd::kCh4Switch:
-    action->setText(m_channels->MenuText(3));
-    break;
-  default:
-    break;
+void CKTX2300MDlgView::AddCommands(platform::CCommandTable &table) {
+  const auto add = [this, &table](int id, void (CKTX2300MDlgView::*handler)()) {
+    table.Add(id, [this, handler] { (this->*handler)(); });
+  };
+  add(cmd::kFileOpen, &CKTX2300MDlgView::OnFileOpen);
+  add(cmd::kFileSave, &CKTX2300MDlgView::OnFileSave);
+  add(cmd::kFileSaveAs, &CKTX2300MDlgView::OnFileSaveAs);
+  add(cmd::kFilePrint, &CKTX2300MDlgView::OnFilePrint);
+  add(cmd::kFilePrintDirect, &CKTX2300MDlgView::OnFilePrint);
+  add(cmd::kFilePrintPreview, &CKTX2300MDlgView::OnFilePrintPreview);
+  add(cmd::kCh1VoltSet, &CKTX2300MDlgView::OnMenuVoltSetCh1);
+  add(cmd::kCh2VoltSet, &CKTX2300MDlgView::OnMenuVoltSetCh2);
+  // The switch items read "Turn Off" while their output is on.
+  const struct {
+    int id;
+    void (CKTX2300MDlgView::*handler)();
+  } switches[] = {{cmd::kCh1Switch, &CKTX2300MDlgView::OnMenuSwitchCh1},
+                  {cmd::kCh2Switch, &CKTX2300MDlgView::OnMenuSwitchCh2},
+                  {cmd::kCh3Switch, &CKTX2300MDlgView::OnMenuSwitchCh3},
+                  {cmd::kCh4Switch, &CKTX2300MDlgView::OnMenuSwitchCh4}};
+  for (int channel = 0; channel < 4; ++channel) {
+    const auto handler = switches[channel].handler;
+    table.Add(
+        switches[channel].id, [this, handler] { (this->*handler)(); },
+        [this, channel](QAction *action) { action->setText(m_channels->MenuText(channel)); });
   }
 }
 
@@ -360,7 +298,7 @@ void CKTX2300MDlgView::ShowStepArea() {
 }
 
 void CKTX2300MDlgView::LoadToggleBitmap() {
-  auto *button = platform::DlgItem<QPushButton>(this, 1020);
+  QPushButton *button = m_c.toggleArea;
   const QPixmap arrow = m_state.m_bCompact ? res::ArrowRight() : res::ArrowLeft();
   button->setIcon(QIcon(arrow));
   button->setIconSize(button->size());
@@ -386,11 +324,11 @@ bool CKTX2300MDlgView::IsTimerActive(int id) const {
 void CKTX2300MDlgView::OnTimer(int id) {
   switch (id) {
   case 0:
-    platform::SetWindowText(m_pClock, panel::ClockText(QDateTime::currentDateTime()));
+    platform::SetWindowText(m_c.clock, panel::ClockText(QDateTime::currentDateTime()));
     break;
   case 1:
     m_state.Sample();
-    m_pTrendPlot->Invalidate();
+    m_c.trendPlot->Invalidate();
     break;
   case 3:
     OnDeviceWatch();
@@ -418,7 +356,7 @@ void CKTX2300MDlgView::ShowConnection(bool device) {
   if (m_connectionShown == (device ? 1 : 0))
     return;
   m_connectionShown = device ? 1 : 0;
-  m_pConnectionIcon->setPixmap(device ? m_hIconDevice : m_hIconNoDevice);
+  m_c.connectionIcon->setPixmap(device ? m_hIconDevice : m_hIconNoDevice);
 }
 
 void CKTX2300MDlgView::OnSetCh1() {
@@ -455,22 +393,22 @@ void CKTX2300MDlgView::OnMenuSwitchCh4() {
 }
 
 void CKTX2300MDlgView::OnKeypadCh1() {
-  CKeypadCh1Dlg dialog(this);
+  CKeypadCh1Dlg dialog(this, m_c.channels[0].setPoint);
   dialog.exec();
 }
 
 void CKTX2300MDlgView::OnKeypadCh2() {
-  CKeypadCh2Dlg dialog(this);
+  CKeypadCh2Dlg dialog(this, m_c.channels[1].setPoint);
   dialog.exec();
 }
 
 void CKTX2300MDlgView::OnMenuVoltSetCh1() {
-  CVoltSetCh1Dlg dialog(this);
+  CVoltSetCh1Dlg dialog(this, m_c.channels[0].setPoint, m_channels->IsOn(0));
   dialog.exec();
 }
 
 void CKTX2300MDlgView::OnMenuVoltSetCh2() {
-  CVoltSetCh2Dlg dialog(this);
+  CVoltSetCh2Dlg dialog(this, m_c.channels[1].setPoint, m_channels->IsOn(1));
   dialog.exec();
 }
 
@@ -495,7 +433,7 @@ QString &CKTX2300MDlgView::KnobSetPointText(int channel) {
 }
 
 CVoltEdit *CKTX2300MDlgView::KnobSetPointEdit(int channel) {
-  return platform::DlgItem<CVoltEdit>(this, channel == 0 ? 1001 : 1008);
+  return m_c.channels[channel == 0 ? 0 : 1].setPoint;
 }
 
 void CKTX2300MDlgView::OnSelchangeMode() {
@@ -553,7 +491,7 @@ bool CKTX2300MDlgView::SendVolt(int channel, int onFlag, VoltageCode &code) {
 
 void CKTX2300MDlgView::ShowActualVolt(int channel, double volts) {
   m_state.m_dActualVolt[static_cast<std::size_t>(channel)] = volts;
-  platform::SetDlgItemText(this, channel == 0 ? 1004 : 1007, crt::Format3fQ(volts));
+  platform::SetWindowText(m_c.channels[channel == 0 ? 0 : 1].actual, crt::Format3fQ(volts));
 }
 
 void CKTX2300MDlgView::SetSamplingPeriod(int ms) {

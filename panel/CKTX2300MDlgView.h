@@ -9,6 +9,7 @@
 
 #include "controls/CLED.h"
 #include "controls/IKnobHost.h"
+#include "panel/CPanelControls.h"
 #include "panel/CPanelState.h"
 #include "sequencer/IStepRunnerHost.h"
 #include "trend/CReportPrinter.h"
@@ -20,7 +21,9 @@ class CStepTableEditor;
 class CPwrio;
 class IPanelDocument;
 class CTrendPlot;
-class QAction;
+namespace platform {
+class CCommandTable;
+}
 class QLabel;
 class QProxyStyle;
 
@@ -40,10 +43,8 @@ public:
 
   void OnInitialUpdate();
 
-  // Commands of the menu, accelerators and toolbar that the panel handles.
-  static bool HandlesCommand(int id);
-  bool OnCommand(int id);
-  void OnUpdateCommand(int id, QAction *action);
+  // Adds the commands of the menu, accelerators and toolbar that the panel handles.
+  void AddCommands(platform::CCommandTable &table);
 
   void OnToggleCompact();
   void SizeFrame();
@@ -126,11 +127,8 @@ private:
   FrameSizer m_sizeFrame;
   std::array<QTimer, 4> m_timers;
   std::unique_ptr<QProxyStyle> m_noCaretStyle;
-  // Controls the timers write on every tick, found once instead of by id each time.
-  CTrendPlot *m_pTrendPlot = nullptr;
-  QLabel *m_pConnectionIcon = nullptr;
-  int m_connectionShown = -1; // the picture 1068 shows: -1 none yet, 0 no device, 1 device
-  QWidget *m_pClock = nullptr;
+  CPanelControls m_c;
+  int m_connectionShown = -1; // the connection picture: -1 none yet, 0 no device, 1 device
   std::array<CLED, 4> m_leds; // CH1, CH2, CH3, CH4
   std::unique_ptr<CChannelControl> m_channels;
   std::unique_ptr<CStepTableEditor> m_stepEditor;

@@ -21,6 +21,8 @@ public:
   // message comes once per loss.
   WatchResult Watch(bool devicePresent);
 
+  // Whether each output is switched on; the OFF/ON captions show it.
+  std::array<bool, 4> m_bOutputOn{};
   std::array<double, 4> m_dActualVolt{};
   std::array<VoltageCode, 4> m_voltCode{};
   std::array<double, kRingSize> m_dRingCh1{};

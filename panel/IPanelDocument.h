@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 
 // What the panel needs of its document: the two channel states, the on flags that
 // RefreshChannelStates applies, and the knob steps. The document implements it.

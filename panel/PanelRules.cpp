@@ -2,6 +2,7 @@
 
 #include "panel/PanelTexts.h"
 #include "platform/CrtText.h"
+#include "resources/ControlIds.h"
 
 namespace panel {
 
@@ -30,8 +31,10 @@ QString ClockText(const QDateTime &time) {
 }
 
 bool IsStepAreaId(int id) {
-  return (id >= 1025 && id <= 1034) || (id >= 1036 && id <= 1038) || (id >= 1040 && id <= 1052) ||
-         (id >= 1062 && id <= 1065);
+  return (id >= ctl::kModeLabel && id <= ctl::kVoltCheck) ||
+         (id >= ctl::kFromVolt && id <= ctl::kToVolt) ||
+         (id >= ctl::kSetVolts && id <= ctl::kVoltRuler) ||
+         (id >= ctl::kStepFrame && id <= ctl::kStepArea);
 }
 
 int FrameWidth(bool compact) {

@@ -1,7 +1,7 @@
 #pragma once
 #include "device/VoltageCode.h"
 
-class CStepListCtrl;
+class IStepTable;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -10,22 +10,22 @@ class QWidget;
 // The panel's controls and state that the step sequencer reads and writes, handed over once
 // when the handlers are created (none is owned here).
 struct CStepControls {
-  QComboBox *mode = nullptr;            // 1026 MODE
-  QComboBox *number = nullptr;          // 1031 Number (sorted)
-  QComboBox *start = nullptr;           // 1032 Start
-  QComboBox *stop = nullptr;            // 1033 Stop
-  QComboBox *runNumber = nullptr;       // 1046 Number of the runner area
-  QComboBox *runSteps = nullptr;        // 1048 Steps
-  QComboBox *unit = nullptr;            // 1072 interval unit
-  CStepListCtrl *list = nullptr;        // 1027 step table
-  QAbstractButton *voltCheck = nullptr; // 1034 "Volt"
-  QLineEdit *from = nullptr;            // 1036
-  QLineEdit *to = nullptr;              // 1038
-  QLineEdit *interval = nullptr;        // 1095
-  QAbstractButton *stepRadio = nullptr; // 1042 "Step"
-  QAbstractButton *ch1Radio = nullptr;  // 1115
-  QAbstractButton *ch2Radio = nullptr;  // 1116
-  QWidget *runButton = nullptr;         // 1049 Run
-  int *stepIndex = nullptr;             // the panel's m_nStepIndex
-  VoltageCode *voltCode = nullptr;      // the panel's m_voltCode[4]
+  QComboBox *mode = nullptr;
+  QComboBox *number = nullptr; // sorted
+  QComboBox *start = nullptr;
+  QComboBox *stop = nullptr;
+  QComboBox *runNumber = nullptr; // the runner's Number
+  QComboBox *runSteps = nullptr;
+  QComboBox *unit = nullptr;
+  IStepTable *list = nullptr;
+  QAbstractButton *voltCheck = nullptr;
+  QLineEdit *from = nullptr;
+  QLineEdit *to = nullptr;
+  QLineEdit *interval = nullptr;
+  QAbstractButton *stepRadio = nullptr;
+  QAbstractButton *ch1Radio = nullptr;
+  QAbstractButton *ch2Radio = nullptr;
+  QWidget *runButton = nullptr;
+  int *stepIndex = nullptr;        // the panel's m_nStepIndex
+  VoltageCode *voltCode = nullptr; // the panel's m_voltCode[4]
 };

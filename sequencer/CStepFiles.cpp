@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-#include "controls/CStepListCtrl.h"
+#include "core/IStepTable.h"
 #include "platform/CFileDialogs.h"
 #include "platform/CMessageBox.h"
 #include "platform/CUserFile.h"
@@ -42,7 +42,7 @@ void CStepFiles::OnFileOpen() {
     return;
   // The full path: Qt's dialog leaves the current folder alone.
   if (m_c.list->ReadStepFile(*path))
-    m_c.list->m_nFirstLoaded = 0;
+    m_c.list->SetFirstLoaded(0);
   else
     platform::ShowMessage(seqtext::ReadingError());
 }

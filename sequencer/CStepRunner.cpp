@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "controls/CStepListCtrl.h"
+#include "core/IStepTable.h"
 #include "platform/CMessageBox.h"
 #include "sequencer/CSamplingInterval.h"
 #include "sequencer/CStepRunRules.h"

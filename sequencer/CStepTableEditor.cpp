@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include "controls/CStepListCtrl.h"
+#include "core/IStepTable.h"
 #include "platform/CMessageBox.h"
 #include "platform/CrtText.h"
 #include "sequencer/CModeText.h"
@@ -34,7 +34,7 @@ void FillCounting(QComboBox *combo, int count, bool sorted = false) {
   combo->addItems(items);
 }
 
-// An index outside the list leaves it with no selection, as the Windows list did.
+// An index outside the list leaves it with no selection.
 void Select(QComboBox *combo, long long index) {
   combo->setCurrentIndex(index >= 0 && index < combo->count() ? static_cast<int>(index) : -1);
 }
@@ -44,7 +44,7 @@ int ValueOf(const QComboBox *combo) {
 }
 
 // Rows the even fill and Clear walk: a MODE's S rows, never more than the table holds.
-int WalkedRows(int steps, const CStepListCtrl *list) {
+int WalkedRows(int steps, const IStepTable *list) {
   return std::clamp(steps, 0, list->GetItemCount());
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <QWidget>
 
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 
-// Time ruler under the chart (control 1051): fixed labels -20 ... 0, 0 under the newest sample.
+// Time ruler under the chart: fixed labels -20 ... 0, 0 under the newest sample.
 class CTimeRuler : public QWidget {
   Q_OBJECT
 public:

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 #include "trend/CVoltRuler.h"
 #include "trend/CurveRaster.h"
 #include "trend/RulerPainter.h"

@@ -5,12 +5,12 @@
 #include <QLine>
 #include <QWidget>
 
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 #include "trend/TrendGeometry.h"
 
 class CVoltRuler;
 
-// The trend chart (control 1071): grid and the CH1 and CH2 curves of the panel's sample rings,
+// The trend chart: grid and the CH1 and CH2 curves of the panel's sample rings,
 // oldest sample at the left edge, newest at the right, in the volt ruler's 10-volt window.
 //
 // Everything is drawn into an opaque image kept between repaints; the background and grid are

@@ -3,7 +3,7 @@
 
 #include "trend/CVoltScale.h"
 
-// Volt ruler left of the chart (control 1052). Dragging it moves the chart's 10-volt window;
+// Volt ruler left of the chart. Dragging it moves the chart's 10-volt window;
 // the chart and the report read its base value.
 //
 // The ruler does not hold the mouse: Qt grabs it for the pressed widget, so moves and releases

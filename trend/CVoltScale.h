@@ -1,5 +1,5 @@
 #pragma once
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 
 // The volt ruler's state and drag arithmetic, without a window: what the ruler's mouse handlers
 // and its repaint do to the base value, the scroll remainder and the pending movement.

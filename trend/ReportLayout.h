@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 
 namespace trend {
 

@@ -2,7 +2,7 @@
 // Drawing helpers shared by the rulers and the chart.
 #include <QColor>
 
-#include "app/CChannelState.h"
+#include "core/CChannelState.h"
 #include "trend/TrendGeometry.h"
 
 class QPainter;

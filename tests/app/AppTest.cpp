@@ -23,6 +23,7 @@
 #include "panel/CKTX2300MDlgView.h"
 #include "platform/CDialogBuilder.h"
 #include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
 #include "tests/support/MessageCapture.h"
 #include "tests/support/SpecialFiles.h"
 
@@ -57,10 +58,10 @@ TEST_F(App, FrameHasItsTitleFixedSizeAndNoMaximiseBox) {
 
 TEST_F(App, ToggleKeepsTheTopLeftCornerAndTwoClicksRestoreCompact) {
   m_frame->move(40, 60);
-  platform::DlgItem<QAbstractButton>(m_view, 1020)->click();
+  platform::DlgItem<QAbstractButton>(m_view, ctl::kToggleArea)->click();
   EXPECT_EQ(m_frame->size(), QSize(990, 470));
   EXPECT_EQ(m_frame->pos(), QPoint(40, 60));
-  platform::DlgItem<QAbstractButton>(m_view, 1020)->click();
+  platform::DlgItem<QAbstractButton>(m_view, ctl::kToggleArea)->click();
   EXPECT_EQ(m_frame->size(), QSize(390, 470));
   EXPECT_EQ(m_frame->pos(), QPoint(40, 60));
   EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("KTX2300M(Ver1.0.1)"));
@@ -100,7 +101,7 @@ TEST_F(App, EditKeysDoNothingInThePanelsBoxes) {
   m_frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
   QApplication::clipboard()->setText(QStringLiteral("7.777"));
-  auto *edit = platform::DlgItem<QLineEdit>(m_view, 1095);
+  auto *edit = platform::DlgItem<QLineEdit>(m_view, ctl::kInterval);
   edit->setFocus();
   edit->selectAll();
   const QKeyCombination keys[] = {Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert,
@@ -117,15 +118,15 @@ TEST_F(App, EditKeysDoNothingInThePanelsBoxes) {
 }
 
 TEST_F(App, NewDocumentRunsTheStartUpAgain) {
-  platform::DlgItem<QAbstractButton>(m_view, 1053)->click();
-  auto *mode = platform::DlgItem<QComboBox>(m_view, 1026);
+  platform::DlgItem<QAbstractButton>(m_view, ctl::kCh1Switch)->click();
+  auto *mode = platform::DlgItem<QComboBox>(m_view, ctl::kMode);
   mode->setCurrentIndex(1);
   m_view->OnSelchangeMode();
   m_frame->Dispatch(cmd::kFileNew);
-  EXPECT_EQ(Text(1026), QStringLiteral("1*10"));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view, 1027)->GetItemCount(), 10);
+  EXPECT_EQ(Text(ctl::kMode), QStringLiteral("1*10"));
+  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view, ctl::kStepList)->GetItemCount(), 10);
   EXPECT_EQ(m_app.Document().StateCh1().GetOn(), 0);
-  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
 }
 
 TEST_F(App, AboutBoxShowsTheVersion) {
@@ -137,7 +138,7 @@ TEST_F(App, AboutBoxShowsTheVersion) {
     for (auto *label : box->findChildren<QLabel *>())
       if (label->text().startsWith(QStringLiteral("KTX2300M")))
         version = label->text();
-    platform::DlgItem<QAbstractButton>(box, 1)->click();
+    platform::DlgItem<QAbstractButton>(box, ctl::kAboutOk)->click();
   });
   m_frame->Dispatch(cmd::kAppAbout);
   EXPECT_EQ(title, QStringLiteral("About KTX2300M"));
@@ -293,7 +294,7 @@ TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
   app.View()->OnDeviceWatch();
   QCoreApplication::processEvents();
   EXPECT_EQ(messages.Texts().size(), 2) << "the watch reports the missing device";
-  platform::DlgItem<QAbstractButton>(app.View(), 1055)->click();
+  platform::DlgItem<QAbstractButton>(app.View(), ctl::kCh3Switch)->click();
   EXPECT_EQ(messages.Texts().last(), QStringLiteral("Sending Error"));
 }
 
@@ -313,7 +314,7 @@ TEST_F(App, ChannelMenuNamesWhatTheItemWillDo) {
   item->trigger();
   Q_EMIT ch1->aboutToShow();
   EXPECT_EQ(item->text(), QStringLiteral("Turn Off"));
-  EXPECT_EQ(Text(1053), QStringLiteral("ON"));
+  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("ON"));
 }
 
 } // namespace

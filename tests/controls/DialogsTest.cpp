@@ -13,8 +13,7 @@
 #include "controls/CVoltSetCh2Dlg.h"
 #include "controls/KeypadRules.h"
 #include "platform/CDialogBuilder.h"
-
-using platform::GetDlgItemText;
+#include "resources/ControlIds.h"
 
 namespace {
 
@@ -35,13 +34,13 @@ QString Compose(const char *keys) {
 int KeyId(char key) {
   switch (key) {
   case '.':
-    return 1084;
+    return ctl::kKeyPoint;
   case '0':
-    return 1085;
+    return ctl::kKey0;
   case 'C':
-    return 1086;
+    return ctl::kKeyClear;
   default:
-    return 1075 + (key - '1');
+    return ctl::kKey1 + (key - '1');
   }
 }
 
@@ -53,31 +52,18 @@ void Press(QDialog &dlg, const char *keys) {
   }
 }
 
-// The parts of the panel the dialogs touch: the set-point boxes and the channel buttons.
+// The owner of the dialogs with the two set-point boxes they write.
 class Panel : public QWidget {
 public:
   Panel() {
-    static const platform::DialogTemplate tmpl{
-        0,
-        "",
-        200,
-        60,
-        "",
-        9,
-        {
-            {1053, platform::ControlKind::PushButton, "OFF", 0, 0, 30, 14},
-            {1054, platform::ControlKind::PushButton, "OFF", 40, 0, 30, 14},
-            {1001, platform::ControlKind::Edit, "", 0, 20, 50, 14, platform::kReadOnly},
-            {1008, platform::ControlKind::Edit, "", 60, 20, 50, 14, platform::kReadOnly},
-        }};
-    platform::CDialogBuilder::Build(
-        this, tmpl, [](const platform::ControlTemplate &c, QWidget *parent) -> QWidget * {
-          return c.id == 1001 || c.id == 1008 ? new CVoltEdit(parent) : nullptr;
-        });
-    platform::SetDlgItemText(this, 1001, QStringLiteral("1.000"));
-    platform::SetDlgItemText(this, 1008, QStringLiteral("2.000"));
+    m_boxes[0]->setText(QStringLiteral("1.000"));
+    m_boxes[1]->setText(QStringLiteral("2.000"));
   }
-  QString Box(int id) const { return GetDlgItemText(this, id); }
+  QWidget *Target(int channel) const { return m_boxes[channel - 1]; }
+  QString Box(int channel) const { return m_boxes[channel - 1]->text(); }
+
+private:
+  CVoltEdit *m_boxes[2] = {new CVoltEdit(this), new CVoltEdit(this)};
 };
 
 } // namespace
@@ -111,12 +97,12 @@ TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
     Panel panel;
     std::unique_ptr<CKeypadDlg> dlg;
     if (c.channel == 1)
-      dlg = std::make_unique<CKeypadCh1Dlg>(&panel);
+      dlg = std::make_unique<CKeypadCh1Dlg>(&panel, panel.Target(1));
     else
-      dlg = std::make_unique<CKeypadCh2Dlg>(&panel);
+      dlg = std::make_unique<CKeypadCh2Dlg>(&panel, panel.Target(2));
     dlg->show();
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("KEYBOARD_CH%1").arg(c.channel));
-    auto *box = platform::DlgItem<CVoltEdit>(dlg.get(), 1088);
+    auto *box = platform::DlgItem<CVoltEdit>(dlg.get(), ctl::kKeyResult);
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isReadOnly()); // a read-only line edit draws no caret
     Press(*dlg, c.keys);
@@ -124,100 +110,87 @@ TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
       QTest::keyClick(box, c.typed);
     EXPECT_EQ(box->text(), QString::fromLatin1(c.shown));
     EXPECT_EQ(dlg->Result(), QString::fromLatin1(c.written));
-    QTest::mouseClick(platform::DlgItem<QPushButton>(dlg.get(), 1087), Qt::LeftButton);
+    QTest::mouseClick(platform::DlgItem<QPushButton>(dlg.get(), ctl::kKeySet), Qt::LeftButton);
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(panel.Box(c.channel == 1 ? 1001 : 1008), QString::fromLatin1(c.written));
-    EXPECT_EQ(panel.Box(c.channel == 1 ? 1008 : 1001),
-              QString::fromLatin1(c.channel == 1 ? "2.000" : "1.000"));
+    EXPECT_EQ(panel.Box(c.channel), QString::fromLatin1(c.written));
+    EXPECT_EQ(panel.Box(3 - c.channel), QString::fromLatin1(c.channel == 1 ? "2.000" : "1.000"));
   }
 }
 
 TEST(Keypad, ModalRunSetsAndEscapeCancels) {
   Panel panel;
   {
-    CKeypadCh1Dlg dlg(&panel);
+    CKeypadCh1Dlg dlg(&panel, panel.Target(1));
     QTimer::singleShot(0, &dlg, [&dlg] {
       Press(dlg, "4.2");
       QTest::keyClick(&dlg, Qt::Key_Return); // SET is the default button
     });
     EXPECT_EQ(dlg.exec(), QDialog::Accepted);
-    EXPECT_EQ(panel.Box(1001), QStringLiteral("4.2"));
+    EXPECT_EQ(panel.Box(1), QStringLiteral("4.2"));
   }
-  CKeypadCh1Dlg dlg(&panel);
+  CKeypadCh1Dlg dlg(&panel, panel.Target(1));
   QTimer::singleShot(0, &dlg, [&dlg] {
     Press(dlg, "6.1");
-    QTest::keyClick(platform::GetDlgItem(&dlg, 1088), Qt::Key_Escape);
+    QTest::keyClick(platform::GetDlgItem(&dlg, ctl::kKeyResult), Qt::Key_Escape);
   });
   EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-  EXPECT_EQ(panel.Box(1001), QStringLiteral("4.2"));
-  EXPECT_EQ(panel.Box(1008), QStringLiteral("2.000"));
+  EXPECT_EQ(panel.Box(1), QStringLiteral("4.2"));
+  EXPECT_EQ(panel.Box(2), QStringLiteral("2.000"));
 }
 
 // Channel on: typing reaches the box and OK writes it; off: nothing types and OK empties it.
 TEST(VoltSet, OkWritesOnlyItsChannelsSetPointBox) {
-  const std::pair<const char *, const char *> cases[] = {{"ON", "5.25"}, {"OFF", ""}};
-  for (const auto &[caption, written] : cases) {
+  const std::pair<bool, const char *> cases[] = {{true, "5.25"}, {false, ""}};
+  for (const auto &[on, written] : cases) {
     Panel panel;
-    platform::SetDlgItemText(&panel, 1053, QString::fromLatin1(caption));
-    CVoltSetCh1Dlg dlg(&panel);
+    CVoltSetCh1Dlg dlg(&panel, panel.Target(1), on);
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("VOLT_SET_CH1"));
     ASSERT_NE(dlg.VoltEdit(), nullptr);
     QTest::keyClicks(dlg.VoltEdit(), QStringLiteral("5.25"));
-    EXPECT_EQ(dlg.VoltEdit()->text(), QString::fromLatin1(written)) << caption;
-    QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 1126), Qt::LeftButton);
+    EXPECT_EQ(dlg.VoltEdit()->isReadOnly(), !on);
+    EXPECT_EQ(dlg.VoltEdit()->text(), QString::fromLatin1(written)) << on;
+    QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, ctl::kVoltSetOk), Qt::LeftButton);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(panel.Box(1001), QString::fromLatin1(written)) << caption;
-    EXPECT_EQ(panel.Box(1008), QStringLiteral("2.000")) << caption;
-  }
-}
-
-TEST(VoltSet, ReadOnlyUnlessTheCaptionIsExactlyOn) {
-  const std::pair<const char *, bool> cases[] = {
-      {"ON", false}, {"OFF", true}, {"On", true}, {"ON ", true}, {"", true}};
-  for (const auto &[caption, readOnly] : cases) {
-    Panel panel;
-    platform::SetDlgItemText(&panel, 1054, QString::fromLatin1(caption));
-    platform::SetDlgItemText(&panel, 1053, QStringLiteral("ON")); // the other channel's button
-    CVoltSetCh2Dlg dlg(&panel);
-    dlg.show();
-    EXPECT_EQ(dlg.VoltEdit()->isReadOnly(), readOnly) << caption;
+    EXPECT_EQ(panel.Box(1), QString::fromLatin1(written)) << on;
+    EXPECT_EQ(panel.Box(2), QStringLiteral("2.000")) << on;
   }
 }
 
 TEST(VoltSet, Ch2WritesOnlyItsBoxAndBothCancelsLeaveThePanel) {
   Panel panel;
-  platform::SetDlgItemText(&panel, 1054, QStringLiteral("ON"));
   {
-    CVoltSetCh2Dlg dlg(&panel);
+    CVoltSetCh2Dlg dlg(&panel, panel.Target(2), true);
     QTimer::singleShot(0, &dlg, [&dlg] {
       QTest::keyClicks(dlg.VoltEdit(), QStringLiteral("3.3"));
       QTest::keyClick(dlg.VoltEdit(), Qt::Key_Return);
     });
     EXPECT_EQ(dlg.exec(), QDialog::Accepted);
   }
-  EXPECT_EQ(panel.Box(1008), QStringLiteral("3.3"));
-  EXPECT_EQ(panel.Box(1001), QStringLiteral("1.000"));
+  EXPECT_EQ(panel.Box(2), QStringLiteral("3.3"));
+  EXPECT_EQ(panel.Box(1), QStringLiteral("1.000"));
   {
-    CVoltSetCh2Dlg dlg(&panel); // its "Cancel" carries id 4
+    CVoltSetCh2Dlg dlg(&panel, panel.Target(2), true);
     QTimer::singleShot(0, &dlg, [&dlg] {
       QTest::keyClicks(dlg.VoltEdit(), QStringLiteral("4.4"));
-      QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 4), Qt::LeftButton);
+      QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, ctl::kVoltSetCh2Cancel),
+                        Qt::LeftButton);
     });
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
   }
   {
-    CVoltSetCh1Dlg dlg(&panel);
+    CVoltSetCh1Dlg dlg(&panel, panel.Target(1), true);
     QTimer::singleShot(0, &dlg, [&dlg] { QTest::keyClick(dlg.VoltEdit(), Qt::Key_Escape); });
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
   }
   {
-    CVoltSetCh1Dlg dlg(&panel);
+    CVoltSetCh1Dlg dlg(&panel, panel.Target(1), true);
     QTimer::singleShot(0, &dlg, [&dlg] {
-      QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, 2), Qt::LeftButton);
+      QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, ctl::kVoltSetCh1Cancel),
+                        Qt::LeftButton);
     });
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
   }
-  EXPECT_EQ(panel.Box(1008), QStringLiteral("3.3"));
-  EXPECT_EQ(panel.Box(1001), QStringLiteral("1.000"));
+  EXPECT_EQ(panel.Box(2), QStringLiteral("3.3"));
+  EXPECT_EQ(panel.Box(1), QStringLiteral("1.000"));
 }

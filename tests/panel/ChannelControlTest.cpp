@@ -5,6 +5,7 @@
 #include "controls/CStepListCtrl.h"
 #include "panel/PanelRules.h"
 #include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
 #include "tests/panel/PanelFixture.h"
 
 namespace {
@@ -54,101 +55,101 @@ TEST(PanelRules, SetPointChecksPointRangeAndSinglePrecision) {
 }
 
 TEST_F(ChannelControl, SwitchingOnSendsNothingAndOkSendsTheSetPoint) {
-  Click(1053);
-  EXPECT_EQ(Text(1053), QStringLiteral("ON"));
-  EXPECT_TRUE(LedLit(1100));
-  EXPECT_FALSE(Edit(1001)->isReadOnly());
+  Click(ctl::kCh1Switch);
+  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("ON"));
+  EXPECT_TRUE(LedLit(ctl::kCh1Led));
+  EXPECT_FALSE(Edit(ctl::kCh1Set)->isReadOnly());
   EXPECT_EQ(m_doc.StateCh1().GetOn(), 1);
   EXPECT_EQ(m_doc.StateCh1().GetColor(), RGB(128, 255, 128));
-  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
-  SetText(1001, "2.3");
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
+  SetText(ctl::kCh1Set, "2.3");
   MessageCapture messages;
-  Click(1090);
+  Click(ctl::kCh1Ok);
   EXPECT_TRUE(messages.Texts().isEmpty());
-  EXPECT_EQ(Text(1004), QStringLiteral("2.299"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("2.299"));
   EXPECT_DOUBLE_EQ(State().m_dActualVolt[0], 2.299);
   EXPECT_EQ(m_view->m_strSetCh1, QStringLiteral("2.3"));
-  EXPECT_TRUE(Item(1090)->isEnabled());
-  EXPECT_EQ(Text(1007), QStringLiteral("0.000")) << "CH2 untouched";
+  EXPECT_TRUE(Item(ctl::kCh1Ok)->isEnabled());
+  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000")) << "CH2 untouched";
 }
 
 TEST_F(ChannelControl, OkOnAClosedChannelKeepsTheCodeAndSendsNothing) {
-  SetText(1008, "4.5");
+  SetText(ctl::kCh2Set, "4.5");
   MessageCapture messages;
-  Click(1092);
+  Click(ctl::kCh2Ok);
   EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Please open channel!")});
   EXPECT_EQ(State().m_voltCode[1], (VoltageCode{45, 0}));
-  EXPECT_EQ(Text(1007), QStringLiteral("0.000"));
+  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000"));
 }
 
 TEST_F(ChannelControl, RefusedSetPointsShowTheirMessage) {
-  Click(1053);
+  Click(ctl::kCh1Switch);
   const std::pair<const char *, const char *> cases[] = {{"", "Please input valid number"},
                                                          {"0.599", "Minimal voltage is 0.6V"},
                                                          {"9.001", "Maximum voltage is 9.0V"}};
   for (const auto &[text, message] : cases) {
-    SetText(1001, text);
+    SetText(ctl::kCh1Set, text);
     MessageCapture messages;
-    Click(1090);
+    Click(ctl::kCh1Ok);
     EXPECT_EQ(messages.Texts(), QStringList{QString::fromLatin1(message)}) << text;
-    EXPECT_EQ(Text(1004), QStringLiteral("0.000")) << text;
+    EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000")) << text;
   }
 }
 
 TEST_F(ChannelControl, FailedSendKeepsTheDisplayAndReenablesOk) {
-  Click(1053);
-  SetText(1001, "5.0");
-  Click(1090);
+  Click(ctl::kCh1Switch);
+  SetText(ctl::kCh1Set, "5.0");
+  Click(ctl::kCh1Ok);
   WriteControl("fail_next=1\n");
-  SetText(1001, "7.0");
+  SetText(ctl::kCh1Set, "7.0");
   MessageCapture messages;
-  Click(1090);
+  Click(ctl::kCh1Ok);
   EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error!")});
-  EXPECT_EQ(Text(1004), QStringLiteral("5.000"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("5.000"));
   EXPECT_DOUBLE_EQ(State().m_dActualVolt[0], 5.0);
-  EXPECT_TRUE(Item(1090)->isEnabled());
+  EXPECT_TRUE(Item(ctl::kCh1Ok)->isEnabled());
 }
 
 TEST_F(ChannelControl, SwitchingOffSendsZeroAndShowsItInBothBoxes) {
-  Click(1054);
-  SetText(1008, "6.0");
-  Click(1092);
-  Click(1054);
-  EXPECT_EQ(Text(1054), QStringLiteral("OFF"));
-  EXPECT_FALSE(LedLit(1107));
-  EXPECT_TRUE(Edit(1008)->isReadOnly());
-  EXPECT_EQ(Text(1007), QStringLiteral("0.000"));
-  EXPECT_EQ(Text(1008), QStringLiteral("0.000"));
+  Click(ctl::kCh2Switch);
+  SetText(ctl::kCh2Set, "6.0");
+  Click(ctl::kCh2Ok);
+  Click(ctl::kCh2Switch);
+  EXPECT_EQ(Text(ctl::kCh2Switch), QStringLiteral("OFF"));
+  EXPECT_FALSE(LedLit(ctl::kCh2Led));
+  EXPECT_TRUE(Edit(ctl::kCh2Set)->isReadOnly());
+  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000"));
+  EXPECT_EQ(Text(ctl::kCh2Set), QStringLiteral("0.000"));
   EXPECT_EQ(m_doc.StateCh2().GetOn(), 0);
   EXPECT_EQ(m_doc.StateCh2().GetColor(), RGB(0, 255, 255)) << "the colour stays when off";
-  Click(1054);
-  EXPECT_EQ(Text(1007), QStringLiteral("0.000")) << "switching on again sends nothing";
+  Click(ctl::kCh2Switch);
+  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000")) << "switching on again sends nothing";
 }
 
 TEST_F(ChannelControl, FailedSwitchOffStaysOffAndKeepsTheReading) {
-  Click(1053);
-  SetText(1001, "3.0");
-  Click(1090);
+  Click(ctl::kCh1Switch);
+  SetText(ctl::kCh1Set, "3.0");
+  Click(ctl::kCh1Ok);
   WriteControl("fail_next=1\n");
   MessageCapture messages;
-  Click(1053);
+  Click(ctl::kCh1Switch);
   EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error")});
-  EXPECT_EQ(Text(1053), QStringLiteral("OFF"));
-  EXPECT_EQ(Text(1004), QStringLiteral("3.000"));
+  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("OFF"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("3.000"));
 }
 
 TEST_F(ChannelControl, FixedChannelsShowTheirReadingAndCh4ItsSign) {
-  Click(1055);
-  EXPECT_EQ(Text(1009), QStringLiteral("5.000"));
-  EXPECT_TRUE(LedLit(1103));
-  EXPECT_FALSE(LedLit(1104));
-  m_view->OnCommand(cmd::kCh4Switch);
-  EXPECT_EQ(Text(1011), QStringLiteral("-5.000"));
-  Click(1056);
-  EXPECT_EQ(Text(1011), QStringLiteral("-0.000"));
-  Click(1055);
-  EXPECT_EQ(Text(1009), QStringLiteral("0.000"));
-  EXPECT_FALSE(LedLit(1103));
+  Click(ctl::kCh3Switch);
+  EXPECT_EQ(Text(ctl::kCh3Actual), QStringLiteral("5.000"));
+  EXPECT_TRUE(LedLit(ctl::kCh3Led));
+  EXPECT_FALSE(LedLit(ctl::kCh4Led));
+  Command(cmd::kCh4Switch);
+  EXPECT_EQ(Text(ctl::kCh4Actual), QStringLiteral("-5.000"));
+  Click(ctl::kCh4Switch);
+  EXPECT_EQ(Text(ctl::kCh4Actual), QStringLiteral("-0.000"));
+  Click(ctl::kCh3Switch);
+  EXPECT_EQ(Text(ctl::kCh3Actual), QStringLiteral("0.000"));
+  EXPECT_FALSE(LedLit(ctl::kCh3Led));
 }
 
 TEST_F(ChannelControl, FailureMessagesDependOnThePath) {
@@ -159,33 +160,42 @@ TEST_F(ChannelControl, FailureMessagesDependOnThePath) {
   for (const auto &[command, text] : cases) {
     WriteControl("fail_next=1\n");
     MessageCapture messages;
-    m_view->OnCommand(command);
+    Command(command);
     EXPECT_EQ(messages.Texts(), QStringList{QString::fromLatin1(text)}) << command;
   }
   WriteControl("fail_next=1\n");
   MessageCapture messages;
-  Click(1056);
+  Click(ctl::kCh4Switch);
   EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error")});
-  EXPECT_EQ(Text(1056), QStringLiteral("OFF")) << "switched back by this press, not rolled back";
+  EXPECT_EQ(Text(ctl::kCh4Switch), QStringLiteral("OFF"))
+      << "switched back by this press, not rolled back";
 }
 
-TEST_F(ChannelControl, MenuItemsNameTheOppositeOfTheCaption) {
+// The on flags live in the panel state; captions and menu items show them.
+TEST_F(ChannelControl, MenuItemsNameTheOppositeOfTheOnFlag) {
   QAction action;
   const int commands[] = {cmd::kCh1Switch, cmd::kCh2Switch, cmd::kCh3Switch, cmd::kCh4Switch};
-  for (int command : commands) {
-    m_view->OnUpdateCommand(command, &action);
-    EXPECT_EQ(action.text(), QStringLiteral("Turn On")) << command;
-    m_view->OnCommand(command);
-    m_view->OnUpdateCommand(command, &action);
-    EXPECT_EQ(action.text(), QStringLiteral("Turn Off")) << command;
+  const int buttons[] = {ctl::kCh1Switch, ctl::kCh2Switch, ctl::kCh3Switch, ctl::kCh4Switch};
+  for (std::size_t ch = 0; ch < 4; ++ch) {
+    m_commands.Update(commands[ch], &action);
+    EXPECT_EQ(action.text(), QStringLiteral("Turn On")) << ch;
+    Command(commands[ch]);
+    EXPECT_TRUE(State().m_bOutputOn[ch]) << ch;
+    EXPECT_EQ(Text(buttons[ch]), QStringLiteral("ON")) << ch;
+    m_commands.Update(commands[ch], &action);
+    EXPECT_EQ(action.text(), QStringLiteral("Turn Off")) << ch;
   }
+  // A caption written by someone else is no on flag.
+  SetText(ctl::kCh1Switch, "OFF");
+  m_commands.Update(cmd::kCh1Switch, &action);
+  EXPECT_EQ(action.text(), QStringLiteral("Turn Off"));
 }
 
 TEST_F(ChannelControl, MenuTurnOffSwitchesTheOutputOffAtTheDevice) {
-  m_view->OnCommand(cmd::kCh1Switch);
-  SetText(1001, "5.0");
-  Click(1090);
-  m_view->OnCommand(cmd::kCh1Switch);
+  Command(cmd::kCh1Switch);
+  SetText(ctl::kCh1Set, "5.0");
+  Click(ctl::kCh1Ok);
+  Command(cmd::kCh1Switch);
   int on = -1;
   int pair[2] = {-1, -1};
   QLibrary library(m_pwrio->LibraryPath());
@@ -195,8 +205,8 @@ TEST_F(ChannelControl, MenuTurnOffSwitchesTheOutputOffAtTheDevice) {
   read(0, &on, pair);
   EXPECT_EQ(on, 0);
   EXPECT_EQ(pair[0], 0);
-  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
-  EXPECT_EQ(Text(1053), QStringLiteral("OFF"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
+  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("OFF"));
 }
 
 } // namespace
@@ -205,19 +215,19 @@ namespace {
 
 TEST_F(ChannelControl, WheelOverThePanelWalksTheFocusedSetPointBox) {
   m_view->show();
-  Click(1053);
-  SetText(1001, "5.123");
-  Edit(1001)->setFocus();
+  Click(ctl::kCh1Switch);
+  SetText(ctl::kCh1Set, "5.123");
+  Edit(ctl::kCh1Set)->setFocus();
   QApplication::setActiveWindow(m_view.get());
-  Edit(1001)->setSelection(2, 1);
+  Edit(ctl::kCh1Set)->setSelection(2, 1);
   const QPointF where(5, 5); // over the panel, far from the box
   QWheelEvent wheel(where, m_view->mapToGlobal(where), QPoint(), QPoint(0, 120), Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
-  if (QApplication::focusWidget() != Edit(1001))
+  if (QApplication::focusWidget() != Edit(ctl::kCh1Set))
     GTEST_SKIP() << "the offscreen platform gave the focus elsewhere";
   QApplication::sendEvent(m_view.get(), &wheel);
-  EXPECT_EQ(Edit(1001)->selectionStart(), 3);
-  EXPECT_EQ(Edit(1001)->selectedText(), QStringLiteral("2"));
+  EXPECT_EQ(Edit(ctl::kCh1Set)->selectionStart(), 3);
+  EXPECT_EQ(Edit(ctl::kCh1Set)->selectedText(), QStringLiteral("2"));
 }
 
 // A notch over a control that does not hold the focus goes to the focused set-point box; the
@@ -225,33 +235,39 @@ TEST_F(ChannelControl, WheelOverThePanelWalksTheFocusedSetPointBox) {
 TEST_F(ChannelControl, WheelOverOtherControlsGoesToTheFocusedBox) {
   m_view->OnToggleCompact();
   m_view->show();
-  Click(1053);
-  SetText(1001, "5.123");
-  Edit(1001)->setFocus();
+  Click(ctl::kCh1Switch);
+  SetText(ctl::kCh1Set, "5.123");
+  Edit(ctl::kCh1Set)->setFocus();
   QApplication::setActiveWindow(m_view.get());
-  if (QApplication::focusWidget() != Edit(1001))
+  if (QApplication::focusWidget() != Edit(ctl::kCh1Set))
     GTEST_SKIP() << "the offscreen platform gave the focus elsewhere";
-  auto *list = platform::DlgItem<QAbstractScrollArea>(m_view.get(), 1027);
-  const int overs[] = {1026, 1031, 1032, 1033, 1072, 1046, 1048, 1071, 1053};
-  const QStringList before = {Text(1026), Text(1031), Text(1032), Text(1033), Text(1072)};
+  auto *list = platform::DlgItem<QAbstractScrollArea>(m_view.get(), ctl::kStepList);
+  const int overs[] = {ctl::kMode,     ctl::kNumber,       ctl::kStart,
+                       ctl::kStop,     ctl::kIntervalUnit, ctl::kRunNumber,
+                       ctl::kRunSteps, ctl::kTrendPlot,    ctl::kCh1Switch};
+  const QStringList before = {Text(ctl::kMode), Text(ctl::kNumber), Text(ctl::kStart),
+                              Text(ctl::kStop), Text(ctl::kIntervalUnit)};
   const auto notch = [this](QWidget *over) {
-    Edit(1001)->setSelection(2, 1);
+    Edit(ctl::kCh1Set)->setSelection(2, 1);
     const QPointF where(2, 2);
     QWheelEvent wheel(where, over->mapToGlobal(where), QPoint(), QPoint(0, 120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(over, &wheel);
-    return Edit(1001)->selectionStart() == 3 && Edit(1001)->selectedText() == QStringLiteral("2");
+    return Edit(ctl::kCh1Set)->selectionStart() == 3 &&
+           Edit(ctl::kCh1Set)->selectedText() == QStringLiteral("2");
   };
   for (int id : overs) {
     EXPECT_TRUE(notch(Item(id))) << "a notch over " << id << " walks the focused box";
     EXPECT_NE(Item(id)->focusPolicy(), Qt::WheelFocus) << id << " takes the focus from a notch";
   }
   EXPECT_TRUE(notch(list->viewport()));
-  EXPECT_EQ((QStringList{Text(1026), Text(1031), Text(1032), Text(1033), Text(1072)}), before);
-  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), 1027)->GetItemCount(), 10)
+  EXPECT_EQ((QStringList{Text(ctl::kMode), Text(ctl::kNumber), Text(ctl::kStart), Text(ctl::kStop),
+                         Text(ctl::kIntervalUnit)}),
+            before);
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
+  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->GetItemCount(), 10)
       << "MODE unchanged, so the table kept its rows";
-  EXPECT_EQ(QApplication::focusWidget(), Edit(1001));
+  EXPECT_EQ(QApplication::focusWidget(), Edit(ctl::kCh1Set));
 }
 
 } // namespace

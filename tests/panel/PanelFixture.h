@@ -14,6 +14,7 @@
 #include "controls/CLampWidget.h"
 #include "device/CPwrio.h"
 #include "panel/CKTX2300MDlgView.h"
+#include "platform/CCommandTable.h"
 #include "platform/CDialogBuilder.h"
 #include "tests/support/MessageCapture.h"
 #include "tests/support/TestHelpers.h"
@@ -31,6 +32,7 @@ protected:
     m_view = std::make_unique<CKTX2300MDlgView>(*m_pwrio);
     m_view->SetDocument(&m_doc);
     m_view->SetFrameSizer([this](int w, int h) { m_frameSizes.emplace_back(w, h); });
+    m_view->AddCommands(m_commands);
     m_view->OnInitialUpdate();
   }
 
@@ -55,11 +57,13 @@ protected:
   bool LedLit(int id) const { return platform::DlgItem<CLampWidget>(m_view.get(), id)->IsLit(); }
   void Click(int id) { platform::DlgItem<QAbstractButton>(m_view.get(), id)->click(); }
   CPanelState &State() { return m_view->State(); }
+  bool Command(int id) { return m_commands.Run(id); }
 
   QTemporaryDir m_dir;
   QString m_control;
   std::unique_ptr<CPwrio> m_pwrio;
   CKTX2300MDoc m_doc;
   std::unique_ptr<CKTX2300MDlgView> m_view;
+  platform::CCommandTable m_commands;
   std::vector<std::pair<int, int>> m_frameSizes;
 };

@@ -9,6 +9,7 @@
 #include "controls/CStepListCtrl.h"
 #include "platform/CFileDialogs.h"
 #include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
 #include "tests/panel/PanelFixture.h"
 
 namespace {
@@ -30,78 +31,79 @@ void Press(QWidget *dialog, std::initializer_list<int> ids) {
 }
 
 TEST_F(PanelWorkflow, KeypadComposesTheSetPointThatOkThenSends) {
-  Click(1053);
+  Click(ctl::kCh1Switch);
   QString caption;
   WhenDialogOpens([&](QWidget *keypad) {
     caption = keypad->windowTitle();
-    Press(keypad, {1079, 1084, 1076, 1079, 1087}); // 5 . 2 5 SET
+    Press(keypad,
+          {ctl::kKey5, ctl::kKeyPoint, ctl::kKey2, ctl::kKey5, ctl::kKeySet}); // 5 . 2 5 SET
   });
-  Click(1066);
+  Click(ctl::kCh1Keypad);
   EXPECT_EQ(caption, QStringLiteral("KEYBOARD_CH1"));
-  EXPECT_EQ(Text(1001), QStringLiteral("5.25"));
-  EXPECT_EQ(Text(1004), QStringLiteral("0.000")) << "the keypad sends nothing";
-  Click(1090);
-  EXPECT_EQ(Text(1004), QStringLiteral("5.250"));
-  EXPECT_EQ(Text(1008), QString());
+  EXPECT_EQ(Text(ctl::kCh1Set), QStringLiteral("5.25"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000")) << "the keypad sends nothing";
+  Click(ctl::kCh1Ok);
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("5.250"));
+  EXPECT_EQ(Text(ctl::kCh2Set), QString());
 }
 
 TEST_F(PanelWorkflow, VoltSetDialogFillsOnlyItsChannelsBox) {
-  Click(1054);
-  SetText(1001, "1.5");
+  Click(ctl::kCh2Switch);
+  SetText(ctl::kCh1Set, "1.5");
   WhenDialogOpens([](QWidget *dialog) {
-    QTest::keyClicks(platform::GetDlgItem(dialog, 1124), QStringLiteral("7.25"));
-    Press(dialog, {1126});
+    QTest::keyClicks(platform::GetDlgItem(dialog, ctl::kVoltSetCh2Edit), QStringLiteral("7.25"));
+    Press(dialog, {ctl::kVoltSetOk});
   });
-  m_view->OnCommand(cmd::kCh2VoltSet);
-  EXPECT_EQ(Text(1008), QStringLiteral("7.25"));
-  EXPECT_EQ(Text(1001), QStringLiteral("1.5"));
+  Command(cmd::kCh2VoltSet);
+  EXPECT_EQ(Text(ctl::kCh2Set), QStringLiteral("7.25"));
+  EXPECT_EQ(Text(ctl::kCh1Set), QStringLiteral("1.5"));
 }
 
 TEST_F(PanelWorkflow, KnobTouchComposesIntoTheSetPointBox) {
-  Click(1053);
-  QWidget *knob = Item(1069);
+  Click(ctl::kCh1Switch);
+  QWidget *knob = Item(ctl::kCh1Knob);
   // Straight up is position 50, digit 4.
   QTest::mouseClick(knob, Qt::LeftButton, Qt::NoModifier, QPoint(knob->width() / 2, 2));
-  EXPECT_EQ(Text(1001), QStringLiteral("4.0"));
+  EXPECT_EQ(Text(ctl::kCh1Set), QStringLiteral("4.0"));
   EXPECT_EQ(m_view->m_strSetCh1, QStringLiteral("4.0"));
   EXPECT_EQ(m_doc.StateCh1().GetKnobStep(), 5);
-  Click(1090);
-  EXPECT_EQ(Text(1004), QStringLiteral("4.000"));
+  Click(ctl::kCh1Ok);
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("4.000"));
 }
 
 TEST_F(PanelWorkflow, StepsRunThroughTheSupplyAndStopRewinds) {
-  platform::DlgItem<QCheckBox>(m_view.get(), 1034)->setChecked(true);
-  Click(1040);
-  Click(1049);
-  Click(1049);
-  EXPECT_EQ(Text(1004), QStringLiteral("1.889"));
+  platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
+  Click(ctl::kSetVolts);
+  Click(ctl::kRun);
+  Click(ctl::kRun);
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("1.889"));
   EXPECT_EQ(State().m_nStepIndex, 2);
-  Click(1050);
-  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
+  Click(ctl::kStopSteps);
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
   EXPECT_EQ(State().m_nStepIndex, 0);
-  platform::DlgItem<QAbstractButton>(m_view.get(), 1116)->click();
-  Click(1049);
-  EXPECT_EQ(Text(1007), QStringLiteral("1.000"));
+  platform::DlgItem<QAbstractButton>(m_view.get(), ctl::kCh2Radio)->click();
+  Click(ctl::kRun);
+  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("1.000"));
 }
 
 TEST_F(PanelWorkflow, TimeOkChangesTheSamplingPeriod) {
-  SetText(1095, "5");
-  Combo(1072)->setCurrentIndex(1);
+  SetText(ctl::kInterval, "5");
+  Combo(ctl::kIntervalUnit)->setCurrentIndex(1);
   MessageCapture messages;
-  Click(1131);
+  Click(ctl::kTimeOk);
   EXPECT_TRUE(messages.Texts().isEmpty());
   EXPECT_EQ(m_view->TimerInterval(1), 5000);
-  SetText(1095, "50");
-  Combo(1072)->setCurrentIndex(0);
-  Click(1131);
+  SetText(ctl::kInterval, "50");
+  Combo(ctl::kIntervalUnit)->setCurrentIndex(0);
+  Click(ctl::kTimeOk);
   EXPECT_EQ(messages.Texts(),
             QStringList{QStringLiteral("Please intput Millisecond  between 100 and 1000 !")});
   EXPECT_EQ(m_view->TimerInterval(1), 5000);
 }
 
 TEST_F(PanelWorkflow, SaveAndOpenGoThroughTheFileCommands) {
-  platform::DlgItem<QCheckBox>(m_view.get(), 1034)->setChecked(true);
-  Click(1040);
+  platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
+  Click(ctl::kSetVolts);
   const QString path = m_dir.filePath(QStringLiteral("steps.txt"));
   QStringList titles;
   auto previous = platform::SetFileDialogHook(
@@ -109,17 +111,17 @@ TEST_F(PanelWorkflow, SaveAndOpenGoThroughTheFileCommands) {
         titles << request.title;
         return path;
       });
-  m_view->OnCommand(cmd::kFileSave);
+  Command(cmd::kFileSave);
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();
   EXPECT_TRUE(bytes.startsWith("#CHANNEL:CH1\r\nstep  number  voltage\r\n1    1    1.000\r\n"));
   EXPECT_TRUE(bytes.endsWith("10    1    9.000\r\n"));
-  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), 1027);
-  platform::DlgItem<QCheckBox>(m_view.get(), 1034)->setChecked(true);
-  Click(1041);
+  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList);
+  platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
+  Click(ctl::kClearVolts);
   EXPECT_EQ(list->GetItemText(0, 2), QStringLiteral(" "));
-  m_view->OnCommand(cmd::kFileOpen);
+  Command(cmd::kFileOpen);
   EXPECT_EQ(list->GetItemText(0, 2), QStringLiteral("1.000"));
   EXPECT_EQ(list->GetItemText(9, 2), QStringLiteral("9.000"));
   EXPECT_EQ(titles,
@@ -130,9 +132,9 @@ TEST_F(PanelWorkflow, SaveAndOpenGoThroughTheFileCommands) {
 TEST_F(PanelWorkflow, DeviceLogShowsWhatOkSent) {
   const QString log = m_dir.filePath(QStringLiteral("calls.log"));
   qputenv("PWRIO_SIM_LOG", QFile::encodeName(log));
-  Click(1053);
-  SetText(1001, "5.0");
-  Click(1090);
+  Click(ctl::kCh1Switch);
+  SetText(ctl::kCh1Set, "5.0");
+  Click(ctl::kCh1Ok);
   qunsetenv("PWRIO_SIM_LOG");
   QFile file(log);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -150,27 +152,27 @@ TEST_F(PanelWorkflow, HostileTextsReachTheSupplyAsZeroOrNotAtAll) {
   const QString stepFile = m_dir.filePath(QStringLiteral("hostile.txt"));
   auto previous = platform::SetFileDialogHook(
       [&](const platform::FileDialogRequest &) -> std::optional<QString> { return stepFile; });
-  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), 1027);
-  platform::DlgItem<QCheckBox>(m_view.get(), 1034)->setChecked(true);
+  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList);
+  platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
   MessageCapture messages;
-  Click(1053);
+  Click(ctl::kCh1Switch);
   qputenv("PWRIO_SIM_LOG", QFile::encodeName(log));
   for (const char *text : hostile) {
-    SetText(1001, text);
-    Click(1090);
+    SetText(ctl::kCh1Set, text);
+    Click(ctl::kCh1Ok);
     list->SetItemText(0, 2, QString::fromLatin1(text));
     State().m_nStepIndex = 0;
-    Click(1049);
-    SetText(1036, text);
-    SetText(1038, text);
-    Click(1040);
-    Click(1049);
+    Click(ctl::kRun);
+    SetText(ctl::kFromVolt, text);
+    SetText(ctl::kToVolt, text);
+    Click(ctl::kSetVolts);
+    Click(ctl::kRun);
     ASSERT_TRUE(testhelp::WriteFile(
         stepFile,
         QByteArray("#CHANNEL:CH1\r\nstep  number  voltage\r\n1    1    ") + text + "\r\n"));
-    m_view->OnCommand(cmd::kFileOpen);
+    Command(cmd::kFileOpen);
     State().m_nStepIndex = 0;
-    Click(1049);
+    Click(ctl::kRun);
   }
   qunsetenv("PWRIO_SIM_LOG");
   platform::SetFileDialogHook(std::move(previous));
@@ -182,7 +184,7 @@ TEST_F(PanelWorkflow, HostileTextsReachTheSupplyAsZeroOrNotAtAll) {
       << "the set-point box sends none";
   for (const QString &line : sets)
     EXPECT_TRUE(line.contains(QStringLiteral(" on=1 len=2 in=0,0 "))) << line.toStdString();
-  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
 }
 
 } // namespace

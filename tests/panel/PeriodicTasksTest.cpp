@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "resources/ControlIds.h"
 #include "tests/panel/PanelFixture.h"
 
 namespace {
@@ -45,15 +46,15 @@ protected:
     QCoreApplication::processEvents();
   }
   bool ShowsDevice() const {
-    return platform::DlgItem<QLabel>(m_view.get(), 1068)->pixmap().toImage() ==
+    return platform::DlgItem<QLabel>(m_view.get(), ctl::kConnectionIcon)->pixmap().toImage() ==
            m_view->m_hIconDevice.toImage();
   }
 };
 
 TEST_F(PeriodicTasks, SamplingRecordsTheConfirmedVoltages) {
-  Click(1053);
-  SetText(1001, "5.0");
-  Click(1090);
+  Click(ctl::kCh1Switch);
+  SetText(ctl::kCh1Set, "5.0");
+  Click(ctl::kCh1Ok);
   m_view->OnTimer(1);
   m_view->OnTimer(1);
   EXPECT_EQ(State().m_dRingCh1[0], 5.0);
@@ -105,21 +106,21 @@ TEST_F(PeriodicTasks, WatchGoesOnWhileItsMessageIsOpen) {
 }
 
 TEST_F(PeriodicTasks, LossAndReturnChangeNothingElse) {
-  Click(1055);
+  Click(ctl::kCh3Switch);
   WriteControl("attached=0\n");
   MessageCapture messages;
   Watch();
   WriteControl("attached=1\n");
   Watch();
-  EXPECT_EQ(Text(1055), QStringLiteral("ON"));
-  EXPECT_TRUE(LedLit(1103));
-  EXPECT_EQ(Text(1009), QStringLiteral("5.000"));
+  EXPECT_EQ(Text(ctl::kCh3Switch), QStringLiteral("ON"));
+  EXPECT_TRUE(LedLit(ctl::kCh3Led));
+  EXPECT_EQ(Text(ctl::kCh3Actual), QStringLiteral("5.000"));
 }
 
 TEST_F(PeriodicTasks, ClockTickWritesNineteenCharacters) {
   m_view->OnTimer(0);
-  EXPECT_EQ(Text(1074).size(), 19);
-  EXPECT_EQ(Text(1074).at(4), QLatin1Char('.'));
+  EXPECT_EQ(Text(ctl::kClock).size(), 19);
+  EXPECT_EQ(Text(ctl::kClock).at(4), QLatin1Char('.'));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 
+#include "resources/ControlIds.h"
 #include "tests/device/ScpiSimProcess.h"
 #include "tests/panel/PanelFixture.h"
 
@@ -36,44 +37,44 @@ protected:
 };
 
 TEST_F(ScpiPanel, OkAndOffSendTheirLinesAndShowTheReadBack) {
-  Click(1053);
+  Click(ctl::kCh1Switch);
   EXPECT_TRUE(Commands().isEmpty()) << "switching on sends nothing";
-  SetText(1001, "5.0");
-  Click(1090);
+  SetText(ctl::kCh1Set, "5.0");
+  Click(ctl::kCh1Ok);
   EXPECT_EQ(Commands(), (QStringList{QStringLiteral("INST:NSEL 1"), QStringLiteral("VOLT 5.000"),
                                      QStringLiteral("OUTP ON"), QStringLiteral("MEAS:VOLT?")}));
-  EXPECT_EQ(Text(1004), QStringLiteral("5.000"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("5.000"));
   m_sim.ClearReceived();
-  Click(1053);
+  Click(ctl::kCh1Switch);
   EXPECT_EQ(Commands(), (QStringList{QStringLiteral("INST:NSEL 1"), QStringLiteral("OUTP OFF"),
                                      QStringLiteral("MEAS:VOLT?")}));
-  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
 }
 
 TEST_F(ScpiPanel, RunAndStopDriveTheChosenChannel) {
-  SetText(1036, "2.000");
-  SetText(1038, "3.000");
-  Click(1034);
-  Click(1040);
-  platform::DlgItem<QAbstractButton>(m_view.get(), 1116)->click();
-  Click(1049);
+  SetText(ctl::kFromVolt, "2.000");
+  SetText(ctl::kToVolt, "3.000");
+  Click(ctl::kVoltCheck);
+  Click(ctl::kSetVolts);
+  platform::DlgItem<QAbstractButton>(m_view.get(), ctl::kCh2Radio)->click();
+  Click(ctl::kRun);
   EXPECT_TRUE(Commands().contains(QStringLiteral("VOLT 2.000")));
   EXPECT_TRUE(Commands().contains(QStringLiteral("INST:NSEL 2")));
-  EXPECT_EQ(Text(1007), QStringLiteral("2.000"));
+  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("2.000"));
   m_sim.ClearReceived();
-  Click(1050);
+  Click(ctl::kStopSteps);
   EXPECT_TRUE(Commands().contains(QStringLiteral("OUTP OFF")));
-  EXPECT_EQ(Text(1007), QStringLiteral("0.000"));
+  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000"));
 }
 
 TEST_F(ScpiPanel, FixedChannelsShowTheInstrumentsReading) {
-  Click(1056);
+  Click(ctl::kCh4Switch);
   EXPECT_TRUE(Commands().contains(QStringLiteral("INST:NSEL 4")));
-  EXPECT_EQ(Text(1011), QStringLiteral("-5.000"));
+  EXPECT_EQ(Text(ctl::kCh4Actual), QStringLiteral("-5.000"));
 }
 
 TEST_F(ScpiPanel, WatchShowsTheLossOnceAndTheReturn) {
-  auto *icon = platform::DlgItem<QLabel>(m_view.get(), 1068);
+  auto *icon = platform::DlgItem<QLabel>(m_view.get(), ctl::kConnectionIcon);
   const auto shows = [icon](const QPixmap &p) { return icon->pixmap().toImage() == p.toImage(); };
   MessageCapture messages;
   m_view->OnDeviceWatch();
@@ -95,18 +96,18 @@ TEST_F(ScpiPanel, EveryFaultModeFailsWithinTheBound) {
   const char *modes[] = {"--silent", "--garbage", "--drop", "--no-eol", "--flood"};
   // Only the calls made here: the watch's own ticks would run behind the message boxes.
   m_view->KillTimer(3);
-  Click(1053);
-  SetText(1001, "5.0");
+  Click(ctl::kCh1Switch);
+  SetText(ctl::kCh1Set, "5.0");
   for (const char *mode : modes) {
     ASSERT_TRUE(m_sim.Start({QString::fromLatin1(mode)})) << mode;
     qputenv("PWRIO_BACKEND", m_sim.Backend());
     MessageCapture messages;
     QElapsedTimer clock;
     clock.start();
-    Click(1090);
+    Click(ctl::kCh1Ok);
     EXPECT_LT(clock.elapsed(), 1000) << mode;
     EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error!")}) << mode;
-    EXPECT_TRUE(Item(1090)->isEnabled()) << mode;
+    EXPECT_TRUE(Item(ctl::kCh1Ok)->isEnabled()) << mode;
   }
   ASSERT_TRUE(m_sim.Start({QStringLiteral("--delay-ms"), QStringLiteral("2000")}));
   qputenv("PWRIO_BACKEND", m_sim.Backend());

@@ -6,6 +6,7 @@
 
 #include "controls/CStepListCtrl.h"
 #include "panel/PanelRules.h"
+#include "resources/ControlIds.h"
 #include "tests/panel/PanelFixture.h"
 #include "tests/support/TestHelpers.h"
 
@@ -17,17 +18,17 @@ using testhelp::Counting;
 using testhelp::Items;
 
 TEST_F(StartUp, ChannelAreaStartsSwitchedOffAndEmpty) {
-  for (int id : {1100, 1107, 1103, 1104})
+  for (int id : {ctl::kCh1Led, ctl::kCh2Led, ctl::kCh3Led, ctl::kCh4Led})
     EXPECT_FALSE(LedLit(id)) << id;
-  for (int id : {1004, 1007, 1009, 1011})
+  for (int id : {ctl::kCh1Actual, ctl::kCh2Actual, ctl::kCh3Actual, ctl::kCh4Actual})
     EXPECT_EQ(Text(id), QStringLiteral("0.000")) << id;
-  for (int id : {1001, 1008}) {
+  for (int id : {ctl::kCh1Set, ctl::kCh2Set}) {
     EXPECT_EQ(Text(id), QString()) << id;
     EXPECT_TRUE(Edit(id)->isReadOnly()) << id;
   }
-  for (int id : {1053, 1054, 1055, 1056})
+  for (int id : {ctl::kCh1Switch, ctl::kCh2Switch, ctl::kCh3Switch, ctl::kCh4Switch})
     EXPECT_EQ(Text(id), QStringLiteral("OFF")) << id;
-  const QPixmap icon = platform::DlgItem<QLabel>(m_view.get(), 1068)->pixmap();
+  const QPixmap icon = platform::DlgItem<QLabel>(m_view.get(), ctl::kConnectionIcon)->pixmap();
   ASSERT_FALSE(icon.isNull()) << "the picture shows from the first painted frame";
   EXPECT_EQ(icon.toImage(), m_view->m_hIconNoDevice.toImage());
 }
@@ -46,43 +47,43 @@ TEST_F(StartUp, DocumentStatesAreOffGreyWithoutKnobStep) {
 }
 
 TEST_F(StartUp, StepListsFollowTheFirstMode) {
-  EXPECT_EQ(Text(1026), QStringLiteral("1*10"));
-  EXPECT_EQ(Items(Combo(1031)), QStringList{QStringLiteral("1")});
-  EXPECT_EQ(Items(Combo(1032)), Counting(1, 10));
-  EXPECT_EQ(Text(1032), QStringLiteral("1"));
-  EXPECT_EQ(Text(1033), QStringLiteral("10"));
-  EXPECT_EQ(Text(1048), QStringLiteral("10"));
-  EXPECT_EQ(Text(1046), QStringLiteral("1"));
-  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), 1027);
+  EXPECT_EQ(Text(ctl::kMode), QStringLiteral("1*10"));
+  EXPECT_EQ(Items(Combo(ctl::kNumber)), QStringList{QStringLiteral("1")});
+  EXPECT_EQ(Items(Combo(ctl::kStart)), Counting(1, 10));
+  EXPECT_EQ(Text(ctl::kStart), QStringLiteral("1"));
+  EXPECT_EQ(Text(ctl::kStop), QStringLiteral("10"));
+  EXPECT_EQ(Text(ctl::kRunSteps), QStringLiteral("10"));
+  EXPECT_EQ(Text(ctl::kRunNumber), QStringLiteral("1"));
+  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList);
   ASSERT_EQ(list->GetItemCount(), 10);
   for (int row = 0; row < 10; ++row) {
     EXPECT_EQ(list->GetItemText(row, 0), QString::number(row + 1));
     EXPECT_EQ(list->GetItemText(row, 1), QStringLiteral("1"));
     EXPECT_EQ(list->GetItemText(row, 2), QString());
   }
-  EXPECT_EQ(Text(1036), QStringLiteral("1.000"));
-  EXPECT_EQ(Text(1038), QStringLiteral("9.000"));
-  EXPECT_EQ(Text(1095), QStringLiteral("1000"));
-  EXPECT_EQ(Text(1072), QStringLiteral("Millisecond"));
-  EXPECT_TRUE(platform::DlgItem<QRadioButton>(m_view.get(), 1115)->isChecked());
-  EXPECT_FALSE(platform::DlgItem<QRadioButton>(m_view.get(), 1116)->isChecked());
-  EXPECT_TRUE(platform::DlgItem<QRadioButton>(m_view.get(), 1042)->isChecked());
+  EXPECT_EQ(Text(ctl::kFromVolt), QStringLiteral("1.000"));
+  EXPECT_EQ(Text(ctl::kToVolt), QStringLiteral("9.000"));
+  EXPECT_EQ(Text(ctl::kInterval), QStringLiteral("1000"));
+  EXPECT_EQ(Text(ctl::kIntervalUnit), QStringLiteral("Millisecond"));
+  EXPECT_TRUE(platform::DlgItem<QRadioButton>(m_view.get(), ctl::kCh1Radio)->isChecked());
+  EXPECT_FALSE(platform::DlgItem<QRadioButton>(m_view.get(), ctl::kCh2Radio)->isChecked());
+  EXPECT_TRUE(platform::DlgItem<QRadioButton>(m_view.get(), ctl::kStepRadio)->isChecked());
 }
 
 TEST_F(StartUp, SecondModeReshapesTheListsAndStartUpRefillsThem) {
-  Combo(1026)->setCurrentIndex(1);
+  Combo(ctl::kMode)->setCurrentIndex(1);
   m_view->OnSelchangeMode();
-  EXPECT_EQ(Items(Combo(1031)), Counting(1, 2));
-  EXPECT_EQ(Items(Combo(1033)), Counting(1, 5));
-  EXPECT_EQ(Text(1033), QStringLiteral("5"));
-  EXPECT_EQ(Text(1048), QStringLiteral("5"));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), 1027)->GetItemCount(), 5);
+  EXPECT_EQ(Items(Combo(ctl::kNumber)), Counting(1, 2));
+  EXPECT_EQ(Items(Combo(ctl::kStop)), Counting(1, 5));
+  EXPECT_EQ(Text(ctl::kStop), QStringLiteral("5"));
+  EXPECT_EQ(Text(ctl::kRunSteps), QStringLiteral("5"));
+  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->GetItemCount(), 5);
   // A second start-up fills the lists afresh instead of adding to them.
   m_view->OnInitialUpdate();
-  EXPECT_EQ(Items(Combo(1031)), QStringList{QStringLiteral("1")});
-  EXPECT_EQ(Items(Combo(1032)), Counting(1, 10));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), 1027)->GetItemCount(), 10);
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), 1027)->columnCount(), 3);
+  EXPECT_EQ(Items(Combo(ctl::kNumber)), QStringList{QStringLiteral("1")});
+  EXPECT_EQ(Items(Combo(ctl::kStart)), Counting(1, 10));
+  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->GetItemCount(), 10);
+  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->columnCount(), 3);
 }
 
 TEST_F(StartUp, TimersRunInTheirPeriodsAndIdTwoNeverStarts) {
@@ -94,27 +95,29 @@ TEST_F(StartUp, TimersRunInTheirPeriodsAndIdTwoNeverStarts) {
   const CPanelState before = State();
   m_view->OnTimer(2);
   EXPECT_EQ(State().m_nRingOldest, before.m_nRingOldest);
-  EXPECT_EQ(Text(1074), QString()) << "a reserved tick does not touch the clock";
+  EXPECT_EQ(Text(ctl::kClock), QString()) << "a reserved tick does not touch the clock";
 }
 
 TEST_F(StartUp, ToggleShowsAndHidesTheStepAreaAndResizesTheFrame) {
-  EXPECT_TRUE(Item(1026)->isHidden());
-  EXPECT_FALSE(Item(1071)->isHidden()) << "the chart lies outside the compact frame, not hidden";
-  EXPECT_FALSE(Item(1057)->isHidden());
-  EXPECT_FALSE(Item(1074)->isHidden()) << "the time row is outside the compact frame, not hidden";
-  Click(1020);
+  EXPECT_TRUE(Item(ctl::kMode)->isHidden());
+  EXPECT_FALSE(Item(ctl::kTrendPlot)->isHidden())
+      << "the chart lies outside the compact frame, not hidden";
+  EXPECT_FALSE(Item(ctl::kChannelArea)->isHidden());
+  EXPECT_FALSE(Item(ctl::kClock)->isHidden())
+      << "the time row is outside the compact frame, not hidden";
+  Click(ctl::kToggleArea);
   EXPECT_EQ(State().m_bCompact, 0);
-  EXPECT_FALSE(Item(1026)->isHidden());
-  EXPECT_FALSE(Item(1052)->isHidden());
-  Click(1020);
+  EXPECT_FALSE(Item(ctl::kMode)->isHidden());
+  EXPECT_FALSE(Item(ctl::kVoltRuler)->isHidden());
+  Click(ctl::kToggleArea);
   EXPECT_EQ(State().m_bCompact, 1);
-  EXPECT_TRUE(Item(1026)->isHidden());
+  EXPECT_TRUE(Item(ctl::kMode)->isHidden());
   const std::vector<std::pair<int, int>> expected{{990, 470}, {390, 470}};
   EXPECT_EQ(m_frameSizes, expected);
 }
 
 TEST_F(StartUp, ToggleButtonShowsTheArrowOfTheMode) {
-  auto *button = platform::DlgItem<QPushButton>(m_view.get(), 1020);
+  auto *button = platform::DlgItem<QPushButton>(m_view.get(), ctl::kToggleArea);
   const auto shown = [button] {
     return button->icon()
         .pixmap(button->iconSize())
@@ -122,25 +125,26 @@ TEST_F(StartUp, ToggleButtonShowsTheArrowOfTheMode) {
         .convertToFormat(QImage::Format_ARGB32);
   };
   const QImage compact = shown();
-  Click(1020);
+  Click(ctl::kToggleArea);
   const QImage expanded = shown();
   EXPECT_NE(compact, expanded);
-  Click(1020);
+  Click(ctl::kToggleArea);
   EXPECT_EQ(shown(), compact);
 }
 
 TEST_F(StartUp, ChannelAreaFitsTheCompactFrame) {
-  for (int id : {1057, 1020, 1060, 1061, 1011})
+  for (int id :
+       {ctl::kChannelArea, ctl::kToggleArea, ctl::kCh3Frame, ctl::kCh4Frame, ctl::kCh4Actual})
     EXPECT_LE(Item(id)->geometry().right(), 390 - 8) << id;
-  for (int id : {1065, 1074, 1050})
+  for (int id : {ctl::kStepArea, ctl::kClock, ctl::kStopSteps})
     EXPECT_LE(Item(id)->geometry().right(), 990 - 8) << id;
 }
 
 TEST_F(StartUp, LegendsCarryTheChannelColours) {
-  const std::pair<int, QColor> legends[] = {{1113, QColor(0, 255, 0)},
-                                            {1118, QColor(0, 255, 0)},
-                                            {1114, QColor(0, 255, 255)},
-                                            {1119, QColor(0, 255, 255)}};
+  const std::pair<int, QColor> legends[] = {{ctl::kCh1Legend, QColor(0, 255, 0)},
+                                            {ctl::kCh1RadioLabel, QColor(0, 255, 0)},
+                                            {ctl::kCh2Legend, QColor(0, 255, 255)},
+                                            {ctl::kCh2RadioLabel, QColor(0, 255, 255)}};
   for (const auto &[id, colour] : legends) {
     EXPECT_EQ(Item(id)->palette().color(QPalette::Window), colour) << id;
     EXPECT_TRUE(Item(id)->autoFillBackground()) << id;
@@ -148,17 +152,32 @@ TEST_F(StartUp, LegendsCarryTheChannelColours) {
 }
 
 TEST_F(StartUp, ActualBoxesNeverShowACaret) {
-  for (int id : {1004, 1007, 1009, 1011})
+  for (int id : {ctl::kCh1Actual, ctl::kCh2Actual, ctl::kCh3Actual, ctl::kCh4Actual})
     EXPECT_EQ(Item(id)->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, Item(id)), 0)
         << id;
-  EXPECT_GT(Item(1001)->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, Item(1001)), 0);
+  EXPECT_GT(Item(ctl::kCh1Set)
+                ->style()
+                ->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, Item(ctl::kCh1Set)),
+            0);
 }
 
 TEST(PanelRules, StepAreaIdsAreTheFourRanges) {
-  const std::pair<int, bool> cases[] = {{1024, false}, {1025, true},  {1034, true},  {1035, false},
-                                        {1036, true},  {1038, true},  {1039, false}, {1040, true},
-                                        {1052, true},  {1053, false}, {1061, false}, {1062, true},
-                                        {1065, true},  {1066, false}, {1071, false}, {1074, false}};
+  const std::pair<int, bool> cases[] = {{1024, false},
+                                        {ctl::kModeLabel, true},
+                                        {ctl::kVoltCheck, true},
+                                        {1035, false},
+                                        {ctl::kFromVolt, true},
+                                        {ctl::kToVolt, true},
+                                        {1039, false},
+                                        {ctl::kSetVolts, true},
+                                        {ctl::kVoltRuler, true},
+                                        {ctl::kCh1Switch, false},
+                                        {ctl::kCh4Frame, false},
+                                        {ctl::kStepFrame, true},
+                                        {ctl::kStepArea, true},
+                                        {ctl::kCh1Keypad, false},
+                                        {ctl::kTrendPlot, false},
+                                        {ctl::kClock, false}};
   for (const auto &[id, inArea] : cases)
     EXPECT_EQ(panel::IsStepAreaId(id), inArea) << id;
 }
