@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSettings>
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
@@ -15,10 +14,7 @@
 
 CKTX2300MApp::CKTX2300MApp() = default;
 
-CKTX2300MApp::~CKTX2300MApp() {
-  if (m_frame)
-    SaveStdProfileSettings();
-}
+CKTX2300MApp::~CKTX2300MApp() = default;
 
 QString CKTX2300MApp::FolderOf(const QString &programPath) {
   const qsizetype cut = std::max(programPath.lastIndexOf(QLatin1Char('/')),
@@ -26,36 +22,12 @@ QString CKTX2300MApp::FolderOf(const QString &programPath) {
   return cut < 0 ? QString() : programPath.left(cut);
 }
 
-void CKTX2300MApp::LoadStdProfileSettings() {
-  QSettings settings(QLatin1String(kRegistryKey), QLatin1String(res::kAppTitle));
-  settings.beginGroup(QStringLiteral("Recent File List"));
-  for (int i = 1; i <= kRecentFileCount; ++i) {
-    const QString file = settings.value(QStringLiteral("File%1").arg(i)).toString();
-    if (!file.isEmpty())
-      m_recentFiles.append(file);
-  }
-}
-
-void CKTX2300MApp::SaveStdProfileSettings() const {
-  QSettings settings(QLatin1String(kRegistryKey), QLatin1String(res::kAppTitle));
-  settings.beginGroup(QStringLiteral("Recent File List"));
-  for (int i = 1; i <= kRecentFileCount; ++i) {
-    const QString key = QStringLiteral("File%1").arg(i);
-    if (i <= m_recentFiles.size())
-      settings.setValue(key, m_recentFiles.at(i - 1));
-    else
-      settings.remove(key);
-  }
-}
-
 bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
   m_strAppDir = FolderOf(QCoreApplication::applicationFilePath());
-  LoadStdProfileSettings();
 
   m_pwrio = std::make_unique<CPwrio>();
   m_frame = std::make_unique<CMainFrame>();
-  if (!m_frame->OnCreate(m_commands))
-    return false;
+  m_frame->OnCreate(m_commands);
   m_view = new CKTX2300MDlgView(*m_pwrio, m_frame.get());
   m_view->AddCommands(m_commands);
   AddCommands();
@@ -101,6 +73,6 @@ void CKTX2300MApp::OnAppAbout() {
 }
 
 void CKTX2300MApp::OnFileNew() {
-  if (m_doc.OnNewDocument())
-    m_view->OnInitialUpdate();
+  // The channel states stay as they are; the panel's start-up resets them.
+  m_view->OnInitialUpdate();
 }

@@ -32,22 +32,15 @@ public:
   CMainFrame *Frame() const { return m_frame.get(); }
   CKTX2300MDlgView *View() const { return m_view; }
   CKTX2300MDoc &Document() { return m_doc; }
-  const QStringList &RecentFiles() const { return m_recentFiles; }
 
   // The folder of a program file: everything before its last separator.
   static QString FolderOf(const QString &programPath);
 
-  static constexpr const char *kRegistryKey = "Local AppWizard-Generated Applications";
-  static constexpr int kRecentFileCount = 4;
-
 private:
-  void LoadStdProfileSettings();
-  void SaveStdProfileSettings() const;
   bool ProcessShellCommand(const QStringList &arguments);
   void AddCommands();
 
   QString m_strAppDir;
-  QStringList m_recentFiles;
   std::unique_ptr<CPwrio> m_pwrio;
   CKTX2300MDoc m_doc;
   platform::CCommandTable m_commands;

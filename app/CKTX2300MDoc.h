@@ -17,9 +17,6 @@ public:
   void SetCh1KnobStep(int step) override;
   void SetCh2KnobStep(int step) override;
 
-  // The new-document hook: the states stay as they are; the panel's start-up resets them.
-  bool OnNewDocument() { return true; }
-
   // Writes the step data file of the active panel through the writer the panel registered.
   using StepFileWriter = std::function<bool(const QString &path)>;
   void SetStepFileWriter(StepFileWriter writer) { m_writer = std::move(writer); }

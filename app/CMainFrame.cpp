@@ -41,7 +41,7 @@ QAction *CMainFrame::MakeAction(int id, const QString &text) {
   return action;
 }
 
-bool CMainFrame::OnCreate(platform::CCommandTable &commands) {
+void CMainFrame::OnCreate(platform::CCommandTable &commands) {
   m_commands = &commands;
   AddCommands(commands);
   BuildMenu();
@@ -72,7 +72,6 @@ bool CMainFrame::OnCreate(platform::CCommandTable &commands) {
   }
   move(10, 10);
   SizeFrame(kCompactWidth, kHeight);
-  return m_wndToolBar && m_wndStatusBar;
 }
 
 void CMainFrame::BuildMenu() {

@@ -19,8 +19,8 @@ public:
   ~CMainFrame() override;
 
   // Adds the frame's commands to the table, keeps it for dispatching, builds menu, toolbar and
-  // status bar and places the frame; false when a bar cannot be made.
-  bool OnCreate(platform::CCommandTable &commands);
+  // status bar and places the frame.
+  void OnCreate(platform::CCommandTable &commands);
   // Enables the toolbar buttons whose commands the table handles; called once every owner has
   // added its commands.
   void UpdateToolBar();

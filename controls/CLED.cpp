@@ -1,21 +1,18 @@
 #include "controls/CLED.h"
 
-#include <QVariant>
-
 #include "controls/CLampWidget.h"
 
 void CLED::Attach(QWidget *lamp) {
   m_pLamp = qobject_cast<CLampWidget *>(lamp);
 }
 
-bool CLED::Create(QWidget *parent, const QRect &rect) {
+void CLED::Create(QWidget *parent, const QRect &rect) {
   m_pLamp = new CLampWidget(parent);
   m_pLamp->setGeometry(rect);
   m_pLamp->show();
-  return true;
 }
 
 void CLED::SetOn(bool on) {
   if (m_pLamp)
-    m_pLamp->SetProperty(CLampWidget::kDispidOn, QVariant(on));
+    m_pLamp->SetLit(on);
 }

@@ -6,14 +6,14 @@
 class QRect;
 class QWidget;
 
-// The panel's handle on a lamp: it switches the lamp through property 1 and nothing else.
+// The panel's handle on a lamp: it switches the lamp on and off and does nothing else.
 class CLED {
 public:
   // Binds the handle to a lamp that the panel's template created (nullptr or another widget
   // leaves the handle unbound, and SetOn then does nothing).
   void Attach(QWidget *lamp);
   // Creates a lamp of its own in parent at rect; the panel's lamps come from its template.
-  bool Create(QWidget *parent, const QRect &rect);
+  void Create(QWidget *parent, const QRect &rect);
   CLampWidget *GetLamp() const { return m_pLamp; }
 
   void SetOn(bool on);

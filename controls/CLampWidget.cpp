@@ -7,10 +7,7 @@
 
 CLampWidget::CLampWidget(QWidget *parent) : QWidget(parent) {}
 
-void CLampWidget::SetProperty(int dispid, const QVariant &value) {
-  if (dispid != kDispidOn || !value.canConvert<bool>())
-    return;
-  const bool lit = value.toBool();
+void CLampWidget::SetLit(bool lit) {
   if (lit == m_bLit)
     return;
   m_bLit = lit;

@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 
 #include "controls/CStepCellEdit.h"
+#include "core/CStepTable.h"
 #include "platform/CrtText.h"
 
 namespace {
@@ -58,7 +59,8 @@ private:
 
 } // namespace
 
-CStepListCtrl::CStepListCtrl(QWidget *parent) : QTableWidget(parent) {
+CStepListCtrl::CStepListCtrl(QWidget *parent) : QTableView(parent) {
+  SetTable(new CStepTable(this));
   setItemDelegate(new StepCellPainter(this));
   setSelectionMode(QAbstractItemView::NoSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -75,15 +77,23 @@ CStepListCtrl::CStepListCtrl(QWidget *parent) : QTableWidget(parent) {
 
 CStepListCtrl::~CStepListCtrl() = default;
 
+void CStepListCtrl::SetTable(CStepTable *table) {
+  EndEdit(false);
+  if (m_pTable)
+    m_pTable->disconnect(this);
+  m_pTable = table;
+  setModel(table);
+  // A row inserted above the edited one moves it down; emptying the table ends the edit.
+  connect(table, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first) {
+    if (m_editCell && m_nEditRow >= first)
+      ++m_nEditRow;
+  });
+  connect(table, &QAbstractItemModel::modelAboutToBeReset, this, [this] { EndEdit(false); });
+}
+
 int CStepListCtrl::InsertColumn(int column, const QString &heading, int width) {
-  column = qBound(0, column, columnCount());
-  insertColumn(column);
-  auto *header = new QTableWidgetItem(heading);
-  header->setTextAlignment(Qt::AlignCenter);
-  setHorizontalHeaderItem(column, header);
+  column = m_pTable->InsertColumn(column, heading);
   setColumnWidth(column, width);
-  for (int row = 0; row < rowCount(); ++row)
-    setItem(row, column, new QTableWidgetItem());
   return column;
 }
 
@@ -94,36 +104,23 @@ void CStepListCtrl::SetBkColor(const QColor &color) {
 }
 
 int CStepListCtrl::GetItemCount() const {
-  return rowCount();
+  return m_pTable->GetItemCount();
 }
 
 QString CStepListCtrl::GetItemText(int row, int column) const {
-  const QTableWidgetItem *cell = item(row, column);
-  return cell ? cell->text() : QString();
+  return m_pTable->GetItemText(row, column);
 }
 
 bool CStepListCtrl::SetItemText(int row, int column, const QString &text) {
-  QTableWidgetItem *cell = item(row, column);
-  if (!cell)
-    return false;
-  cell->setText(text);
-  return true;
+  return m_pTable->SetItemText(row, column, text);
 }
 
 int CStepListCtrl::InsertItem(int row, const QString &text) {
-  row = qBound(0, row, rowCount());
-  insertRow(row);
-  for (int column = 0; column < columnCount(); ++column)
-    setItem(row, column, new QTableWidgetItem(column == 0 ? text : QString()));
-  // A row inserted above the edited one moves it down.
-  if (m_editCell && m_nEditRow >= row)
-    ++m_nEditRow;
-  return row;
+  return m_pTable->InsertItem(row, text);
 }
 
 void CStepListCtrl::DeleteAllItems() {
-  EndEdit(false);
-  setRowCount(0);
+  m_pTable->DeleteAllItems();
 }
 
 void CStepListCtrl::SetStepFileReader(StepFileReader reader) {
@@ -206,7 +203,7 @@ void CStepListCtrl::focusInEvent(QFocusEvent *event) {
 }
 
 void CStepListCtrl::focusOutEvent(QFocusEvent *event) {
-  QTableWidget::focusOutEvent(event);
+  QTableView::focusOutEvent(event);
   // The selection goes when the operator clicks another control of the program; switching to
   // another application or opening the cell editor over the list keeps it.
   const bool toOurWindow = QApplication::focusWidget() != nullptr &&

@@ -2,31 +2,36 @@
 #include <vector>
 
 #include <QRect>
-#include <QTableWidget>
+#include <QTableView>
 
-#include "core/IStepTable.h"
+#include "core/IStepFileLoader.h"
 
 class CStepCellEdit;
+class CStepTable;
 
-// The step table: a report list whose single cells are selected with one click and
-// edited in place with a second click on the same cell. The table's cells are the step data;
-// the list checks nothing and tells its owner nothing. It also holds the loading buffer of step
-// data files.
-class CStepListCtrl : public QTableWidget, public IStepTable {
+// The step list: a report list showing a step table, whose single cells are selected with one
+// click and edited in place with a second click on the same cell. The list checks nothing and
+// tells its owner nothing. It also holds the loading buffer of step data files.
+class CStepListCtrl : public QTableView, public IStepFileLoader {
   Q_OBJECT
 public:
   explicit CStepListCtrl(QWidget *parent = nullptr);
   ~CStepListCtrl() override;
 
+  // The table shown; the list starts with an empty one of its own.
+  void SetTable(CStepTable *table);
+  CStepTable *Table() const { return m_pTable; }
+
   int InsertColumn(int column, const QString &heading, int width);
   void SetBkColor(const QColor &color); // background and text background
+  // The table's operations, on the table shown.
+  int GetItemCount() const;
+  QString GetItemText(int row, int column) const;
+  bool SetItemText(int row, int column, const QString &text);
+  int InsertItem(int row, const QString &text);
+  void DeleteAllItems();
 
-  // IStepTable
-  int GetItemCount() const override;
-  QString GetItemText(int row, int column) const override;
-  bool SetItemText(int row, int column, const QString &text) override;
-  int InsertItem(int row, const QString &text) override;
-  void DeleteAllItems() override;
+  // IStepFileLoader
   void SetStepFileReader(StepFileReader reader) override;
   bool ReadStepFile(const QString &name) override;
   void SetFirstLoaded(int position) override { m_nFirstLoaded = position; }
@@ -74,4 +79,5 @@ private:
   CStepCellEdit *m_editCell = nullptr; // exists only while an edit is open
   int m_nEditRow = -1;
   StepFileReader m_reader;
+  CStepTable *m_pTable = nullptr;
 };

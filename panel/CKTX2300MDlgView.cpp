@@ -16,6 +16,7 @@
 #include "controls/CVoltKnob.h"
 #include "controls/CVoltSetCh1Dlg.h"
 #include "controls/CVoltSetCh2Dlg.h"
+#include "core/CStepTable.h"
 #include "device/CPwrio.h"
 #include "panel/CChannelControl.h"
 #include "panel/CNoCaretStyle.h"
@@ -101,6 +102,7 @@ QWidget *CKTX2300MDlgView::Item(int id) const {
 
 void CKTX2300MDlgView::BindControls() {
   m_c = CPanelControls::Bind(this);
+  m_c.stepList->SetTable(&m_stepTable);
   for (std::size_t ch = 0; ch < 2; ++ch) {
     m_c.channels[ch].setPoint->SetWheelWalk(true);
     m_c.channels[ch].knob->SetChannel(static_cast<std::int16_t>(ch));
@@ -134,7 +136,8 @@ void CKTX2300MDlgView::BindSequencer() {
   c.runNumber = m_c.runNumber;
   c.runSteps = m_c.runSteps;
   c.unit = m_c.intervalUnit;
-  c.list = m_c.stepList;
+  c.table = &m_stepTable;
+  c.loader = m_c.stepList;
   c.voltCheck = m_c.voltCheck;
   c.from = m_c.fromVolt;
   c.to = m_c.toVolt;
@@ -241,7 +244,7 @@ void CKTX2300MDlgView::ResetStepTable() {
   for (QComboBox *combo : {m_c.number, m_c.start, m_c.stop, m_c.runNumber, m_c.runSteps})
     combo->clear();
   list->DeleteAllItems();
-  if (list->columnCount() == 0) {
+  if (m_stepTable.columnCount() == 0) {
     list->InsertColumn(0, QStringLiteral("Step"), 40);
     list->InsertColumn(1, QStringLiteral("Number"), 60);
     list->InsertColumn(2, QStringLiteral("Volt"), 60);

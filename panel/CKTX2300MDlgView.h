@@ -9,6 +9,7 @@
 
 #include "controls/CLED.h"
 #include "controls/IKnobHost.h"
+#include "core/CStepTable.h"
 #include "panel/CPanelControls.h"
 #include "panel/CPanelState.h"
 #include "sequencer/IStepRunnerHost.h"
@@ -93,6 +94,7 @@ public:
 
   QWidget *Item(int id) const;
   CPanelState &State() { return m_state; }
+  const CStepTable &StepTable() const { return m_stepTable; }
   const CPanelState &State() const { return m_state; }
   IPanelDocument *Document() const { return m_pDoc; }
 
@@ -123,6 +125,7 @@ private:
 
   CPwrio &m_pwrio;
   CPanelState m_state;
+  CStepTable m_stepTable;
   IPanelDocument *m_pDoc = nullptr;
   FrameSizer m_sizeFrame;
   std::array<QTimer, 4> m_timers;

@@ -1,7 +1,8 @@
 #pragma once
 #include "device/VoltageCode.h"
 
-class IStepTable;
+class CStepTable;
+class IStepFileLoader;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
@@ -17,7 +18,8 @@ struct CStepControls {
   QComboBox *runNumber = nullptr; // the runner's Number
   QComboBox *runSteps = nullptr;
   QComboBox *unit = nullptr;
-  IStepTable *list = nullptr;
+  CStepTable *table = nullptr;
+  IStepFileLoader *loader = nullptr; // the step list
   QAbstractButton *voltCheck = nullptr;
   QLineEdit *from = nullptr;
   QLineEdit *to = nullptr;

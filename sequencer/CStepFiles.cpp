@@ -2,7 +2,8 @@
 
 #include <QAbstractButton>
 
-#include "core/IStepTable.h"
+#include "core/CStepTable.h"
+#include "core/IStepFileLoader.h"
 #include "platform/CFileDialogs.h"
 #include "platform/CMessageBox.h"
 #include "platform/CUserFile.h"
@@ -15,7 +16,7 @@ using platform::FileDialogRequest;
 
 CStepFiles::CStepFiles(const CStepControls &controls, QWidget *dialogParent)
     : m_c(controls), m_dialogParent(dialogParent) {
-  m_c.list->SetStepFileReader(&CStepFileReader::Read);
+  m_c.loader->SetStepFileReader(&CStepFileReader::Read);
 }
 
 void CStepFiles::OnFileSave() {
@@ -41,8 +42,8 @@ void CStepFiles::OnFileOpen() {
   if (!path)
     return;
   // The full path: Qt's dialog leaves the current folder alone.
-  if (m_c.list->ReadStepFile(*path))
-    m_c.list->SetFirstLoaded(0);
+  if (m_c.loader->ReadStepFile(*path))
+    m_c.loader->SetFirstLoaded(0);
   else
     platform::ShowMessage(seqtext::ReadingError());
 }
@@ -50,12 +51,12 @@ void CStepFiles::OnFileOpen() {
 bool CStepFiles::WriteStepFile(const QString &path) {
   const bool ch1 = m_c.ch1Radio->isChecked();
   std::vector<CStepFileFormat::Row> rows;
-  const int count = m_c.list->GetItemCount();
+  const int count = m_c.table->GetItemCount();
   rows.reserve(static_cast<std::size_t>(count));
   for (int row = 0; row < count; ++row)
-    rows.push_back({crt::ToBytes(m_c.list->GetItemText(row, 0)),
-                    crt::ToBytes(m_c.list->GetItemText(row, 1)),
-                    crt::ToBytes(m_c.list->GetItemText(row, 2))});
+    rows.push_back({crt::ToBytes(m_c.table->GetItemText(row, 0)),
+                    crt::ToBytes(m_c.table->GetItemText(row, 1)),
+                    crt::ToBytes(m_c.table->GetItemText(row, 2))});
   const std::string text = CStepFileFormat::HeaderText(ch1) + CStepFileFormat::RowsText(ch1, rows);
 
   QString why;

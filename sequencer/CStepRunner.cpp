@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "core/IStepTable.h"
+#include "core/CStepTable.h"
 #include "platform/CMessageBox.h"
 #include "sequencer/CSamplingInterval.h"
 #include "sequencer/CStepRunRules.h"
@@ -25,7 +25,7 @@ void CStepRunner::OnRunStep() {
     platform::ShowMessage(seqtext::ChooseChannel());
     return;
   }
-  const int count = m_c.list->GetItemCount();
+  const int count = m_c.table->GetItemCount();
   const int channel = m_c.ch1Radio->isChecked() ? kCh1 : kCh2;
   if (!m_c.stepRadio->isChecked())
     return;
@@ -33,7 +33,7 @@ void CStepRunner::OnRunStep() {
   if (!row)
     return;
   VoltageCode &code = m_c.voltCode[channel];
-  code = CStepRunRules::CodeFromText(m_c.list->GetItemText(*row, kVoltColumn));
+  code = CStepRunRules::CodeFromText(m_c.table->GetItemText(*row, kVoltColumn));
   m_c.runButton->setEnabled(false);
   if (m_host.SendVolt(channel, 1, code)) {
     m_host.ShowActualVolt(channel, code.ToVolts());

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include "core/IStepTable.h"
+#include "core/CStepTable.h"
 #include "platform/CMessageBox.h"
 #include "platform/CrtText.h"
 #include "sequencer/CModeText.h"
@@ -44,8 +44,8 @@ int ValueOf(const QComboBox *combo) {
 }
 
 // Rows the even fill and Clear walk: a MODE's S rows, never more than the table holds.
-int WalkedRows(int steps, const IStepTable *list) {
-  return std::clamp(steps, 0, list->GetItemCount());
+int WalkedRows(int steps, const CStepTable *table) {
+  return std::clamp(steps, 0, table->GetItemCount());
 }
 
 } // namespace
@@ -68,8 +68,8 @@ void CStepTableEditor::FillLists() {
   Select(m_c.stop, static_cast<long long>(mode.steps) - 1);
   // Rows go in at the top from the last step down, so they end up in step order.
   for (int k = mode.steps; k >= 1; --k) {
-    m_c.list->InsertItem(0, Decimal(k));
-    m_c.list->SetItemText(0, kNumberColumn, m_c.number->currentText());
+    m_c.table->InsertItem(0, Decimal(k));
+    m_c.table->SetItemText(0, kNumberColumn, m_c.number->currentText());
   }
   FillCounting(m_c.runNumber, mode.groups);
   Select(m_c.runNumber, 0);
@@ -79,7 +79,7 @@ void CStepTableEditor::FillLists() {
 void CStepTableEditor::OnSelchangeMode() {
   for (QComboBox *combo : {m_c.number, m_c.start, m_c.stop, m_c.runNumber, m_c.runSteps})
     combo->clear();
-  m_c.list->DeleteAllItems();
+  m_c.table->DeleteAllItems();
   FillLists();
   CheckRange(seqtext::RangeEndBeforeStartOnMode());
 }
@@ -95,8 +95,8 @@ void CStepTableEditor::OnSelchangeNumber() {
   QStringList steps;
   for (long long step = first; step <= last; ++step) {
     const int row = static_cast<int>(step - first);
-    m_c.list->SetItemText(row, kStepColumn, Decimal(step));
-    m_c.list->SetItemText(row, kNumberColumn, m_c.number->currentText());
+    m_c.table->SetItemText(row, kStepColumn, Decimal(step));
+    m_c.table->SetItemText(row, kNumberColumn, m_c.number->currentText());
     steps.append(Decimal(step));
   }
   m_c.start->addItems(steps);
@@ -128,17 +128,17 @@ void CStepTableEditor::OnSetVolts() {
     return;
   const CModeText mode = CModeText::Parse(m_c.mode->currentText());
   const std::vector<QString> texts = CStepFill::EvenFill(
-      WalkedRows(mode.steps, m_c.list), mode.FirstStep(ValueOf(m_c.number)), ValueOf(m_c.start),
+      WalkedRows(mode.steps, m_c.table), mode.FirstStep(ValueOf(m_c.number)), ValueOf(m_c.start),
       ValueOf(m_c.stop), crt::Atof(m_c.from->text()), crt::Atof(m_c.to->text()));
   for (std::size_t row = 0; row < texts.size(); ++row)
-    m_c.list->SetItemText(static_cast<int>(row), kVoltColumn, texts[row]);
+    m_c.table->SetItemText(static_cast<int>(row), kVoltColumn, texts[row]);
 }
 
 void CStepTableEditor::OnClearVolts() {
   if (!m_c.voltCheck->isChecked())
     return;
   const CModeText mode = CModeText::Parse(m_c.mode->currentText());
-  const int rows = WalkedRows(mode.steps, m_c.list);
+  const int rows = WalkedRows(mode.steps, m_c.table);
   for (int row = 0; row < rows; ++row)
-    m_c.list->SetItemText(row, kVoltColumn, QStringLiteral(" "));
+    m_c.table->SetItemText(row, kVoltColumn, QStringLiteral(" "));
 }

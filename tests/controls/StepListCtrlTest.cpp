@@ -87,7 +87,7 @@ TEST_F(StepListCtrlTest, ListApi) {
   EXPECT_EQ(list->InsertItem(99, QStringLiteral("end")), 5);
   EXPECT_EQ(list->GetItemText(5, 0), QStringLiteral("end"));
   EXPECT_EQ(list->GetItemText(5, 2), QString());
-  EXPECT_EQ(list->horizontalHeaderItem(2)->text(), QStringLiteral("Volt"));
+  EXPECT_EQ(list->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Volt"));
   EXPECT_EQ(list->columnWidth(0), 40);
   list->DeleteAllItems();
   EXPECT_EQ(list->GetItemCount(), 0);

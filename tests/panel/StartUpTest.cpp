@@ -83,7 +83,7 @@ TEST_F(StartUp, SecondModeReshapesTheListsAndStartUpRefillsThem) {
   EXPECT_EQ(Items(Combo(ctl::kNumber)), QStringList{QStringLiteral("1")});
   EXPECT_EQ(Items(Combo(ctl::kStart)), Counting(1, 10));
   EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->GetItemCount(), 10);
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->columnCount(), 3);
+  EXPECT_EQ(m_view->StepTable().columnCount(), 3);
 }
 
 TEST_F(StartUp, TimersRunInTheirPeriodsAndIdTwoNeverStarts) {
