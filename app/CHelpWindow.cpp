@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -58,6 +59,7 @@ CHelpWindow::CHelpWindow(const QString &folder, QWidget *parent)
 
   m_browser = new QTextBrowser(this);
   m_browser->setOpenExternalLinks(true);
+  m_browser->document()->setDefaultStyleSheet(QStringLiteral("dt { font-weight: bold; }"));
   auto *split = new QSplitter(this);
   split->addWidget(side);
   split->addWidget(m_browser);
@@ -73,6 +75,10 @@ CHelpWindow::CHelpWindow(const QString &folder, QWidget *parent)
   connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QToolButton::setEnabled);
   connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QToolButton::setEnabled);
   connect(m_search, &QLineEdit::textChanged, this, &CHelpWindow::ListTopics);
+  connect(m_search, &QLineEdit::returnPressed, this, [this] {
+    if (m_topics->count() > 0)
+      OpenPage(m_topics->item(0)->data(Qt::UserRole).toString());
+  });
   connect(m_topics, &QListWidget::itemActivated, this,
           [this](QListWidgetItem *item) { OpenPage(item->data(Qt::UserRole).toString()); });
   connect(m_topics, &QListWidget::itemClicked, this,

@@ -259,6 +259,9 @@ TEST(Help, WindowListsTheContentsSearchesAndGoesBackAndForward) {
       shown << list->item(i)->text();
     EXPECT_EQ(shown, found) << query;
   }
+  window.SearchBox()->setText(QStringLiteral("dialout"));
+  QTest::keyClick(window.SearchBox(), Qt::Key_Return);
+  EXPECT_EQ(window.Browser()->source(), QUrl(QStringLiteral("qrc:/help/instrument.html")));
 }
 
 TEST(Help, ContentsFileGivesTheTopicsInOrder) {
