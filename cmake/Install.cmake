@@ -22,7 +22,7 @@ install(FILES ${CMAKE_BINARY_DIR}/${KTX_APP_ID}.metainfo.xml
 install(DIRECTORY ${_desktop}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
         FILES_MATCHING PATTERN "*.png" PATTERN "*.svg")
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${KTX_DOCDIR})
 
 # Debian package: cpack -G DEB in a release build (scripts/package.sh).
 set(CPACK_PACKAGE_NAME ktx2300m)
@@ -38,6 +38,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds the fonts the panel's dialog units are measured in through fontconfig.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# xdg-utils answers which program opens the compiled guide; qt6-wayland lets the panel run as
+# a native Wayland client instead of through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
