@@ -89,7 +89,7 @@ struct Options {
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addOptions({screenshot, expanded, demo, reportPdf, after});
     parser.addPositionalArgument(
-        QStringLiteral("file"),
+        QStringLiteral("FILE"),
         QStringLiteral("A document to open; the panel keeps no document content, but a file "
                        "that cannot be opened ends the program."),
         QStringLiteral("[FILE]"));
