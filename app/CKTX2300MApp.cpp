@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSettings>
 
 #include "app/CAboutDlg.h"
@@ -50,6 +51,11 @@ void CKTX2300MApp::SaveStdProfileSettings() const {
 
 bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
   m_strAppDir = FolderOf(QCoreApplication::applicationFilePath());
+  QGuiApplication::setDesktopFileName(QLatin1String(kDesktopId));
+  // Settings kept by Qt itself (remembered folders, the window's place) share the file of the
+  // recent-file list.
+  QCoreApplication::setOrganizationName(QLatin1String(kRegistryKey));
+  QCoreApplication::setApplicationName(QLatin1String(res::kAppTitle));
   LoadStdProfileSettings();
 
   m_pwrio = std::make_unique<CPwrio>();
