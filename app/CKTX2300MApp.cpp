@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
@@ -24,6 +25,10 @@ QString CKTX2300MApp::FolderOf(const QString &programPath) {
 
 bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
   m_strAppDir = FolderOf(QCoreApplication::applicationFilePath());
+  QGuiApplication::setDesktopFileName(QLatin1String(kDesktopId));
+  // Where Qt keeps the program's settings (remembered folders, the window's place).
+  QCoreApplication::setOrganizationName(QLatin1String(kRegistryKey));
+  QCoreApplication::setApplicationName(QLatin1String(res::kAppTitle));
 
   m_pwrio = std::make_unique<CPwrio>();
   m_frame = std::make_unique<CMainFrame>();

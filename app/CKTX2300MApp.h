@@ -36,6 +36,10 @@ public:
   // The folder of a program file: everything before its last separator.
   static QString FolderOf(const QString &programPath);
 
+  static constexpr const char *kRegistryKey = "Local AppWizard-Generated Applications";
+  // The name of the installed .desktop file: Wayland compositors find the icon through it.
+  static constexpr const char *kDesktopId = "org.ktx2300m.KTX2300M";
+
 private:
   bool ProcessShellCommand(const QStringList &arguments);
   void AddCommands();

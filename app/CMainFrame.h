@@ -32,6 +32,11 @@ public:
   // Compact (390) or expanded (990) width; the top-left corner stays.
   void SizeFrame(int width, int height);
 
+  // Where the frame opens: where it was last closed when that place is still on a screen,
+  // otherwise the usual corner.
+  static QPoint StartPlace();
+  static constexpr const char *kPlaceKey = "MainFrame/Position";
+
   QToolBar *m_wndToolBar = nullptr;
   QStatusBar *m_wndStatusBar = nullptr;
 
@@ -41,6 +46,7 @@ public:
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
 
 private:
   QAction *MakeAction(int id, const QString &text);
