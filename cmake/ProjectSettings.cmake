@@ -13,9 +13,15 @@ if(KTX_SANITIZE)
   target_link_options(ktx_settings INTERFACE ${_san})
 endif()
 
+# Stricter warnings for the program's own code: its libraries, the executable and the tests. The
+# device library, which stands apart, keeps the shared set.
+add_library(ktx_strict INTERFACE)
+target_compile_options(ktx_strict INTERFACE -Wold-style-cast -Wnon-virtual-dtor -Wshadow)
+
 # Static library for one subsystem folder: ktx_add_library(name SOURCES ... LIBS ...)
 function(ktx_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_link_libraries(${name} PUBLIC ktx_settings ${ARG_LIBS})
+  target_link_libraries(${name} PRIVATE ktx_strict)
 endfunction()

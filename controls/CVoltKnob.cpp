@@ -57,11 +57,11 @@ void CVoltKnob::HandleKnobInput(int x, int y) {
       if (edit)
         edit->setFocus(Qt::OtherFocusReason);
       m_pHost->SetKnobStep(m_nChannel, step);
-      QString &text = m_pHost->KnobSetPointText(m_nChannel);
-      const CKnobEntry::Result result = m_entry.Enter(digit, text, edit ? edit->GetSel() : 0);
-      text = result.text;
+      const CKnobEntry::Result result =
+          m_entry.Enter(digit, m_pHost->KnobSetPointText(m_nChannel), edit ? edit->GetSel() : 0);
+      m_pHost->SetKnobSetPointText(m_nChannel, result.text);
       if (edit) {
-        platform::SetWindowText(edit, text);
+        platform::SetWindowText(edit, result.text);
         edit->SetSel(result.selStart, result.selEnd);
       }
     }

@@ -17,7 +17,8 @@ public:
   // The document's SetCh1KnobStep / SetCh2KnobStep.
   virtual void SetKnobStep(int channel, std::int16_t step) = 0;
   // The panel's m_strSetCh1 / m_strSetCh2: the text the knob composes.
-  virtual QString &KnobSetPointText(int channel) = 0;
+  virtual QString KnobSetPointText(int channel) const = 0;
+  virtual void SetKnobSetPointText(int channel, const QString &text) = 0;
   // The panel's set-point box of the channel.
   virtual CVoltEdit *KnobSetPointEdit(int channel) = 0;
 };

@@ -25,10 +25,10 @@ public:
   QString LoadError() const;
 
   // Nonzero: a device is attached. 0 when the library is missing.
-  int dsoSearch();
+  [[nodiscard]] int dsoSearch();
   // Calls the channel's set function with (0, onFlag, code, 2). True when the low 16 bits of
   // the result are nonzero; the library may rewrite code (the read-back).
-  bool SetVolt(Channel channel, int onFlag, VoltageCode &code);
+  [[nodiscard]] bool SetVolt(Channel channel, int onFlag, VoltageCode &code);
 
   // The file the functions came from; empty when not loaded.
   QString LibraryPath() const;

@@ -431,8 +431,12 @@ void CKTX2300MDlgView::SetKnobStep(int channel, std::int16_t step) {
     m_pDoc->SetCh2KnobStep(step);
 }
 
-QString &CKTX2300MDlgView::KnobSetPointText(int channel) {
+QString CKTX2300MDlgView::KnobSetPointText(int channel) const {
   return channel == 0 ? m_strSetCh1 : m_strSetCh2;
+}
+
+void CKTX2300MDlgView::SetKnobSetPointText(int channel, const QString &text) {
+  (channel == 0 ? m_strSetCh1 : m_strSetCh2) = text;
 }
 
 CVoltEdit *CKTX2300MDlgView::KnobSetPointEdit(int channel) {

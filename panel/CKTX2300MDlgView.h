@@ -101,7 +101,8 @@ public:
   // IKnobHost
   const CChannelState &KnobChannelState(int channel) const override;
   void SetKnobStep(int channel, std::int16_t step) override;
-  QString &KnobSetPointText(int channel) override;
+  QString KnobSetPointText(int channel) const override;
+  void SetKnobSetPointText(int channel, const QString &text) override;
   CVoltEdit *KnobSetPointEdit(int channel) override;
 
   // IStepRunnerHost

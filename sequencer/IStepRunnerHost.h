@@ -8,7 +8,7 @@ public:
   virtual ~IStepRunnerHost() = default;
 
   // channel 0 is CH1, 1 is CH2. True on success; the library may rewrite code (its read-back).
-  virtual bool SendVolt(int channel, int onFlag, VoltageCode &code) = 0;
+  [[nodiscard]] virtual bool SendVolt(int channel, int onFlag, VoltageCode &code) = 0;
   // Sets the channel's m_dActualVolt entry and shows it "%.3f" in its actual box.
   virtual void ShowActualVolt(int channel, double volts) = 0;
   // Kills timer 1 and starts it again with the period.

@@ -15,7 +15,8 @@ class Host : public IKnobHost {
 public:
   const CChannelState &KnobChannelState(int) const override { return state; }
   void SetKnobStep(int, std::int16_t step) override { state.SetKnobStep(step); }
-  QString &KnobSetPointText(int) override { return text; }
+  QString KnobSetPointText(int) const override { return text; }
+  void SetKnobSetPointText(int, const QString &value) override { text = value; }
   CVoltEdit *KnobSetPointEdit(int) override { return nullptr; }
   CChannelState state;
   QString text;

@@ -40,7 +40,8 @@ public:
     states[channel].SetKnobStep(step);
     steps[channel].push_back(step);
   }
-  QString &KnobSetPointText(int channel) override { return texts[channel]; }
+  QString KnobSetPointText(int channel) const override { return texts[channel]; }
+  void SetKnobSetPointText(int channel, const QString &text) override { texts[channel] = text; }
   CVoltEdit *KnobSetPointEdit(int channel) override { return edits[channel]; }
 
   CChannelState states[2];

@@ -13,11 +13,11 @@ public:
   bool begin(QPaintDevice *) override { return true; }
   bool end() override { return true; }
   Type type() const override { return QPaintEngine::User; }
-  void updateState(const QPaintEngineState &state) override {
-    if (state.state() & QPaintEngine::DirtyPen)
-      m_pen = state.pen();
-    if (state.state() & QPaintEngine::DirtyBrush)
-      m_brush = state.brush();
+  void updateState(const QPaintEngineState &changed) override {
+    if (changed.state() & QPaintEngine::DirtyPen)
+      m_pen = changed.pen();
+    if (changed.state() & QPaintEngine::DirtyBrush)
+      m_brush = changed.brush();
   }
   void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
   void drawTextItem(const QPointF &p, const QTextItem &item) override {
