@@ -136,6 +136,10 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
   }
   Output &selected = m_outputs[static_cast<std::size_t>(m_selected - 1)];
 
+  if (!query && !m_faults.reject.empty() && HeaderIs(header, m_faults.reject)) {
+    PushError(-113, "Undefined header");
+    return std::nullopt;
+  }
   if (query && Upper(header) == "*IDN") {
     return std::string(kIdentity);
   }
@@ -143,7 +147,7 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
     return std::string("1");
   }
   if (!query && Upper(header) == "*RST") {
-    *this = CScpiSimulator();
+    *this = CScpiSimulator(m_faults);
     return std::nullopt;
   }
   if (!query && Upper(header) == "*CLS") {
@@ -167,7 +171,9 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
       PushError(-222, "Data out of range");
       return std::nullopt;
     }
-    m_selected = static_cast<int>(*n);
+    if (!m_faults.ignoreSelect) {
+      m_selected = static_cast<int>(*n);
+    }
     return std::nullopt;
   }
   if (HeaderIs(header, "[SOURce]:VOLTage:[LEVel]:[IMMediate]:[AMPLitude]")) {
@@ -180,7 +186,7 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
     } else if (!v || *v < 0 || *v > 9.5) {
       PushError(-222, "Data out of range");
     } else {
-      selected.setMv = static_cast<int>(std::lround(*v * 1000));
+      selected.setMv = static_cast<int>(std::lround(*v * 1000)) + m_faults.offsetMv;
     }
     return std::nullopt;
   }
