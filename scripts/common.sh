@@ -20,8 +20,11 @@ ktx_install_packages() {
 }
 
 # Everything the panel needs to build and run.
+# libserialport and liblxi (with the libtirpc it needs) let pwrio-probe list serial ports and LAN
+# instruments.
 KTX_BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fp-utils fonts-liberation fonts-dejavu-core)
+  libgtest-dev libgmock-dev libbenchmark-dev fp-utils fonts-liberation fonts-dejavu-core
+  libserialport-dev liblxi-dev libtirpc-dev)
 
 ktx_configure() {
   local dir=$1
