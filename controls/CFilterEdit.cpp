@@ -1,12 +1,65 @@
 #include "controls/CFilterEdit.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QRegularExpression>
 
 #include "controls/EditKeys.h"
 
 using controls::KeyRoute;
 
-CFilterEdit::CFilterEdit(QWidget *parent) : QLineEdit(parent) {}
+CFilterEdit::CFilterEdit(QWidget *parent) : QLineEdit(parent) {
+  // A dropped text would arrive past the typing limit; the boxes take text by typing and Paste.
+  setAcceptDrops(false);
+}
+
+void CFilterEdit::PasteLimited(bool fromSelection) {
+  if (isReadOnly())
+    return;
+  QString clip = QGuiApplication::clipboard()->text(fromSelection ? QClipboard::Selection
+                                                                  : QClipboard::Clipboard);
+  const qsizetype lineEnd = clip.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+  if (lineEnd >= 0)
+    clip.truncate(lineEnd);
+  if (m_nTypingLimit > 0) {
+    const qsizetype room = m_nTypingLimit - (text().size() - selectedText().size());
+    clip.truncate(std::max<qsizetype>(room, 0));
+  }
+  if (!clip.isEmpty())
+    insert(clip);
+}
+
+QMenu *CFilterEdit::CreateContextMenu() {
+  QMenu *menu = createStandardContextMenu();
+  const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+  for (QAction *action : menu->actions()) {
+    if (action->objectName() != QLatin1String("edit-paste") &&
+        !action->text().endsWith(QLatin1Char('\t') + pasteKeys))
+      continue;
+    disconnect(action, &QAction::triggered, nullptr, nullptr);
+    connect(action, &QAction::triggered, this, [this] { PasteLimited(); });
+  }
+  return menu;
+}
+
+void CFilterEdit::contextMenuEvent(QContextMenuEvent *e) {
+  QMenu *menu = CreateContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(e->globalPos());
+}
+
+void CFilterEdit::mouseReleaseEvent(QMouseEvent *e) {
+  // The middle button pastes the X11 selection: under the same limit as Paste.
+  if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+    PasteLimited(true);
+    e->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(e);
+}
 
 controls::SelWord CFilterEdit::GetSel() const {
   if (hasSelectedText())

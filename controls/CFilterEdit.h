@@ -1,6 +1,8 @@
 #pragma once
 #include <QLineEdit>
 
+class QMenu;
+
 #include "controls/EditRules.h"
 
 // The edit box the panel's filtered boxes share: typed characters go to OnChar, the line edit's
@@ -15,9 +17,15 @@ public:
   void SetTypingLimit(int limit) { m_nTypingLimit = limit; }
   int TypingLimit() const { return m_nTypingLimit; }
 
-  // EM_GETSEL: (start, end) packed, (caret, caret) without a selection.
+  // Pastes the clipboard (or the X11 selection) at the caret as the context menu's Paste does:
+  // unfiltered, the first line only, cut to what the typing limit leaves room for.
+  void PasteLimited(bool fromSelection = false);
+  // The box's context menu, whose Paste is PasteLimited. The caller owns it.
+  QMenu *CreateContextMenu();
+
+  // The selection as (start, end) packed, (caret, caret) without a selection.
   controls::SelWord GetSel() const;
-  // EM_SETSEL: selects start ... end with the caret at end; positions are clamped to the text.
+  // Selects start ... end with the caret at end; positions are clamped to the text.
   void SetSel(int start, int end);
 
 protected:
@@ -29,6 +37,8 @@ protected:
 
   bool event(QEvent *e) override;
   void keyPressEvent(QKeyEvent *e) override;
+  void contextMenuEvent(QContextMenuEvent *e) override;
+  void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
   int m_nTypingLimit = 0;

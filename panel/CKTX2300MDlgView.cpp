@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QWheelEvent>
 
 #include "controls/CIntEdit.h"
 #include "controls/CKeypadCh1Dlg.h"
@@ -20,6 +19,7 @@
 #include "device/CPwrio.h"
 #include "panel/CChannelControl.h"
 #include "panel/CNoCaretStyle.h"
+#include "panel/CWheelToFocus.h"
 #include "panel/IPanelDocument.h"
 #include "panel/PanelRules.h"
 #include "panel/PanelTexts.h"
@@ -54,6 +54,7 @@ CKTX2300MDlgView::CKTX2300MDlgView(CPwrio &pwrio, QWidget *parent)
       [this](const platform::ControlTemplate &c, QWidget *p) { return CreateControl(c.id, p); });
   BindControls();
   ConnectHandlers();
+  (new CWheelToFocus(this))->WatchAll();
   for (int id = 0; id < static_cast<int>(m_timers.size()); ++id)
     connect(&m_timers[static_cast<std::size_t>(id)], &QTimer::timeout, this,
             [this, id] { OnTimer(id); });
@@ -107,6 +108,8 @@ void CKTX2300MDlgView::BindControls() {
   }
   m_pTrendPlot = platform::DlgItem<CTrendPlot>(this, 1071);
   m_pConnectionIcon = platform::DlgItem<QLabel>(this, 1068);
+  // The template gives the picture icon 131: no device until the watch has seen one.
+  ShowConnection(false);
   m_pClock = Item(1074);
   m_pTrendPlot->Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(), &m_state.m_nRingOldest,
                        m_state.m_nRingSize, platform::DlgItem<CVoltRuler>(this, 1052));
@@ -399,10 +402,23 @@ void CKTX2300MDlgView::OnTimer(int id) {
 
 void CKTX2300MDlgView::OnDeviceWatch() {
   const auto result = m_state.Watch(m_pwrio.dsoSearch() != 0);
-  m_pConnectionIcon->setPixmap(result == CPanelState::WatchResult::Device ? m_hIconDevice
-                                                                          : m_hIconNoDevice);
+  ShowConnection(result == CPanelState::WatchResult::Device);
+  // The box runs a nested loop. Opened inside this handler it would hold the watch timer, which
+  // Qt does not fire again while its handler runs: the watch would stop behind its own message
+  // and a return and second loss would go unseen. Opened once the handler has returned, the
+  // watch goes on probing while the box waits for the operator.
   if (result == CPanelState::WatchResult::NoDeviceFirstMiss)
-    platform::ShowMessage(Text(texts::kCommunicationError));
+    QMetaObject::invokeMethod(
+        this, [] { platform::ShowMessage(Text(texts::kCommunicationError)); },
+        Qt::QueuedConnection);
+}
+
+void CKTX2300MDlgView::ShowConnection(bool device) {
+  // Setting the same picture again would repaint the label and its frame every tick.
+  if (m_connectionShown == (device ? 1 : 0))
+    return;
+  m_connectionShown = device ? 1 : 0;
+  m_pConnectionIcon->setPixmap(device ? m_hIconDevice : m_hIconNoDevice);
 }
 
 void CKTX2300MDlgView::OnSetCh1() {
@@ -480,13 +496,6 @@ QString &CKTX2300MDlgView::KnobSetPointText(int channel) {
 
 CVoltEdit *CKTX2300MDlgView::KnobSetPointEdit(int channel) {
   return platform::DlgItem<CVoltEdit>(this, channel == 0 ? 1001 : 1008);
-}
-
-void CKTX2300MDlgView::wheelEvent(QWheelEvent *event) {
-  if (CVoltEdit::WalkFocusedBox(event->angleDelta().y()))
-    event->accept();
-  else
-    QWidget::wheelEvent(event);
 }
 
 void CKTX2300MDlgView::OnSelchangeMode() {

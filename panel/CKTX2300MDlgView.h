@@ -111,10 +111,6 @@ public:
   QPixmap m_hIconNoDevice;
   QPixmap m_hIconDevice;
 
-protected:
-  // The wheel walks the selection of the focused set-point box wherever the pointer is.
-  void wheelEvent(QWheelEvent *event) override;
-
 private:
   QWidget *CreateControl(int id, QWidget *parent);
   void BindControls();
@@ -122,6 +118,7 @@ private:
   void ApplyLegendColours();
   void BindSequencer();
   void ResetStepTable();
+  void ShowConnection(bool device);
 
   CPwrio &m_pwrio;
   CPanelState m_state;
@@ -132,6 +129,7 @@ private:
   // Controls the timers write on every tick, found once instead of by id each time.
   CTrendPlot *m_pTrendPlot = nullptr;
   QLabel *m_pConnectionIcon = nullptr;
+  int m_connectionShown = -1; // the picture 1068 shows: -1 none yet, 0 no device, 1 device
   QWidget *m_pClock = nullptr;
   std::array<CLED, 4> m_leds; // CH1, CH2, CH3, CH4
   std::unique_ptr<CChannelControl> m_channels;

@@ -10,13 +10,13 @@ SetPointCheck CheckSetPoint(const QString &text) {
   if (point <= 0)
     return {QLatin1String(texts::kInvalidNumber), {}};
   const float volts = static_cast<float>(crt::Atof(text));
-  if (volts < 0.6f)
+  // Written so that a value that is no number could never pass the range.
+  if (!(volts >= 0.6f))
     return {QLatin1String(texts::kMinimalVoltage), {}};
   if (volts > 9.0f)
     return {QLatin1String(texts::kMaximumVoltage), {}};
   // The product is formed in double, so 2.3 (2.29999995 as a float) loses its last millivolt.
-  const auto millivolts = static_cast<std::int32_t>(static_cast<double>(volts) * 1000.0);
-  return {QString(), VoltageCode::FromMillivolts(millivolts)};
+  return {QString(), VoltageCode::FromVolts(static_cast<double>(volts))};
 }
 
 QString ActualText(const VoltageCode &code, bool negativeChannel) {

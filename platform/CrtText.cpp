@@ -1,7 +1,6 @@
 #include "platform/CrtText.h"
 
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -57,8 +56,16 @@ bool DecimalOverflows(std::string_view literal) {
   return static_cast<long long>(lead) + exponent > 0;
 }
 
-// Parses a strtod-style number at the start of text (after white space): returns the value and
-// the number of characters consumed, 0 when nothing forms a number.
+std::size_t SkipDigits(std::string_view text, std::size_t pos) {
+  while (pos < text.size() && IsDigit(text[pos]))
+    ++pos;
+  return pos;
+}
+
+// Parses a decimal number at the start of text: blanks, at most one sign, digits with an
+// optional point, an optional exponent; read up to the first character that does not fit.
+// Returns the value and the number of characters consumed, 0 when nothing forms a number.
+// Hexadecimal, "nan", "inf" and a second sign are no numbers: they must never reach a device.
 std::pair<double, std::size_t> ParseDouble(std::string_view text) {
   std::size_t pos = SkipSpace(text, 0);
   bool negative = false;
@@ -66,27 +73,31 @@ std::pair<double, std::size_t> ParseDouble(std::string_view text) {
     negative = text[pos] == '-';
     ++pos;
   }
-  const char *begin = text.data() + pos;
-  const char *end = text.data() + text.size();
-  std::chars_format format = std::chars_format::general;
-  const bool hex =
-      end - begin > 2 && begin[0] == '0' && (begin[1] == 'x' || begin[1] == 'X') &&
-      (std::isxdigit(static_cast<unsigned char>(begin[2])) ||
-       (begin[2] == '.' && end - begin > 3 && std::isxdigit(static_cast<unsigned char>(begin[3]))));
-  if (hex) {
-    begin += 2;
-    format = std::chars_format::hex;
+  const std::size_t mantissa = pos;
+  pos = SkipDigits(text, pos);
+  bool anyDigit = pos > mantissa;
+  if (pos < text.size() && text[pos] == '.') {
+    const std::size_t fraction = SkipDigits(text, pos + 1);
+    anyDigit = anyDigit || fraction > pos + 1;
+    pos = fraction;
   }
-  double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(begin, end, value, format);
-  if (ptr == begin)
+  if (!anyDigit)
     return {0.0, 0};
+  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+    std::size_t exponent = pos + 1;
+    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+      ++exponent;
+    const std::size_t end = SkipDigits(text, exponent);
+    if (end > exponent)
+      pos = end;
+  }
+  const std::string_view literal = text.substr(mantissa, pos - mantissa);
+  double value = 0.0;
+  const auto [ptr, ec] = std::from_chars(literal.data(), literal.data() + literal.size(), value);
+  (void)ptr;
   if (ec == std::errc::result_out_of_range)
-    value =
-        (!hex && DecimalOverflows(std::string_view(begin, static_cast<std::size_t>(ptr - begin))))
-            ? HUGE_VAL
-            : 0.0;
-  return {negative ? -value : value, static_cast<std::size_t>(ptr - text.data())};
+    value = DecimalOverflows(literal) ? HUGE_VAL : 0.0;
+  return {negative ? -value : value, pos};
 }
 
 } // namespace

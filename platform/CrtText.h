@@ -18,7 +18,10 @@ inline int Atoi(const char *text) {
   return Atoi(std::string_view(text));
 }
 
-// atof: the longest leading part that strtod would accept in the "C" locale; 0.0 when none.
+// atof, decimal only: blanks, at most one sign, digits with an optional point and exponent, read
+// up to the first character that does not fit; 0.0 when nothing forms a number. Hexadecimal,
+// "nan", "inf" and a second sign are no numbers. A literal beyond the double range reads as
+// +-HUGE_VAL, as strtod gives it (so a value can be infinite, never NaN).
 double Atof(std::string_view text);
 double Atof(const QString &text);
 inline double Atof(const char *text) {
@@ -28,7 +31,8 @@ inline double Atof(const char *text) {
 // sscanf "%d": nullopt when no integer can be read.
 std::optional<int> ScanInt(std::string_view text);
 
-// sscanf "%f" read as a double: nullopt when no number can be read.
+// sscanf "%f" read as a double, with the same decimal-only reading: nullopt when no number can
+// be read.
 std::optional<double> ScanDouble(std::string_view text);
 
 // printf "%.3f".

@@ -1,24 +1,10 @@
 #include "sequencer/CStepRunRules.h"
 
-#include <cmath>
-#include <limits>
-
 #include "platform/CrtText.h"
 
 VoltageCode CStepRunRules::CodeFromText(std::string_view text) {
-  if (text.empty())
-    return {};
-  const double product = crt::Atof(text) * 1000.0;
-  std::int32_t mv = 0;
-  if (std::isnan(product))
-    mv = 0;
-  else if (product >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-    mv = std::numeric_limits<std::int32_t>::max();
-  else if (product <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
-    mv = std::numeric_limits<std::int32_t>::min();
-  else
-    mv = static_cast<std::int32_t>(product);
-  return VoltageCode::FromMillivolts(mv);
+  // An empty cell, a blank and a text that is no number all read as 0 V.
+  return VoltageCode::FromVolts(crt::Atof(text));
 }
 
 VoltageCode CStepRunRules::CodeFromText(const QString &text) {

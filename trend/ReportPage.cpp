@@ -1,6 +1,8 @@
 #include "trend/ReportPage.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -128,13 +130,18 @@ void DrawReportCurve(QPainter &painter, const ReportRect &chart, int channel, do
   std::array<QLine, kRingCapacity> lines;
   int count = CurveLines(ring, start, n, lo, hi, chart.left, chart.top, chart.right - chart.left,
                          chart.bottom - chart.top, ys.data(), lines.data());
-  if (QImage *image = RasterTarget(painter)) {
+  const int penWidth = CurvePenWidth(painter.device() ? painter.device()->logicalDpiY() : 0);
+  if (QImage *image = RasterTarget(painter); image && penWidth == 2) {
     DrawWideLines(*image, lines.data(), count, ToQColor(color).rgb());
     return;
   }
   count = MergeStraightRuns(lines.data(), count);
-  painter.setPen(QPen(ToQColor(color), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setPen(QPen(ToQColor(color), penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawLines(lines.data(), count);
+}
+
+int CurvePenWidth(int dpi) {
+  return std::max(2, static_cast<int>(std::lround(2.0 * dpi / kCurveDpi)));
 }
 
 void DrawReportFrame(QPainter &painter, const ReportRect &chart) {

@@ -249,6 +249,7 @@ TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
   ASSERT_EQ(messages.Texts().size(), 1);
   EXPECT_TRUE(messages.Texts().first().contains(QStringLiteral("/no/such/libPwrio.so")));
   app.View()->OnDeviceWatch();
+  QCoreApplication::processEvents();
   EXPECT_EQ(messages.Texts().size(), 2) << "the watch reports the missing device";
   platform::DlgItem<QAbstractButton>(app.View(), 1055)->click();
   EXPECT_EQ(messages.Texts().last(), QStringLiteral("Sending Error"));

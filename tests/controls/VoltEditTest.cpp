@@ -93,18 +93,49 @@ TEST(VoltEdit, EditShortcutsDoNothingButContextMenuPasteWorks) {
   EXPECT_EQ(edit.text(), QStringLiteral("5.1"));
   QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
   EXPECT_FALSE(edit.hasSelectedText());
+}
 
-  // The context menu's paste is not filtered.
-  edit.setCursorPosition(3);
-  std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
-  QAction *paste = nullptr;
-  for (QAction *action : menu->actions())
-    if (action->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Paste")))
-      paste = action;
-  ASSERT_NE(paste, nullptr);
-  ASSERT_TRUE(paste->isEnabled());
-  paste->trigger();
-  EXPECT_EQ(edit.text(), QStringLiteral("5.1abc"));
+// The context menu's Paste (and the X11 selection's middle click) is not filtered, takes the
+// clipboard's first line, and stops at the typing limit as typing does; the program's own text
+// may be longer.
+TEST(VoltEdit, PasteKeepsTheTypingLimit) {
+  struct Case {
+    int limit;
+    const char *start;
+    int selStart, selLength; // selLength 0: caret at selStart
+    const char *clip;
+    const char *expected;
+  };
+  const Case cases[] = {
+      {0, "5.1", 3, 0, "abc", "5.1abc"},   {5, "", 0, 0, "0.59999999999", "0.599"},
+      {5, "5.1", 3, 0, "2345", "5.123"},   {5, "5.123", 5, 0, "4", "5.123"},
+      {5, "5.123", 2, 3, "9999", "5.999"}, {5, "", 0, 0, "1.5\n2.5", "1.5"},
+      {3, "12", 2, 0, "345", "123"},
+  };
+  for (const Case &c : cases) {
+    CVoltEdit edit;
+    edit.SetTypingLimit(c.limit);
+    edit.setText(QString::fromLatin1(c.start));
+    if (c.selLength > 0)
+      edit.setSelection(c.selStart, c.selLength);
+    else
+      edit.setCursorPosition(c.selStart);
+    QApplication::clipboard()->setText(QString::fromLatin1(c.clip));
+    std::unique_ptr<QMenu> menu(edit.CreateContextMenu());
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions())
+      if (action->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Paste")))
+        paste = action;
+    ASSERT_NE(paste, nullptr);
+    ASSERT_TRUE(paste->isEnabled());
+    paste->trigger();
+    EXPECT_EQ(edit.text(), QString::fromLatin1(c.expected)) << c.clip;
+  }
+  CVoltEdit readOnly;
+  readOnly.setReadOnly(true);
+  readOnly.PasteLimited();
+  EXPECT_EQ(readOnly.text(), QString());
+  EXPECT_FALSE(readOnly.acceptDrops()) << "a dropped text would pass the limit";
 }
 
 TEST(VoltEdit, TypingLimitAppliesToTypingOnly) {

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QWheelEvent>
 
+#include "controls/CStepListCtrl.h"
 #include "panel/PanelRules.h"
 #include "resources/CommandIds.h"
 #include "tests/panel/PanelFixture.h"
@@ -31,6 +32,14 @@ TEST(PanelRules, SetPointChecksPointRangeAndSinglePrecision) {
       {"2.3", nullptr, {22, 99}, "2.299"},
       {"5.123", nullptr, {51, 23}, "5.123"},
       {"a.b", "Minimal voltage is 0.6V", {}, nullptr},
+      {"nan.", "Minimal voltage is 0.6V", {}, nullptr},
+      {"-nan.", "Minimal voltage is 0.6V", {}, nullptr},
+      {"inf.", "Minimal voltage is 0.6V", {}, nullptr},
+      {"--5.", "Minimal voltage is 0.6V", {}, nullptr},
+      {"+-5.", "Minimal voltage is 0.6V", {}, nullptr},
+      {"0x5.", "Minimal voltage is 0.6V", {}, nullptr},
+      {"1e400.", "Maximum voltage is 9.0V", {}, nullptr},
+      {"5.e0", nullptr, {50, 0}, "5.000"},
   };
   for (const auto &c : cases) {
     const panel::SetPointCheck check = panel::CheckSetPoint(QString::fromLatin1(c.text));
@@ -209,6 +218,40 @@ TEST_F(ChannelControl, WheelOverThePanelWalksTheFocusedSetPointBox) {
   QApplication::sendEvent(m_view.get(), &wheel);
   EXPECT_EQ(Edit(1001)->selectionStart(), 3);
   EXPECT_EQ(Edit(1001)->selectedText(), QStringLiteral("2"));
+}
+
+// A notch over a control that does not hold the focus goes to the focused set-point box; the
+// drop-down lists, the unit list and the step table under the pointer stay as they are.
+TEST_F(ChannelControl, WheelOverOtherControlsGoesToTheFocusedBox) {
+  m_view->OnToggleCompact();
+  m_view->show();
+  Click(1053);
+  SetText(1001, "5.123");
+  Edit(1001)->setFocus();
+  QApplication::setActiveWindow(m_view.get());
+  if (QApplication::focusWidget() != Edit(1001))
+    GTEST_SKIP() << "the offscreen platform gave the focus elsewhere";
+  auto *list = platform::DlgItem<QAbstractScrollArea>(m_view.get(), 1027);
+  const int overs[] = {1026, 1031, 1032, 1033, 1072, 1046, 1048, 1071, 1053};
+  const QStringList before = {Text(1026), Text(1031), Text(1032), Text(1033), Text(1072)};
+  const auto notch = [this](QWidget *over) {
+    Edit(1001)->setSelection(2, 1);
+    const QPointF where(2, 2);
+    QWheelEvent wheel(where, over->mapToGlobal(where), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(over, &wheel);
+    return Edit(1001)->selectionStart() == 3 && Edit(1001)->selectedText() == QStringLiteral("2");
+  };
+  for (int id : overs) {
+    EXPECT_TRUE(notch(Item(id))) << "a notch over " << id << " walks the focused box";
+    EXPECT_NE(Item(id)->focusPolicy(), Qt::WheelFocus) << id << " takes the focus from a notch";
+  }
+  EXPECT_TRUE(notch(list->viewport()));
+  EXPECT_EQ((QStringList{Text(1026), Text(1031), Text(1032), Text(1033), Text(1072)}), before);
+  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
+  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), 1027)->GetItemCount(), 10)
+      << "MODE unchanged, so the table kept its rows";
+  EXPECT_EQ(QApplication::focusWidget(), Edit(1001));
 }
 
 } // namespace

@@ -139,4 +139,50 @@ TEST_F(PanelWorkflow, DeviceLogShowsWhatOkSent) {
   EXPECT_TRUE(file.readAll().contains("dsoSetVolt_positive9_CH1 reserved=0 on=1 len=2 in=50,0"));
 }
 
+// Every path that turns a text into a voltage reads decimal numbers only, and a value that no
+// code can hold goes out as 0 V: the set-point box (where typing, pasting, the keypad, the
+// volt-set dialog and the knob all end) refuses them, while a step cell, the From box of the
+// even fill and a file's tail send (0, 0) on Run.
+TEST_F(PanelWorkflow, HostileTextsReachTheSupplyAsZeroOrNotAtAll) {
+  const char *hostile[] = {"nan.", "-nan",  "--5",   "+-2.5", "0x10",
+                           "inf",  "1e400", "9e+99", "-1e30"};
+  const QString log = m_dir.filePath(QStringLiteral("calls.log"));
+  const QString stepFile = m_dir.filePath(QStringLiteral("hostile.txt"));
+  auto previous = platform::SetFileDialogHook(
+      [&](const platform::FileDialogRequest &) -> std::optional<QString> { return stepFile; });
+  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), 1027);
+  platform::DlgItem<QCheckBox>(m_view.get(), 1034)->setChecked(true);
+  MessageCapture messages;
+  Click(1053);
+  qputenv("PWRIO_SIM_LOG", QFile::encodeName(log));
+  for (const char *text : hostile) {
+    SetText(1001, text);
+    Click(1090);
+    list->SetItemText(0, 2, QString::fromLatin1(text));
+    State().m_nStepIndex = 0;
+    Click(1049);
+    SetText(1036, text);
+    SetText(1038, text);
+    Click(1040);
+    Click(1049);
+    ASSERT_TRUE(testhelp::WriteFile(
+        stepFile,
+        QByteArray("#CHANNEL:CH1\r\nstep  number  voltage\r\n1    1    ") + text + "\r\n"));
+    m_view->OnCommand(cmd::kFileOpen);
+    State().m_nStepIndex = 0;
+    Click(1049);
+  }
+  qunsetenv("PWRIO_SIM_LOG");
+  platform::SetFileDialogHook(std::move(previous));
+  QStringList sets;
+  for (const QString &line : QString::fromLatin1(testhelp::ReadFile(log)).split(QLatin1Char('\n')))
+    if (line.startsWith(QStringLiteral("dsoSetVolt")))
+      sets << line;
+  EXPECT_EQ(sets.size(), 3 * static_cast<int>(std::size(hostile)))
+      << "the set-point box sends none";
+  for (const QString &line : sets)
+    EXPECT_TRUE(line.contains(QStringLiteral(" on=1 len=2 in=0,0 "))) << line.toStdString();
+  EXPECT_EQ(Text(1004), QStringLiteral("0.000"));
+}
+
 } // namespace

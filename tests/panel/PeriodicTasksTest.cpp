@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QTest>
 
 #include "tests/panel/PanelFixture.h"
 
@@ -36,7 +37,18 @@ TEST(PanelState, WatchCounterWrapsToTwoSoTheMessageComesOncePerLoss) {
   EXPECT_EQ(state.Watch(false), R::NoDeviceFirstMiss);
 }
 
-using PeriodicTasks = PanelFixture;
+class PeriodicTasks : public PanelFixture {
+protected:
+  // One watch tick, and the message it may leave for after the handler.
+  void Watch() {
+    m_view->OnDeviceWatch();
+    QCoreApplication::processEvents();
+  }
+  bool ShowsDevice() const {
+    return platform::DlgItem<QLabel>(m_view.get(), 1068)->pixmap().toImage() ==
+           m_view->m_hIconDevice.toImage();
+  }
+};
 
 TEST_F(PeriodicTasks, SamplingRecordsTheConfirmedVoltages) {
   Click(1053);
@@ -51,36 +63,54 @@ TEST_F(PeriodicTasks, SamplingRecordsTheConfirmedVoltages) {
 }
 
 TEST_F(PeriodicTasks, WatchShowsOneMessagePerLossThroughTheLibrary) {
-  auto *icon = platform::DlgItem<QLabel>(m_view.get(), 1068);
-  const auto shows = [icon](const QPixmap &pixmap) {
-    return icon->pixmap().toImage() == pixmap.toImage();
-  };
   MessageCapture messages;
-  m_view->OnDeviceWatch();
-  EXPECT_TRUE(shows(m_view->m_hIconDevice));
+  Watch();
+  EXPECT_TRUE(ShowsDevice());
   WriteControl("attached=0\n");
   for (int i = 0; i < 5; ++i)
-    m_view->OnDeviceWatch();
-  EXPECT_TRUE(shows(m_view->m_hIconNoDevice));
+    Watch();
+  EXPECT_FALSE(ShowsDevice());
   EXPECT_EQ(messages.Texts().size(), 1);
   WriteControl("attached=1\n");
-  m_view->OnDeviceWatch();
-  EXPECT_TRUE(shows(m_view->m_hIconDevice));
+  Watch();
+  EXPECT_TRUE(ShowsDevice());
   WriteControl("attached=0\n");
-  m_view->OnDeviceWatch();
-  m_view->OnDeviceWatch();
+  Watch();
+  Watch();
   EXPECT_EQ(messages.Texts(),
             QStringList(2, QStringLiteral(
                                "Communication Error,please try again after connecting devices!")));
+}
+
+// The watch's own box must not stop the watch: while the first message waits for the operator,
+// the device comes back (the icon turns green) and is lost again, which opens a second box.
+TEST_F(PeriodicTasks, WatchGoesOnWhileItsMessageIsOpen) {
+  WriteControl("attached=0\n");
+  bool returned = false;
+  MessageCapture messages([&](const QString &) {
+    if (messages.OpenBoxes() > 1)
+      return;
+    WriteControl("attached=1\n");
+    returned = QTest::qWaitFor([&] { return ShowsDevice(); }, 3000);
+    WriteControl("attached=0\n");
+    (void)QTest::qWaitFor([&] { return messages.Texts().size() == 2; }, 3000);
+  });
+  m_view->SetTimer(3, 20);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.Texts().isEmpty(); }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return messages.OpenBoxes() == 0; }, 8000));
+  EXPECT_TRUE(returned) << "the watch kept probing behind its message";
+  EXPECT_EQ(messages.Texts().size(), 2);
+  EXPECT_EQ(messages.MostOpenAtOnce(), 2);
+  EXPECT_FALSE(ShowsDevice());
 }
 
 TEST_F(PeriodicTasks, LossAndReturnChangeNothingElse) {
   Click(1055);
   WriteControl("attached=0\n");
   MessageCapture messages;
-  m_view->OnDeviceWatch();
+  Watch();
   WriteControl("attached=1\n");
-  m_view->OnDeviceWatch();
+  Watch();
   EXPECT_EQ(Text(1055), QStringLiteral("ON"));
   EXPECT_TRUE(LedLit(1103));
   EXPECT_EQ(Text(1009), QStringLiteral("5.000"));

@@ -1,5 +1,6 @@
 // The panel's own paths against a real SCPI peer: our instrument simulator program on
 // 127.0.0.1, reached through the device library's TCP backend.
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 
@@ -81,6 +82,7 @@ TEST_F(ScpiPanel, WatchShowsTheLossOnceAndTheReturn) {
   m_sim.Kill();
   for (int i = 0; i < 3; ++i)
     m_view->OnDeviceWatch();
+  QCoreApplication::processEvents();
   EXPECT_TRUE(shows(m_view->m_hIconNoDevice));
   EXPECT_EQ(messages.Texts().size(), 1);
   ASSERT_TRUE(m_sim.Start({}, port));
@@ -91,6 +93,8 @@ TEST_F(ScpiPanel, WatchShowsTheLossOnceAndTheReturn) {
 
 TEST_F(ScpiPanel, EveryFaultModeFailsWithinTheBound) {
   const char *modes[] = {"--silent", "--garbage", "--drop", "--no-eol", "--flood"};
+  // Only the calls made here: the watch's own ticks would run behind the message boxes.
+  m_view->KillTimer(3);
   Click(1053);
   SetText(1001, "5.0");
   for (const char *mode : modes) {
@@ -111,6 +115,7 @@ TEST_F(ScpiPanel, EveryFaultModeFailsWithinTheBound) {
   clock.start();
   m_view->OnDeviceWatch();
   EXPECT_LT(clock.elapsed(), 1000) << "a slow instrument";
+  QCoreApplication::processEvents();
   EXPECT_EQ(messages.Texts().size(), 1);
 }
 

@@ -44,12 +44,37 @@ struct DoubleCase {
 
 TEST(CrtText, AtofTakesTheLongestNumberPrefix) {
   const DoubleCase cases[] = {
-      {"", 0.0, false},          {"5.", 5.0, true},     {".5", 0.5, true},
-      {"  -1.25V", -1.25, true}, {"1e3", 1000.0, true}, {"1e", 1.0, true},
-      {"1.5e-1x", 0.15, true},   {"abc", 0.0, false},   {" ", 0.0, false},
-      {"+2.5", 2.5, true},       {"0x10", 16.0, true},  {"1,5", 1.0, true},
-      {"-", 0.0, false},         {".", 0.0, false},     {"1e999", HUGE_VAL, true},
+      {"", 0.0, false},
+      {"5.", 5.0, true},
+      {".5", 0.5, true},
+      {"  -1.25V", -1.25, true},
+      {"1e3", 1000.0, true},
+      {"1e", 1.0, true},
+      {"1.5e-1x", 0.15, true},
+      {"abc", 0.0, false},
+      {" ", 0.0, false},
+      {"+2.5", 2.5, true},
+      {"1,5", 1.0, true},
+      {"-", 0.0, false},
+      {".", 0.0, false},
+      {"1e999", HUGE_VAL, true},
+      {"-1e999", -HUGE_VAL, true},
       {"1e-999", 0.0, true},
+      {"9e+99", 9e99, true},
+      {"2.5e+", 2.5, true},
+      // Not decimal numbers: a second sign, hexadecimal, nan and inf read as 0.
+      {"--5", 0.0, false},
+      {"+-2.5", 0.0, false},
+      {"-+1", 0.0, false},
+      {"0x10", 0.0, true},
+      {"0X1p3", 0.0, true},
+      {"nan", 0.0, false},
+      {"nan.", 0.0, false},
+      {"-nan", 0.0, false},
+      {"NAN(1)", 0.0, false},
+      {"inf", 0.0, false},
+      {"-Infinity", 0.0, false},
+      {" +.5e1x", 5.0, true},
   };
   for (const auto &c : cases) {
     EXPECT_EQ(crt::Atof(c.text), c.value) << c.text;

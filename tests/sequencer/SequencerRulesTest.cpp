@@ -91,9 +91,22 @@ TEST(StepRunRules, CodesFromCellTexts) {
       {"0.0999", {0, 99}},
       {"  3.5V", {35, 0}},
       {"1e1", {100, 0}},
-      {"1e30", {21474836, 47}},
-      {"-1e30", {-21474836, -48}},
+      {"2147483.647", {21474836, 47}},
+      {"-2147483.648", {-21474836, -48}},
+      // No number, not finite, or millivolts beyond 32 bits: 0 V, never a saturated code.
+      {"--5", {0, 0}},
+      {"+-2.5", {0, 0}},
+      {"0x10", {0, 0}},
       {"nan", {0, 0}},
+      {"nan.", {0, 0}},
+      {"inf", {0, 0}},
+      {"-inf", {0, 0}},
+      {"1e400", {0, 0}},
+      {"-1e400", {0, 0}},
+      {"9e+99", {0, 0}},
+      {"1e30", {0, 0}},
+      {"2147483.648", {0, 0}},
+      {"-2147483.649", {0, 0}},
   };
   for (const Case &c : cases)
     EXPECT_EQ(CStepRunRules::CodeFromText(std::string_view(c.text)), c.code) << c.text;

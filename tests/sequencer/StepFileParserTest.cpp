@@ -29,6 +29,13 @@ TEST(StepFileParser, TailValues) {
       {"x +3.5", 3.5F},
       {"x\t\v\f ", 0.0F},
       {"x 1e38", 1e38F},
+      // Only decimal numbers: a second sign, hexadecimal, nan and inf read as 0.
+      {"--5.5", 0.0F},
+      {"+-2.5", 0.0F},
+      {"x 0x10", 0.0F},
+      {"x nan", 0.0F},
+      {"x inf", 0.0F},
+      {"-inf", 0.0F},
   };
   for (const Case &c : cases)
     EXPECT_FLOAT_EQ(CStepFileParser::TailVolt(c.line), c.value) << '"' << c.line << '"';

@@ -67,7 +67,7 @@ TEST_F(StepRunnerTest, ElevenPressesWalkTenRowsAndWrap) {
   ASSERT_EQ(host.sends.size(), 11U);
   for (int press = 0; press < 11; ++press) {
     const int row = press % 10;
-    EXPECT_EQ(host.sends[press].code, VoltageCode::FromMillivolts((row + 1) * 1000 + 500)) << press;
+    EXPECT_EQ(host.sends[press].code, VoltageCode::FromVolts(row + 1.5)) << press;
     EXPECT_EQ(host.sends[press].channel, 0);
     EXPECT_EQ(host.sends[press].onFlag, 1);
     EXPECT_FALSE(host.sends[press].runEnabled) << "Run stays disabled during the send";

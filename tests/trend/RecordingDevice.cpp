@@ -75,8 +75,8 @@ int Recording::CountLines(const QColor &color) const {
   return count;
 }
 
-RecordingDevice::RecordingDevice(int w, int h)
-    : m_w(w), m_h(h), m_engine(std::make_unique<RecordingEngine>(m_recording)) {}
+RecordingDevice::RecordingDevice(int w, int h, int dpi)
+    : m_w(w), m_h(h), m_dpi(dpi), m_engine(std::make_unique<RecordingEngine>(m_recording)) {}
 
 RecordingDevice::~RecordingDevice() = default;
 
@@ -98,7 +98,7 @@ int RecordingDevice::metric(PaintDeviceMetric metric) const {
   case PdmDpiY:
   case PdmPhysicalDpiX:
   case PdmPhysicalDpiY:
-    return 600;
+    return m_dpi;
   case PdmDepth:
     return 32;
   case PdmNumColors:

@@ -43,7 +43,7 @@ struct Recording {
 
 class RecordingDevice : public QPaintDevice {
 public:
-  RecordingDevice(int w, int h);
+  RecordingDevice(int w, int h, int dpi = 600);
   ~RecordingDevice() override;
 
   QPaintEngine *paintEngine() const override;
@@ -55,6 +55,7 @@ protected:
 private:
   int m_w;
   int m_h;
+  int m_dpi;
   Recording m_recording;
   std::unique_ptr<QPaintEngine> m_engine;
 };

@@ -224,6 +224,29 @@ TEST(ReportPage, ImageCurvesMatchThePainterDrawnOnes) {
   }
 }
 
+// The curves keep the width they have on a 600-dpi page whatever the device's resolution, so a
+// PDF (1200 dpi) shows no hairlines; the grid and frames keep their place and pens.
+TEST(ReportPage, CurvePenScalesWithTheResolution) {
+  const std::pair<int, qreal> cases[] = {{300, 2}, {600, 2}, {899, 3}, {1200, 4}, {2400, 8}};
+  const Rings rings;
+  for (const auto &[dpi, width] : cases) {
+    RecordingDevice device(4960, 7016, dpi);
+    QPainter painter(&device);
+    DrawReport(painter, 4960, 7016, Data(rings, true, true));
+    painter.end();
+    int curves = 0;
+    for (const RecordedLine &line : device.Result().lines) {
+      if (line.color == kCh1 || line.color == kCh2) {
+        EXPECT_EQ(line.width, width) << dpi;
+        ++curves;
+      } else {
+        EXPECT_LE(line.width, 1) << dpi;
+      }
+    }
+    EXPECT_GT(curves, 0) << dpi;
+  }
+}
+
 TEST(ReportPrinter, PrintsAPdfFile) {
   Rings rings;
   for (int i = 0; i < kRingCapacity; ++i)
