@@ -8,6 +8,7 @@
 
 class CMainFrame;
 class CKTX2300MDlgView;
+class CDeviceStatus;
 class CPwrio;
 
 // The application: program folder, settings, the document, the frame and the panel, and the
@@ -47,6 +48,8 @@ private:
 
   QString m_strAppDir;
   QStringList m_recentFiles;
+  // Made before the device library is first called, so the library finds its pipe.
+  std::unique_ptr<CDeviceStatus> m_deviceStatus;
   std::unique_ptr<CPwrio> m_pwrio;
   CKTX2300MDoc m_doc;
   std::unique_ptr<CMainFrame> m_frame;

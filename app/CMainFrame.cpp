@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -63,6 +64,7 @@ bool CMainFrame::OnCreate(const std::function<bool(int id)> &hasHandler) {
   m_wndStatusBar->setObjectName(QStringLiteral("statusBar59393"));
   m_wndStatusBar->setSizeGripEnabled(false);
   setStatusBar(m_wndStatusBar);
+
   for (const auto &accel : res::Accelerators128()) {
     if (IsDeadCommand(accel.id))
       continue;
@@ -86,6 +88,23 @@ bool CMainFrame::OnCreate(const std::function<bool(int id)> &hasHandler) {
   move(10, 10);
   SizeFrame(kCompactWidth, kHeight);
   return m_wndToolBar && m_wndStatusBar;
+}
+
+void CMainFrame::SetDeviceStatus(const QString &text) {
+  // A prompt on show stays; the new text appears when it goes.
+  if (m_wndStatusBar && m_wndStatusBar->currentMessage() == m_strDeviceStatus)
+    m_wndStatusBar->showMessage(text);
+  m_strDeviceStatus = text;
+}
+
+bool CMainFrame::event(QEvent *event) {
+  // A prompt that ends gives the pane back to the device's status instead of blanking it.
+  if (event->type() == QEvent::StatusTip && m_wndStatusBar &&
+      static_cast<QStatusTipEvent *>(event)->tip().isEmpty()) {
+    m_wndStatusBar->showMessage(m_strDeviceStatus);
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 void CMainFrame::BuildMenu() {

@@ -32,6 +32,11 @@ public:
   // Compact (390) or expanded (990) width; the top-left corner stays.
   void SizeFrame(int width, int height);
 
+  // The device library's latest word on the device (why it is absent, why a call failed): the
+  // status pane's text whenever no prompt is shown, as an idle message.
+  void SetDeviceStatus(const QString &text);
+  QString DeviceStatus() const { return m_strDeviceStatus; }
+
   QToolBar *m_wndToolBar = nullptr;
   QStatusBar *m_wndStatusBar = nullptr;
 
@@ -41,6 +46,7 @@ public:
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  bool event(QEvent *event) override;
 
 private:
   QAction *MakeAction(int id, const QString &text);
@@ -49,6 +55,7 @@ private:
   bool IsSwallowedKey(const QEvent *event) const;
 
   std::map<int, QAction *> m_actions;
+  QString m_strDeviceStatus;
   CommandRouter m_command;
   UpdateRouter m_update;
 };
