@@ -95,6 +95,9 @@ void CMainFrame::SetDeviceStatus(const QString &text) {
   if (m_wndStatusBar && m_wndStatusBar->currentMessage() == m_strDeviceStatus)
     m_wndStatusBar->showMessage(text);
   m_strDeviceStatus = text;
+  // A long reason is cut at the frame's edge; the tooltip has all of it.
+  if (m_wndStatusBar)
+    m_wndStatusBar->setToolTip(text);
 }
 
 bool CMainFrame::event(QEvent *event) {
