@@ -107,8 +107,10 @@ std::unique_ptr<CScpiSupply> CBackendSwitch::MakeInstrument(CBackendConfig &conf
 }
 
 std::string CBackendSwitch::Where() const {
-  return m_config.kind == CBackendConfig::Kind::kSimulated ? std::string("simulated supply")
-                                                           : m_config.text;
+  if (m_config.kind == CBackendConfig::Kind::kSimulated) {
+    return "simulated supply";
+  }
+  return m_config.text.empty() ? std::string("device library") : m_config.text;
 }
 
 void CBackendSwitch::Rebuild() {

@@ -454,11 +454,15 @@ TEST_F(ScpiSupplyTest, UnusableConfigurationFailsEveryCallAndSaysWhy) {
     QByteArray backend;
     QByteArray profile;
     QByteArray why;
+    std::string where;
   };
   const Case cases[] = {
-      {"tcp://supply.lab:5025", "", "must be a numeric address or localhost"},
-      {"bluetooth:1", "", "unknown backend"},
-      {"tcp://127.0.0.1:5025", "/nonexistent.profile", "/nonexistent.profile: cannot be read"},
+      {"tcp://supply.lab:5025", "", "must be a numeric address or localhost",
+       "tcp://supply.lab:5025"},
+      {"bluetooth:1", "", "unknown backend", "device library"},
+      {"tcp://127.0.0.1:5025", "/nonexistent.profile", "/nonexistent.profile: cannot be read",
+       "tcp://127.0.0.1:5025"},
+      {"TCPIP::192.0.2.10::INSTR", "", "not VXI-11 or HiSLIP", "TCPIP::192.0.2.10::INSTR"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.backend.toStdString());
@@ -474,7 +478,7 @@ TEST_F(ScpiSupplyTest, UnusableConfigurationFailsEveryCallAndSaysWhy) {
     EXPECT_TRUE(text.startsWith("config error=\"")) << text.toStdString();
     EXPECT_TRUE(text.contains(c.why)) << text.toStdString();
     EXPECT_TRUE(text.contains("cause=bad_config")) << text.toStdString();
-    EXPECT_NE(Status().find("configuration error: "), std::string::npos) << Status();
+    EXPECT_EQ(Status().find(c.where + ": CH1 not set: configuration error: "), 0u) << Status();
     EXPECT_NE(Status().find(c.why.toStdString()), std::string::npos) << Status();
   }
 }
