@@ -182,16 +182,23 @@ std::optional<CScpiProfile> CScpiProfile::Parse(std::string_view text, std::stri
     *target = std::string(value);
   }
   // Without these the library could not do its job at all.
-  const auto isQuery = [](const std::string &s) { return !s.empty() && s.back() == '?'; };
+  // A query's last command has a header ending in '?'; a parameter may follow
+  // ("MEAS:VOLT? (@{channel})").
+  const auto isQuery = [](const std::string &s) {
+    std::string_view last = Trim(std::string_view(s).substr(s.rfind(';') + 1));
+    last = last.substr(0, last.find(' '));
+    return !last.empty() && last.back() == '?';
+  };
   if (!isQuery(profile.identify) || !isQuery(profile.readVoltage)) {
-    Fail(error, lineNo, {}, "identify and read_voltage must be queries ending in ?");
+    Fail(error, lineNo, {}, "identify and read_voltage must be queries (a header ending in ?)");
     return std::nullopt;
   }
   for (const std::string *optional :
        {&profile.errorQuery, &profile.selectQuery, &profile.readSetpoint}) {
     if (!optional->empty() && !isQuery(*optional)) {
       Fail(error, lineNo, {},
-           "error_query, select_query and read_setpoint must be queries ending in ? or empty");
+           "error_query, select_query and read_setpoint must be queries (a header ending in ?) or "
+           "empty");
       return std::nullopt;
     }
   }

@@ -96,6 +96,23 @@ std::string Volts(int mv) {
   return std::string(buffer, result.ptr);
 }
 
+// A channel named in a query: "CH2" or the channel list "(@2)".
+std::optional<int> ChannelArgument(std::string_view argument) {
+  std::string text = Upper(Trim(argument));
+  if (text.rfind("CH", 0) == 0) {
+    text.erase(0, 2);
+  } else if (text.size() > 3 && text.rfind("(@", 0) == 0 && text.back() == ')') {
+    text = text.substr(2, text.size() - 3);
+  } else {
+    return std::nullopt;
+  }
+  const auto n = Number(text);
+  if (!n || *n < 1 || *n > 4 || *n != std::floor(*n)) {
+    return std::nullopt;
+  }
+  return static_cast<int>(*n);
+}
+
 } // namespace
 
 int CScpiSimulator::MeasuredMv(int number) const {
@@ -205,7 +222,15 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
     return std::nullopt;
   }
   if (query && HeaderIs(header, "MEASure:[SCALar]:VOLTage:[DC]")) {
-    return Volts(MeasuredMv(m_selected));
+    if (argument.empty()) {
+      return Volts(MeasuredMv(m_selected));
+    }
+    const auto channel = ChannelArgument(argument);
+    if (!channel) {
+      PushError(-224, "Illegal parameter value");
+      return std::nullopt;
+    }
+    return Volts(MeasuredMv(*channel));
   }
   PushError(-113, "Undefined header");
   return std::nullopt;

@@ -32,7 +32,7 @@ TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
                                            "set_voltage = SOUR:VOLT:LEV {millivolts}E-3\r\n"
                                            "output_on = OUTP:STAT 1\n"
                                            "output_off=OUTP:STAT 0\n"
-                                           "read_voltage = VOLT?\n"
+                                           "read_voltage = MEAS:VOLT? (@{channel})\n"
                                            "channels = 3 1  2 4\n"
                                            "line_end = CRLF\n"
                                            "idn_contains = ACME\n"
@@ -47,7 +47,7 @@ TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
   EXPECT_EQ(profile->setVoltage, "SOUR:VOLT:LEV {millivolts}E-3");
   EXPECT_EQ(profile->outputOn, "OUTP:STAT 1");
   EXPECT_EQ(profile->outputOff, "OUTP:STAT 0");
-  EXPECT_EQ(profile->readVoltage, "VOLT?");
+  EXPECT_EQ(profile->readVoltage, "MEAS:VOLT? (@{channel})");
   EXPECT_EQ(profile->identify, "*IDN?");
   EXPECT_EQ(profile->channels, (std::array<int, 4>{3, 1, 2, 4}));
   EXPECT_EQ(profile->lineEnd, "\r\n");
@@ -60,6 +60,10 @@ TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
 }
 
 TEST(ScpiProfile, MistakesMakeTheWholeProfileUnusable) {
+  const char *const kNotAQuery =
+      "line 1: identify and read_voltage must be queries (a header ending in ?)";
+  const char *const kNotAnOptionalQuery = "line 1: error_query, select_query and read_setpoint "
+                                          "must be queries (a header ending in ?) or empty";
   struct Case {
     const char *text;
     const char *error;
@@ -75,13 +79,12 @@ TEST(ScpiProfile, MistakesMakeTheWholeProfileUnusable) {
       {"set_voltage = VOLT volts}\n",
        "line 1 (set_voltage = VOLT volts}): unknown placeholder in \"VOLT volts}\""},
       {"set_voltage = VOLT 5\n", "line 1: set_voltage needs {volts} or {millivolts}"},
-      {"read_voltage = MEAS:VOLT\n",
-       "line 1: identify and read_voltage must be queries ending in ?"},
-      {"identify =\n", "line 1: identify and read_voltage must be queries ending in ?"},
-      {"error_query = SYST:ERR\n", "line 1: error_query, select_query and read_setpoint must be "
-                                   "queries ending in ? or empty"},
-      {"select_query = INST:NSEL\n", "line 1: error_query, select_query and read_setpoint must "
-                                     "be queries ending in ? or empty"},
+      {"read_voltage = MEAS:VOLT\n", kNotAQuery},
+      {"read_voltage = MEAS:VOLT CH?\n", kNotAQuery},
+      {"read_voltage = MEAS:VOLT?;OUTP ON\n", kNotAQuery},
+      {"identify =\n", kNotAQuery},
+      {"error_query = SYST:ERR\n", kNotAnOptionalQuery},
+      {"select_query = INST:NSEL\n", kNotAnOptionalQuery},
       {"output_off =\n", "line 1: output_on and output_off may not be empty"},
       {"channels = 1 2 3\n", "line 1 (channels = 1 2 3): channels needs four numbers 0..99"},
       {"channels = 1,2,3,4\n", "line 1 (channels = 1,2,3,4): channels needs four numbers 0..99"},

@@ -37,6 +37,9 @@ TEST(ScpiSimulator, CommandsInShortLongAndCompoundFormsActOnTheSelectedChannel) 
       {"OUTP MAYBE;OUTP?", std::string("0")},
       {"INST:NSEL 3;OUTP ON;MEAS:VOLT?", std::string("5.0000")},
       {"*RST;INST:NSEL 2;MEAS:VOLT?", std::string("0.0000")},
+      {"INST:NSEL 3;OUTP ON;INST:NSEL 2", std::nullopt},
+      {"MEAS:VOLT? CH3;MEAS:VOLT? (@3);MEAS:VOLT? ch2", std::string("5.0000;5.0000;0.0000")},
+      {"MEAS:VOLT? CH5;MEAS:VOLT? (@);SYST:ERR?", std::string("-224,\"Illegal parameter value\"")},
   };
   CScpiSimulator sim;
   for (const Step &step : steps) {

@@ -176,6 +176,16 @@ TEST_F(ScpiSupplyTest, PairHoldsTheInstrumentsAnswerAndFailureLeavesItAlone) {
   EXPECT_TRUE(Set(CPwrio::kCh1, 1, code));
   EXPECT_EQ(code, (VoltageCode{72, 50}));
 
+  // A read-back that names its channel reads that channel whatever is selected.
+  qputenv("PWRIO_PROFILE",
+          QFile::encodeName(WriteFile(QStringLiteral("list.profile"),
+                                      "read_voltage = MEAS:VOLT? (@{channel})\n")));
+  m_sim.ClearReceived();
+  code = {61, 0};
+  EXPECT_TRUE(Set(CPwrio::kCh1, 1, code)) << Status();
+  EXPECT_EQ(code, (VoltageCode{61, 0}));
+  EXPECT_TRUE(m_sim.Received().contains(QStringLiteral("MEAS:VOLT? (@1)")));
+
   // An answer that is no voltage fails the call and leaves the caller's pair as it was.
   qputenv("PWRIO_PROFILE",
           QFile::encodeName(WriteFile(QStringLiteral("idn.profile"), "read_voltage = *IDN?\n")));
