@@ -1,5 +1,6 @@
 #include "device/pwrio/CScpiSession.h"
 
+#include <string_view>
 #include <utility>
 
 #include "device/pwrio/CScpiReply.h"
@@ -44,32 +45,26 @@ bool CScpiSession::Fail(const char *cause, std::string reason) {
 }
 
 bool CScpiSession::LinkFailed(const CDeadline &deadline) {
-  const std::string cause = m_link->Cause() ? m_link->Cause() : "closed";
-  const std::string detail = m_link->Detail();
-  const std::string during = m_step.empty() ? std::string() : " (at " + Quoted(m_step) + ")";
-  std::string reason;
-  if (cause == "no_connect") {
-    reason = "no connection" + (detail.empty() ? std::string() : ": " + detail);
-  } else if (cause == "timeout") {
-    reason = m_step.empty()
-                 ? "timeout: no connection within " + std::to_string(deadline.BudgetMs()) + " ms"
-                 : "timeout: no answer to " + Quoted(m_step) + " within " +
-                       std::to_string(deadline.BudgetMs()) + " ms";
-  } else if (cause == "too_long") {
-    reason = "bad reply: an answer longer than a line" + during;
-  } else if (cause == "io_error") {
-    reason = "input/output error" + (detail.empty() ? std::string() : ": " + detail) + during;
-  } else {
-    reason = "connection closed by the instrument" + during;
+  // The link's causes are string literals, so keeping the pointer is safe.
+  const char *cause = m_link->Cause() ? m_link->Cause() : "closed";
+  const std::string_view kind(cause);
+  const std::string detail = m_link->Detail().empty() ? std::string() : ": " + m_link->Detail();
+  const std::string at = m_step.empty() ? std::string() : " (at " + Quoted(m_step) + ")";
+  const std::string bound = " within " + std::to_string(deadline.BudgetMs()) + " ms";
+  if (kind == "no_connect") {
+    return Fail(cause, "no connection" + detail);
   }
-  const char *const causes[] = {"no_connect", "timeout", "too_long", "io_error", "closed"};
-  const char *kept = "closed";
-  for (const char *known : causes) {
-    if (cause == known) {
-      kept = known;
-    }
+  if (kind == "timeout") {
+    return Fail(cause, m_step.empty() ? "timeout: no connection" + bound
+                                      : "timeout: no answer to " + Quoted(m_step) + bound);
   }
-  return Fail(kept, std::move(reason));
+  if (kind == "too_long") {
+    return Fail(cause, "bad reply: an answer longer than a line" + at);
+  }
+  if (kind == "io_error") {
+    return Fail(cause, "input/output error" + detail + at);
+  }
+  return Fail("closed", "connection closed by the instrument" + at);
 }
 
 bool CScpiSession::Begin(const CDeadline &deadline) {
