@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSettings>
 
 #include "app/CAboutDlg.h"
@@ -10,6 +11,7 @@
 #include "device/CPwrio.h"
 #include "panel/CKTX2300MDlgView.h"
 #include "platform/CMessageBox.h"
+#include "platform/CUserFile.h"
 #include "resources/CommandIds.h"
 #include "resources/FrameResources.h"
 
@@ -50,6 +52,11 @@ void CKTX2300MApp::SaveStdProfileSettings() const {
 
 bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
   m_strAppDir = FolderOf(QCoreApplication::applicationFilePath());
+  QGuiApplication::setDesktopFileName(QLatin1String(kDesktopId));
+  // Settings kept by Qt itself (remembered folders, the window's place) share the file of the
+  // recent-file list.
+  QCoreApplication::setOrganizationName(QLatin1String(kRegistryKey));
+  QCoreApplication::setApplicationName(QLatin1String(res::kAppTitle));
   LoadStdProfileSettings();
 
   m_deviceStatus = std::make_unique<CDeviceStatus>();
@@ -82,11 +89,12 @@ bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
 bool CKTX2300MApp::ProcessShellCommand(const QStringList &arguments) {
   if (arguments.isEmpty())
     return true;
-  // The document reads nothing from a file, but a file that cannot be opened ends the program.
-  QFile file(arguments.first());
-  if (!file.open(QIODevice::ReadOnly)) {
-    platform::ShowMessage(
-        QStringLiteral("Cannot open \"%1\": %2.").arg(arguments.first(), file.errorString()));
+  // The document reads nothing from a file, but a file that cannot be opened ends the program;
+  // so does a pipe or a device, which would hold the start-up until its other end appears.
+  QFile file;
+  QString why;
+  if (!CUserFile::OpenForReading(arguments.first(), file, &why)) {
+    platform::ShowMessage(QStringLiteral("Cannot open \"%1\": %2.").arg(arguments.first(), why));
     return false;
   }
   return true;

@@ -39,6 +39,8 @@ public:
   static QString FolderOf(const QString &programPath);
 
   static constexpr const char *kRegistryKey = "Local AppWizard-Generated Applications";
+  // The name of the installed .desktop file: Wayland compositors find the icon through it.
+  static constexpr const char *kDesktopId = "org.ktx2300m.KTX2300M";
   static constexpr int kRecentFileCount = 4;
 
 private:

@@ -1,9 +1,12 @@
 #include "app/CMainFrame.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -85,7 +88,7 @@ bool CMainFrame::OnCreate(const std::function<bool(int id)> &hasHandler) {
     status->setCheckable(true);
     status->setChecked(true);
   }
-  move(10, 10);
+  move(StartPlace());
   SizeFrame(kCompactWidth, kHeight);
   return m_wndToolBar && m_wndStatusBar;
 }
@@ -205,6 +208,25 @@ void CMainFrame::Dispatch(int id) {
 void CMainFrame::SizeFrame(int width, int height) {
   setFixedSize(width, height);
   raise();
+}
+
+QPoint CMainFrame::StartPlace() {
+  const QPoint corner(10, 10);
+  const QVariant saved = QSettings().value(QLatin1String(kPlaceKey));
+  if (!saved.canConvert<QPoint>())
+    return corner;
+  // The title bar must be reachable: a monitor unplugged since then must not hide the window.
+  const QPoint place = saved.toPoint();
+  const QRect grip(place, QSize(kCompactWidth, 20));
+  for (const QScreen *screen : QGuiApplication::screens())
+    if (screen->availableGeometry().contains(grip))
+      return place;
+  return corner;
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event) {
+  QSettings().setValue(QLatin1String(kPlaceKey), pos());
+  QMainWindow::closeEvent(event);
 }
 
 bool CMainFrame::IsSwallowedKey(const QEvent *event) const {

@@ -36,6 +36,10 @@ public:
   // status pane's text whenever no prompt is shown, as an idle message.
   void SetDeviceStatus(const QString &text);
   QString DeviceStatus() const { return m_strDeviceStatus; }
+  // Where the frame opens: where it was last closed when that place is still on a screen,
+  // otherwise the usual corner.
+  static QPoint StartPlace();
+  static constexpr const char *kPlaceKey = "MainFrame/Position";
 
   QToolBar *m_wndToolBar = nullptr;
   QStatusBar *m_wndStatusBar = nullptr;
@@ -47,6 +51,7 @@ public:
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
   bool event(QEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
 
 private:
   QAction *MakeAction(int id, const QString &text);

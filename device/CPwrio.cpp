@@ -13,8 +13,8 @@ constexpr const char *kSearchName = "dsoSearch";
 
 // The loader's own texts, shown once by the panel in a message box.
 QString NotFoundText(const QString &fileName, const QString &folder) {
-  return QStringLiteral("The device library %1 was found neither beside the program (%2) nor on "
-                        "the system's library path.")
+  return QStringLiteral("The device library %1 was found neither beside the program (%2), nor in "
+                        "its installed folder, nor on the system's library path.")
       .arg(fileName, QDir::toNativeSeparators(folder));
 }
 
@@ -71,15 +71,25 @@ QString CPwrio::DefaultFileName() {
 #endif
 }
 
+QStringList CPwrio::Candidates(const QString &programFolder) {
+  QStringList files{QDir(programFolder).filePath(DefaultFileName())};
+#ifdef KTX_LIBDIR_FROM_BINDIR
+  files << QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(KTX_LIBDIR_FROM_BINDIR)) +
+                           QLatin1Char('/') + DefaultFileName());
+#endif
+  return files;
+}
+
 void CPwrio::LoadDefault() {
   QString folder;
   if (QCoreApplication::instance()) {
     folder = QCoreApplication::applicationDirPath();
-    const QString beside = QDir(folder).filePath(DefaultFileName());
-    if (QFileInfo::exists(beside)) {
-      // A library found beside the program is the one meant, even if it turns out unusable.
-      Load(beside);
-      return;
+    for (const QString &candidate : Candidates(folder)) {
+      if (QFileInfo::exists(candidate)) {
+        // The first library found is the one meant, even if it turns out unusable.
+        Load(candidate);
+        return;
+      }
     }
   }
   // No slash: the platform's own search (LD_LIBRARY_PATH, PATH, the loader's cache).
@@ -92,7 +102,13 @@ void CPwrio::LoadDefault() {
 }
 
 bool CPwrio::Load(const QString &path) {
-  m_library.setFileName(QFileInfo(path).absoluteFilePath());
+  // The loader would wait for ever on a FIFO, and has no way to be told not to.
+  const QFileInfo file(path);
+  if (!file.isFile()) {
+    m_strError = LoadFailedText(path, QStringLiteral("not a regular file"));
+    return false;
+  }
+  m_library.setFileName(file.absoluteFilePath());
   if (!m_library.load()) {
     m_strError = LoadFailedText(path, m_library.errorString());
     return false;

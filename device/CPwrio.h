@@ -1,12 +1,14 @@
 #pragma once
 #include <QLibrary>
 #include <QString>
+#include <QStringList>
 
 #include "device/VoltageCode.h"
 #include "device/pwrio/Pwrio.h"
 
 // The device library, loaded by name at run time: beside the executable first, then the
-// system's search path; PWRIO_LIBRARY may name another file. When the library or one of its
+// installation's private folder (lib/KTX2300M next to the program's bin), then the system's
+// search path; PWRIO_LIBRARY may name another file and nothing else. When the library or one of its
 // five functions is missing, every call counts as failed.
 class CPwrio {
 public:
@@ -33,6 +35,8 @@ public:
 
   // Names the loader looks for and reads.
   static QString DefaultFileName(); // libPwrio.so, Pwrio.dll, libPwrio.dylib
+  // The files tried, in order, before the system's search, for a program in programFolder.
+  static QStringList Candidates(const QString &programFolder);
   static constexpr const char *kLibraryVariable = "PWRIO_LIBRARY";
 
 private:

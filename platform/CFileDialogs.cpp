@@ -1,7 +1,10 @@
 #include "platform/CFileDialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 #include <QStringList>
 
 namespace platform {
@@ -10,7 +13,18 @@ FileDialogHook &Hook() {
   static FileDialogHook hook;
   return hook;
 }
+
+std::optional<QString> Remembered(std::optional<QString> path) {
+  if (path && !path->isEmpty())
+    QSettings().setValue(QLatin1String(kLastFolderKey), QFileInfo(*path).absolutePath());
+  return path;
+}
 } // namespace
+
+QString LastFolder() {
+  const QString folder = QSettings().value(QLatin1String(kLastFolderKey)).toString();
+  return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
 
 QString QtFilterFromPairs(const QString &pairs) {
   const QStringList parts = pairs.split(QLatin1Char('|'));
@@ -26,8 +40,11 @@ QString QtFilterFromPairs(const QString &pairs) {
 
 std::optional<QString> AskFileName(const FileDialogRequest &request, QWidget *parent) {
   if (Hook())
-    return Hook()(request);
-  QFileDialog dialog(parent ? parent : QApplication::activeWindow(), request.title);
+    return Remembered(Hook()(request));
+  // Always a folder of our own: QFileDialog would otherwise reuse the last one it visited.
+  const QString folder = LastFolder();
+  QFileDialog dialog(parent ? parent : QApplication::activeWindow(), request.title,
+                     folder.isEmpty() ? QDir::currentPath() : folder);
   dialog.setNameFilter(QtFilterFromPairs(request.filter));
   dialog.setFileMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::ExistingFile
                                                                    : QFileDialog::AnyFile);
@@ -37,7 +54,7 @@ std::optional<QString> AskFileName(const FileDialogRequest &request, QWidget *pa
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
     return std::nullopt;
-  return dialog.selectedFiles().constFirst();
+  return Remembered(dialog.selectedFiles().constFirst());
 }
 
 FileDialogHook SetFileDialogHook(FileDialogHook hook) {

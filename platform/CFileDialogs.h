@@ -19,8 +19,14 @@ struct FileDialogRequest {
   bool confirmOverwrite = false;
 };
 
-// Shows the dialog modally; the chosen full path, or nullopt when the operator cancels.
+// Shows the dialog modally; the chosen full path, or nullopt when the operator cancels. The
+// dialog starts in the folder of the last file chosen (kept in the program's QSettings, so it
+// outlives the run), or in the working folder the first time.
 std::optional<QString> AskFileName(const FileDialogRequest &request, QWidget *parent = nullptr);
+
+// The remembered folder; empty when none was chosen yet or it no longer exists.
+QString LastFolder();
+inline constexpr const char *kLastFolderKey = "FileDialogs/LastFolder";
 
 // "Text File(*.txt)|*.txt|Word File(*.doc)|*.doc||" -> "Text File(*.txt);;Word File(*.doc)".
 // Qt reads the patterns from the parentheses of each description.

@@ -43,6 +43,7 @@ const std::vector<Accelerator> &Accelerators128() {
       {QKeySequence(Qt::SHIFT | Qt::Key_Insert), cmd::kEditPaste},
       {QKeySequence(Qt::Key_F6), cmd::kNextPane},
       {QKeySequence(Qt::SHIFT | Qt::Key_F6), cmd::kPrevPane},
+      {QKeySequence(Qt::Key_F1), cmd::kHelpContents},
   };
   return accelerators;
 }
@@ -110,6 +111,7 @@ QPixmap ArrowLeft() {
 
 static void InitKtxResources() {
   Q_INIT_RESOURCE(resources);
+  Q_INIT_RESOURCE(help);
 }
 
 void res::InitResources() {

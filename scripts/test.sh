@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-ktx_install_packages "${KTX_BUILD_PACKAGES[@]}" locales
+ktx_install_packages "${KTX_BUILD_PACKAGES[@]}" "${KTX_TEST_PACKAGES[@]}"
 # One locale with a decimal comma and a 12-hour clock, so the tests can show that numbers, files
 # and the clock never follow the user's locale.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf8$'; then

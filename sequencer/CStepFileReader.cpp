@@ -1,17 +1,14 @@
 #include "sequencer/CStepFileReader.h"
 
 #include <QFile>
-#include <QFileInfo>
 
+#include "platform/CUserFile.h"
 #include "sequencer/CStepFileParser.h"
 
 std::optional<std::vector<float>> CStepFileReader::Read(const QString &path, int maxValues) {
   // Directories, devices and pipes are no step files; a pipe or /dev/zero would never end.
-  const QFileInfo info(path);
-  if (!info.isFile())
-    return std::nullopt;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+  QFile file;
+  if (!CUserFile::OpenForReading(path, file))
     return std::nullopt;
   CStepFileParser parser(maxValues > 0 ? static_cast<std::size_t>(maxValues) : 0);
   QByteArray chunk(64 * 1024, '\0');

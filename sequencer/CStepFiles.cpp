@@ -1,11 +1,11 @@
 #include "sequencer/CStepFiles.h"
 
 #include <QAbstractButton>
-#include <QSaveFile>
 
 #include "controls/CStepListCtrl.h"
 #include "platform/CFileDialogs.h"
 #include "platform/CMessageBox.h"
+#include "platform/CUserFile.h"
 #include "platform/CrtText.h"
 #include "sequencer/CStepFileFormat.h"
 #include "sequencer/CStepFileReader.h"
@@ -56,20 +56,11 @@ bool CStepFiles::WriteStepFile(const QString &path) {
     rows.push_back({crt::ToBytes(m_c.list->GetItemText(row, 0)),
                     crt::ToBytes(m_c.list->GetItemText(row, 1)),
                     crt::ToBytes(m_c.list->GetItemText(row, 2))});
-  const std::string header = CStepFileFormat::HeaderText(ch1);
-  const std::string body = CStepFileFormat::RowsText(ch1, rows);
+  const std::string text = CStepFileFormat::HeaderText(ch1) + CStepFileFormat::RowsText(ch1, rows);
 
-  QSaveFile file(path);
-  // Where no temporary file can be made beside the target, write it in place.
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) {
-    platform::ShowMessage(seqtext::CannotSave() + file.errorString());
-    return false;
-  }
-  file.write(header.data(), static_cast<qint64>(header.size()));
-  file.write(body.data(), static_cast<qint64>(body.size()));
-  if (!file.commit()) {
-    platform::ShowMessage(seqtext::CannotSave() + file.errorString());
+  QString why;
+  if (!CUserFile::Save(path, text, &why)) {
+    platform::ShowMessage(seqtext::CannotSave() + why);
     return false;
   }
   return true;

@@ -1,11 +1,15 @@
 #include "trend/CReportPrinter.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
+
+#include "platform/CMessageBox.h"
+#include "platform/CUserFile.h"
 
 #include "trend/CVoltRuler.h"
 #include "trend/ReportPage.h"
@@ -57,7 +61,15 @@ bool CReportPrinter::Print(QWidget *parent) const {
   dialog.setMinMax(1, 1);
   if (dialog.exec() != QDialog::Accepted)
     return false;
-  PrintPage(printer);
+  if (printer.outputFormat() != QPrinter::PdfFormat) {
+    PrintPage(printer);
+    return true;
+  }
+  // The dialog's "print to file" names a file like any other.
+  const QString target = printer.outputFileName();
+  QString why;
+  if (!PrintPdfFile(printer, target, &why))
+    platform::ShowMessage(CUserFile::CannotWriteText(target, why));
   return true;
 }
 
@@ -69,12 +81,26 @@ void CReportPrinter::Preview(QWidget *parent) const {
   dialog.exec();
 }
 
-bool CReportPrinter::PrintToPdf(const QString &path) const {
+bool CReportPrinter::PrintToPdf(const QString &path, QString *why) const {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
   printer.setPageSize(QPageSize(QPageSize::A4));
+  return PrintPdfFile(printer, path, why);
+}
+
+bool CReportPrinter::PrintPdfFile(QPrinter &printer, const QString &path, QString *why) const {
+  // Qt's PDF engine opens its file with a plain open(), which waits for ever on a pipe and
+  // leaves a cut file on a full disk: the page goes to a private file first and reaches the
+  // named one through the careful save.
+  QTemporaryDir scratch;
+  const QString page = scratch.filePath(QStringLiteral("report.pdf"));
+  printer.setOutputFileName(page);
   PrintPage(printer);
-  const QFileInfo written(path);
-  return written.exists() && written.size() > 0;
+  QFile file(page);
+  if (!scratch.isValid() || !file.open(QIODevice::ReadOnly) || file.size() == 0) {
+    if (why)
+      *why = scratch.isValid() ? file.errorString() : scratch.errorString();
+    return false;
+  }
+  return CUserFile::Save(path, file.readAll(), why);
 }

@@ -25,8 +25,9 @@ public:
   bool Print(QWidget *parent) const;
   // The print preview command.
   void Preview(QWidget *parent) const;
-  // Straight to a PDF file on A4; false when the file cannot be written.
-  bool PrintToPdf(const QString &path) const;
+  // Straight to a PDF file on A4; false, with the reason in *why, when the file cannot be
+  // written.
+  bool PrintToPdf(const QString &path, QString *why = nullptr) const;
 
   // Draws the page on an open printer, stamped with the local time now.
   void PrintPage(QPrinter &printer) const;
@@ -34,6 +35,8 @@ public:
   void PrintPage(QPrinter &printer, const QDateTime &now) const;
 
 private:
+  bool PrintPdfFile(QPrinter &printer, const QString &path, QString *why) const;
+
   const double *m_pRingCh1 = nullptr;
   const double *m_pRingCh2 = nullptr;
   const int *m_pRingOldest = nullptr;

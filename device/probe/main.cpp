@@ -57,5 +57,6 @@ int main(int argc, char **argv) {
     pwrio::CInstrumentList::Print(std::cout, lanMs);
     return 0;
   }
-  return pwrio::CProbe(std::cout, std::cerr).Run(pwrio::CBackendSwitch::ReadConfig(), verify);
+  return pwrio::CProbe(std::cout, std::cerr)
+      .Run(pwrio::CBackendSwitch::ReadConfig(pwrio::CBackendSwitch::LibraryFolder()), verify);
 }

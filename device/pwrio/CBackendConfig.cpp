@@ -305,4 +305,41 @@ CBackendConfig CBackendConfig::Resolve(const Values &environment, const Values &
   return config;
 }
 
+std::vector<std::string> CBackendConfig::ConfigFileCandidates(
+    const std::string &libraryFolder, const std::optional<std::string> &configHome,
+    const std::optional<std::string> &home, const std::optional<std::string> &configDirs) {
+  const std::string tail = std::string("/") + kAppFolder + "/" + kConfigFileName;
+  std::vector<std::string> candidates;
+  candidates.push_back((libraryFolder.empty() ? std::string(".") : libraryFolder) + "/" +
+                       kConfigFileName);
+  // The XDG rules: relative entries are invalid and skipped; unset or empty means the default.
+  if (configHome && !configHome->empty() && configHome->front() == '/') {
+    candidates.push_back(*configHome + tail);
+  } else if (home && !home->empty()) {
+    candidates.push_back(*home + "/.config" + tail);
+  }
+  std::string_view dirs = "/etc/xdg";
+  if (configDirs && !configDirs->empty()) {
+    dirs = *configDirs;
+  }
+  while (!dirs.empty()) {
+    const auto colon = dirs.find(':');
+    const std::string_view dir = dirs.substr(0, colon);
+    dirs.remove_prefix(colon == std::string_view::npos ? dirs.size() : colon + 1);
+    if (!dir.empty() && dir.front() == '/') {
+      candidates.push_back(std::string(dir) + tail);
+    }
+  }
+  return candidates;
+}
+
+std::vector<std::string> CBackendConfig::ProfileFolders(const std::string &libraryFolder) {
+  const std::string base = libraryFolder.empty() ? std::string(".") : libraryFolder;
+  std::vector<std::string> folders{base + "/profiles"};
+#ifdef PWRIO_PROFILES_FROM_LIBDIR
+  folders.push_back(base + "/" + PWRIO_PROFILES_FROM_LIBDIR);
+#endif
+  return folders;
+}
+
 } // namespace pwrio

@@ -2,12 +2,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pwrio {
 
 // Which supply the library talks to, and how patiently. Taken from the environment first, then
-// from a file of "key=value" lines (pwrio.conf beside the library, or the file PWRIO_CONFIG
-// names), then the defaults:
+// from a file of "key=value" lines (the file PWRIO_CONFIG names, or the first pwrio.conf of
+// ConfigFileCandidates), then the defaults:
 //
 //   PWRIO_BACKEND     backend=      sim | tcp://HOST[:PORT] | serial:/dev/ttyXXX[?baud=N] |
 //                                   usbtmc:/dev/usbtmcN | a VISA resource string:
@@ -15,7 +16,8 @@ namespace pwrio {
 //                                   USB[n]::VENDOR::PRODUCT::SERIAL[::IFACE]::INSTR
 //   PWRIO_TIMEOUT_MS  timeout_ms=   longest a call may take, 10 ... 10000 (default 300)
 //   PWRIO_PROFILE     profile=      command profile file; relative paths are taken from the
-//                                   configuration file's folder; none: generic SCPI compiled in
+//                                   configuration file's folder, then from the profile
+//                                   folders the library ships; none: generic SCPI compiled in
 //
 // HOST is a numeric address (127.0.0.1, [::1]) or localhost: a name lookup could block the
 // caller without bound. PORT defaults to 5025, N to 9600. A value that does not parse makes the
@@ -69,6 +71,17 @@ public:
   static CBackendConfig ParseBackend(std::string_view text);
   static std::optional<int> ParseTimeout(std::string_view text);
   static bool IsSupportedBaud(int baud);
+
+  // Where pwrio.conf may be, most specific first: beside the library (this copy's own), the
+  // user's XDG configuration folder, then each system XDG folder. Only the first that exists is
+  // read. Arguments are the environment's XDG_CONFIG_HOME, HOME and XDG_CONFIG_DIRS.
+  static std::vector<std::string> ConfigFileCandidates(
+      const std::string &libraryFolder, const std::optional<std::string> &configHome,
+      const std::optional<std::string> &home, const std::optional<std::string> &configDirs);
+  // The folders that hold the profiles shipped with the library: "profiles" beside it in a
+  // build tree, the installed data folder in an installation.
+  static std::vector<std::string> ProfileFolders(const std::string &libraryFolder);
+  static constexpr const char *kAppFolder = "KTX2300M";
 };
 
 } // namespace pwrio

@@ -2,22 +2,25 @@
 
 #include <cstdlib>
 #include <dlfcn.h>
-#include <fstream>
-#include <iterator>
 #include <optional>
+#include <sys/stat.h>
 
 #include "device/pwrio/CCallLog.h"
 #include "device/pwrio/CSerialLink.h"
 #include "device/pwrio/CTcpLink.h"
 #include "device/pwrio/CUnusableBackend.h"
 #include "device/pwrio/CUsbtmcLink.h"
+#include "device/pwrio/RegularFile.h"
 
 namespace pwrio {
 namespace {
 
-const char *const kVariables[] = {
-    CBackendConfig::kBackendVariable, CBackendConfig::kTimeoutVariable,
-    CBackendConfig::kProfileVariable, CBackendConfig::kConfigVariable};
+const char *const kVariables[] = {CBackendConfig::kBackendVariable,
+                                  CBackendConfig::kTimeoutVariable,
+                                  CBackendConfig::kProfileVariable,
+                                  CBackendConfig::kConfigVariable,
+                                  "XDG_CONFIG_HOME",
+                                  "XDG_CONFIG_DIRS"};
 
 std::optional<std::string> Env(const char *name) {
   const char *value = std::getenv(name);
@@ -27,6 +30,27 @@ std::optional<std::string> Env(const char *name) {
 std::string FolderOf(const std::string &path) {
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+bool IsFile(const std::string &path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// A profile named without a folder that is not beside the configuration file may be one the
+// library ships.
+std::string ShippedProfile(const std::string &resolved, const std::optional<std::string> &given,
+                           const std::string &libraryFolder) {
+  if (!given || given->find('/') != std::string::npos || IsFile(resolved)) {
+    return resolved;
+  }
+  for (const std::string &folder : CBackendConfig::ProfileFolders(libraryFolder)) {
+    const std::string shipped = folder + "/" + *given;
+    if (IsFile(shipped)) {
+      return shipped;
+    }
+  }
+  return resolved;
 }
 
 } // namespace
@@ -50,7 +74,7 @@ std::string CBackendSwitch::EnvironmentKey() {
   return key;
 }
 
-CBackendConfig CBackendSwitch::ReadConfig() {
+CBackendConfig CBackendSwitch::ReadConfig(const std::string &libraryFolder) {
   CBackendConfig::Values environment;
   environment.backend = Env(CBackendConfig::kBackendVariable);
   environment.timeoutMs = Env(CBackendConfig::kTimeoutVariable);
@@ -58,16 +82,27 @@ CBackendConfig CBackendSwitch::ReadConfig() {
 
   std::string path = Env(CBackendConfig::kConfigVariable).value_or(std::string());
   if (path.empty()) {
-    const std::string folder = LibraryFolder();
-    path = (folder.empty() ? std::string(".") : folder) + "/" + CBackendConfig::kConfigFileName;
+    const auto candidates = CBackendConfig::ConfigFileCandidates(
+        libraryFolder, Env("XDG_CONFIG_HOME"), Env("HOME"), Env("XDG_CONFIG_DIRS"));
+    path = candidates.front();
+    for (const std::string &candidate : candidates) {
+      if (IsFile(candidate)) {
+        path = candidate;
+        break;
+      }
+    }
   }
   CBackendConfig::Values file;
-  std::ifstream in(path, std::ios::binary);
-  if (in) {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (std::string text; ReadRegularFile(path, text)) {
     file = CBackendConfig::ParseFile(text);
   }
-  return CBackendConfig::Resolve(environment, file, FolderOf(path));
+  CBackendConfig config = CBackendConfig::Resolve(environment, file, FolderOf(path));
+  if (!config.profilePath.empty()) {
+    const bool fromEnvironment = environment.profile && !environment.profile->empty();
+    config.profilePath = ShippedProfile(
+        config.profilePath, fromEnvironment ? environment.profile : file.profile, libraryFolder);
+  }
+  return config;
 }
 
 ISupplyBackend &CBackendSwitch::Current() {
@@ -114,7 +149,7 @@ std::string CBackendSwitch::Where() const {
 }
 
 void CBackendSwitch::Rebuild() {
-  m_config = ReadConfig();
+  m_config = ReadConfig(LibraryFolder());
   m_remote.reset();
   m_current = &m_simulator;
   if (m_config.kind == CBackendConfig::Kind::kSimulated) {

@@ -23,8 +23,9 @@ public:
 
   // The folder holding this library (found through one of its own symbols), or empty.
   static std::string LibraryFolder();
-  // What the environment and the configuration file say, as one configuration.
-  static CBackendConfig ReadConfig();
+  // What the environment and the configuration file say, as one configuration, for a library
+  // in libraryFolder.
+  static CBackendConfig ReadConfig(const std::string &libraryFolder);
   // The instrument a valid, non-simulated configuration names, with its profile loaded; null
   // (and config.error set) when the profile cannot be used.
   static std::unique_ptr<CScpiSupply> MakeInstrument(CBackendConfig &config);

@@ -1,7 +1,8 @@
 #include "device/pwrio/CCallLog.h"
 
 #include <cstdlib>
-#include <fstream>
+
+#include "device/pwrio/RegularFile.h"
 
 namespace pwrio {
 
@@ -10,8 +11,7 @@ void CCallLog::Append(const std::string &line) {
   if (!path || !*path) {
     return;
   }
-  std::ofstream file(path, std::ios::binary | std::ios::app);
-  file << line << '\n';
+  WriteRegularFile(path, O_APPEND | O_CREAT, line + '\n');
 }
 
 } // namespace pwrio

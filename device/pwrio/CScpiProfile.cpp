@@ -1,10 +1,9 @@
 #include "device/pwrio/CScpiProfile.h"
 
 #include "device/pwrio/ConfigText.h"
+#include "device/pwrio/RegularFile.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace pwrio {
@@ -215,14 +214,13 @@ std::optional<CScpiProfile> CScpiProfile::Parse(std::string_view text, std::stri
 }
 
 std::optional<CScpiProfile> CScpiProfile::Load(const std::string &path, std::string *error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  std::string text;
+  if (!ReadRegularFile(path, text)) {
     if (error) {
       *error = path + ": cannot be read";
     }
     return std::nullopt;
   }
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   std::string why;
   auto profile = Parse(text, &why);
   if (!profile && error) {

@@ -1,10 +1,9 @@
 #include "device/pwrio/CSimControlFile.h"
 
 #include "device/pwrio/ConfigText.h"
+#include "device/pwrio/RegularFile.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -39,15 +38,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
   return lines;
 }
 
-bool ReadAll(const std::string &path, std::string &text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return false;
-  }
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
 } // namespace
 
 CSimControlFile::CSimControlFile(std::string path) : m_path(std::move(path)) {}
@@ -76,7 +66,7 @@ CSimControlFile::Settings CSimControlFile::Parse(const std::string &text) {
 
 CSimControlFile::Settings CSimControlFile::Read() const {
   std::string text;
-  if (m_path.empty() || !ReadAll(m_path, text)) {
+  if (m_path.empty() || !ReadRegularFile(m_path, text)) {
     return {};
   }
   return Parse(text);
@@ -84,7 +74,7 @@ CSimControlFile::Settings CSimControlFile::Read() const {
 
 void CSimControlFile::StoreFailNext(int count) const {
   std::string text;
-  if (m_path.empty() || !ReadAll(m_path, text)) {
+  if (m_path.empty() || !ReadRegularFile(m_path, text)) {
     return;
   }
   std::string out;
@@ -106,8 +96,7 @@ void CSimControlFile::StoreFailNext(int count) const {
       out += '\n';
     }
   }
-  std::ofstream file(m_path, std::ios::binary | std::ios::trunc);
-  file << out;
+  WriteRegularFile(m_path, O_TRUNC, out);
 }
 
 } // namespace pwrio

@@ -238,7 +238,95 @@ def arrows():
         c.save(name)
 
 
+# The application icon for the desktop's icon theme, in a 32-unit square: the bench supply of
+# icon128 with a stepped trace on its display. One list of shapes gives both the SVG and the PNGs.
+APP_ID = "org.ktx2300m.KTX2300M"
+APP_SHAPES = [
+    ("rect", 1.5, 5, 30.5, 28, 3, (70, 90, 120)),
+    ("rect", 2.5, 6, 29.5, 8, 1, (100, 122, 155)),
+    ("rect", 4.5, 10, 18.5, 18, 1, (20, 40, 20)),
+    ("rect", 6, 15, 9.5, 16, 0, (128, 255, 128)),
+    ("rect", 8.5, 13, 9.5, 16, 0, (128, 255, 128)),
+    ("rect", 8.5, 13, 13, 14, 0, (128, 255, 128)),
+    ("rect", 12, 11.5, 13, 14, 0, (128, 255, 128)),
+    ("rect", 12, 11.5, 17, 12.5, 0, (128, 255, 128)),
+    ("circle", 24.5, 12.5, 3.5, (200, 200, 200)),
+    ("rect", 24, 9.5, 25, 12.5, 0, (60, 60, 60)),
+    ("circle", 24.5, 22.5, 3, (200, 200, 200)),
+    ("circle", 8, 23, 2.2, (210, 30, 30)),
+    ("circle", 14, 23, 2.2, (20, 20, 20)),
+]
+
+
+def inside(shape, x, y):
+    if shape[0] == "circle":
+        _, cx, cy, r, _ = shape
+        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+    _, x0, y0, x1, y1, r, _ = shape
+    if not (x0 <= x <= x1 and y0 <= y <= y1):
+        return False
+    dx = max(x0 + r - x, 0, x - (x1 - r))
+    dy = max(y0 + r - y, 0, y - (y1 - r))
+    return dx * dx + dy * dy <= r * r
+
+
+def app_icon_png(size, path):
+    """Rasterises the shapes with 4 x 4 samples per pixel, so small sizes stay smooth."""
+    c = Canvas(size, size)
+    n = 4
+    unit = 32.0 / size
+    for py in range(size):
+        for px in range(size):
+            acc = [0, 0, 0, 0]
+            for sy in range(n):
+                for sx in range(n):
+                    x = (px + (sx + 0.5) / n) * unit
+                    y = (py + (sy + 0.5) / n) * unit
+                    colour = None
+                    for shape in APP_SHAPES:
+                        if inside(shape, x, y):
+                            colour = shape[-1]
+                    if colour:
+                        acc[0] += colour[0]
+                        acc[1] += colour[1]
+                        acc[2] += colour[2]
+                        acc[3] += 1
+            if acc[3]:
+                k = acc[3]
+                c.px[py][px] = (acc[0] // k, acc[1] // k, acc[2] // k, 255 * k // (n * n))
+    c.save(path)
+
+
+def app_icon_svg(path):
+    rows = ['<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">']
+    for shape in APP_SHAPES:
+        fill = "#%02x%02x%02x" % shape[-1]
+        if shape[0] == "circle":
+            _, cx, cy, r, _ = shape
+            rows.append(f'  <circle cx="{cx:g}" cy="{cy:g}" r="{r:g}" fill="{fill}"/>')
+        else:
+            _, x0, y0, x1, y1, r, _ = shape
+            rows.append(f'  <rect x="{x0:g}" y="{y0:g}" width="{x1 - x0:g}" height="{y1 - y0:g}"'
+                        f' rx="{r:g}" fill="{fill}"/>')
+    rows.append("</svg>")
+    with open(os.path.join(HERE, path), "w") as f:
+        f.write("\n".join(rows) + "\n")
+
+
+def app_icons():
+    # Laid out as the hicolor theme is, so the folder installs as it stands.
+    base = os.path.join("..", "desktop", "icons")
+    for size in (16, 24, 32, 48, 64, 128, 256):
+        folder = os.path.join(base, f"{size}x{size}", "apps")
+        os.makedirs(os.path.join(HERE, folder), exist_ok=True)
+        app_icon_png(size, os.path.join(folder, APP_ID + ".png"))
+    folder = os.path.join(base, "scalable", "apps")
+    os.makedirs(os.path.join(HERE, folder), exist_ok=True)
+    app_icon_svg(os.path.join(folder, APP_ID + ".svg"))
+
+
 if __name__ == "__main__":
     toolbar()
     icons()
     arrows()
+    app_icons()

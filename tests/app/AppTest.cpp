@@ -8,15 +8,20 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QProcess>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
+#include "app/CHelpWindow.h"
 #include "app/CKTX2300MApp.h"
 #include "app/CMainFrame.h"
 #include "controls/CStepListCtrl.h"
@@ -24,6 +29,7 @@
 #include "platform/CDialogBuilder.h"
 #include "resources/CommandIds.h"
 #include "tests/support/MessageCapture.h"
+#include "tests/support/SpecialFiles.h"
 #include "tests/support/TestHelpers.h"
 
 namespace {
@@ -176,16 +182,180 @@ TEST_F(App, AboutBoxShowsTheVersion) {
   EXPECT_EQ(version, QStringLiteral("KTX2300M 1.0.1 "));
 }
 
-TEST_F(App, HelpContentsOpensTheGuideBesideTheProgram) {
-  QStringList opened;
-  auto previous = CKTX2300MDoc::SetShellOpen([&](const QString &path) { opened << path; });
-  m_frame->Dispatch(cmd::kHelpContents);
-  const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/KTX2300M.chm");
-  if (QFile::exists(expected))
-    EXPECT_EQ(opened, QStringList{expected});
-  else
-    EXPECT_TRUE(opened.isEmpty());
+// The guide opens with the desktop's handler when there is one, and in the program's own
+// window otherwise: Help always shows something.
+TEST(Help, OpensTheGuideWithItsHandlerOrInTheProgramsOwnWindow) {
+  struct Case {
+    bool guideThere;
+    bool handlerTakesIt;
+    bool handlerAsked;
+    bool ownWindow;
+  };
+  const Case cases[] = {
+      {false, true, false, true},
+      {true, true, true, false},
+      {true, false, true, true},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.guideThere << c.handlerTakesIt);
+    QTemporaryDir dir;
+    const QString guide = dir.filePath(QStringLiteral("KTX2300M.chm"));
+    if (c.guideThere) {
+      QFile file(guide);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QStringList asked;
+    auto previous = CKTX2300MDoc::SetShellOpen([&](const QString &path) {
+      asked << path;
+      return c.handlerTakesIt;
+    });
+    CKTX2300MDoc doc;
+    doc.OnHelpContents(dir.path());
+    CKTX2300MDoc::SetShellOpen(std::move(previous));
+    EXPECT_EQ(asked, c.handlerAsked ? QStringList{guide} : QStringList());
+    CHelpWindow *window = doc.HelpWindow();
+    ASSERT_EQ(window != nullptr, c.ownWindow);
+    if (window) {
+      EXPECT_TRUE(window->isVisible());
+      EXPECT_EQ(window->Browser()->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
+      EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("The KTX2300M control panel"));
+    }
+  }
+}
+
+TEST(Help, AHandlerCountsOnlyWhenXdgMimeNamesOne) {
+  QTemporaryDir bin;
+  const QByteArray path = qgetenv("PATH");
+  struct Case {
+    const char *script; // body of a fake xdg-mime; null: none on the PATH
+    bool registered;
+  };
+  const Case cases[] = {
+      {"echo chm-viewer.desktop", true},
+      {"echo", false},                            // no default application
+      {"echo chm-viewer.desktop; exit 4", false}, // the query failed
+      {nullptr, false},                           // xdg-utils not installed
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.script ? c.script : "none");
+    QFile script(bin.filePath(QStringLiteral("xdg-mime")));
+    script.remove();
+    if (c.script) {
+      ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+      script.write(QByteArray("#!/bin/sh\n") + c.script + "\n");
+      script.close();
+      script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    EXPECT_EQ(CKTX2300MDoc::HasRegisteredHandler(bin.filePath(QStringLiteral("KTX2300M.chm"))),
+              c.registered);
+    qputenv("PATH", path);
+  }
+}
+
+TEST(Help, WindowListsTheContentsSearchesAndGoesBackAndForward) {
+  CHelpWindow window(QLatin1String(CHelpWindow::kFolder));
+  window.ShowContents();
+  QListWidget *list = window.TopicList();
+  const QStringList titles = {QStringLiteral("The control panel"),
+                              QStringLiteral("Switching and setting outputs"),
+                              QStringLiteral("Voltage steps and step files"),
+                              QStringLiteral("Trend chart and test report"),
+                              QStringLiteral("Connecting a real instrument"),
+                              QStringLiteral("Messages and what to do"),
+                              QStringLiteral("Keyboard use")};
+  ASSERT_EQ(list->count(), titles.size());
+  for (int i = 0; i < list->count(); ++i) {
+    SCOPED_TRACE(titles[i].toStdString());
+    EXPECT_EQ(list->item(i)->text(), titles[i]);
+    list->setCurrentRow(i);
+    Q_EMIT list->itemActivated(list->item(i));
+    EXPECT_FALSE(window.Browser()->toPlainText().isEmpty()) << "every page is compiled in";
+  }
+  const QUrl last = window.Browser()->source();
+  window.BackButton()->click();
+  EXPECT_NE(window.Browser()->source(), last);
+  EXPECT_TRUE(window.ForwardButton()->isEnabled());
+  window.ForwardButton()->click();
+  EXPECT_EQ(window.Browser()->source(), last);
+
+  const std::pair<const char *, QStringList> searches[] = {
+      {"dialout", {titles[4]}},
+      {"SENDING error", {titles[5]}},
+      {"keypad voltage", {titles[1]}},
+      {"no such words", {}},
+      {"", titles},
+  };
+  for (const auto &[query, found] : searches) {
+    window.SearchBox()->setText(QString::fromLatin1(query));
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+      shown << list->item(i)->text();
+    EXPECT_EQ(shown, found) << query;
+  }
+  window.SearchBox()->setText(QStringLiteral("dialout"));
+  QTest::keyClick(window.SearchBox(), Qt::Key_Return);
+  EXPECT_EQ(window.Browser()->source(), QUrl(QStringLiteral("qrc:/help/instrument.html")));
+}
+
+TEST(Help, ContentsFileGivesTheTopicsInOrder) {
+  const QString hhc = QStringLiteral(
+      "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A &amp; B\">"
+      "<param name=\"Local\" value=\"a.html\"></OBJECT>"
+      "<li><object><PARAM NAME=\"local\" VALUE=\"b.html\"><param name=\"name\" value=\"B\">"
+      "</object><li><object><param name=\"Name\" value=\"no page\"></object></UL>");
+  const QList<CHelpIndex::Topic> topics = CHelpIndex::ParseContents(hhc);
+  ASSERT_EQ(topics.size(), 2);
+  EXPECT_EQ(topics[0].title, QStringLiteral("A & B"));
+  EXPECT_EQ(topics[0].page, QStringLiteral("a.html"));
+  EXPECT_EQ(topics[1].title, QStringLiteral("B"));
+  EXPECT_EQ(topics[1].page, QStringLiteral("b.html"));
+}
+
+TEST_F(App, F1OpensTheHelpAndTheDesktopKnowsTheProgramsEntry) {
+  auto previous = CKTX2300MDoc::SetShellOpen([](const QString &) { return false; });
+  m_frame->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
+  QTest::keyClick(m_frame, Qt::Key_F1);
   CKTX2300MDoc::SetShellOpen(std::move(previous));
+  ASSERT_NE(m_app.Document().HelpWindow(), nullptr);
+  EXPECT_TRUE(m_app.Document().HelpWindow()->isVisible());
+  // Wayland shows the icon of the .desktop file named here: the name must be the installed one.
+  EXPECT_TRUE(QFile::exists(QStringLiteral(KTX_SOURCE_DIR "/resources/desktop/") +
+                            QGuiApplication::desktopFileName() + QStringLiteral(".desktop")));
+}
+
+TEST(Frame, ReopensWhereItWasClosedWhenThatPlaceIsOnAScreen) {
+  const QString key = QLatin1String(CMainFrame::kPlaceKey);
+  struct Case {
+    QVariant saved;
+    QPoint opens;
+  };
+  const Case cases[] = {
+      {QVariant(), QPoint(10, 10)},
+      {QPoint(120, 80), QPoint(120, 80)},
+      {QPoint(-3000, 40), QPoint(10, 10)}, // a monitor that is gone
+      {QPoint(700, 40), QPoint(10, 10)},   // the title bar would be cut
+      {QStringLiteral("junk"), QPoint(10, 10)},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.saved.toString().toStdString());
+    CKTX2300MApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    QSettings().setValue(key, c.saved);
+    if (!c.saved.isValid())
+      QSettings().remove(key);
+    EXPECT_EQ(CMainFrame::StartPlace(), c.opens);
+  }
+  CKTX2300MApp app;
+  ASSERT_TRUE(app.InitInstance({}));
+  EXPECT_EQ(app.Frame()->pos(), QPoint(10, 10));
+  app.Frame()->move(60, 70);
+  app.Frame()->close();
+  CKTX2300MApp again;
+  ASSERT_TRUE(again.InitInstance({}));
+  EXPECT_EQ(again.Frame()->pos(), QPoint(60, 70));
+  QSettings().remove(key);
 }
 
 TEST(Help, PathIsTheProgramFolderAndTheFileName) {
@@ -197,23 +367,10 @@ TEST(Help, PathIsTheProgramFolderAndTheFileName) {
     EXPECT_EQ(CKTX2300MApp::FolderOf(QString::fromLatin1(program)), QString::fromLatin1(folder));
   EXPECT_EQ(CKTX2300MDoc::HelpFilePath(QStringLiteral("D:\\Tools\\Panel")),
             QStringLiteral("D:\\Tools\\Panel\\KTX2300M.chm"));
-  EXPECT_EQ(CKTX2300MDoc::HelpFilePath(QStringLiteral("/opt/ktx/bin")),
-            QStringLiteral("/opt/ktx/bin/KTX2300M.chm"));
-}
-
-TEST(Help, OpensAnExistingGuideAndIgnoresAMissingOne) {
-  QTemporaryDir dir;
-  QStringList opened;
-  auto previous = CKTX2300MDoc::SetShellOpen([&](const QString &path) { opened << path; });
-  CKTX2300MDoc doc;
-  doc.OnHelpContents(dir.path());
-  EXPECT_TRUE(opened.isEmpty());
-  QFile guide(dir.filePath(QStringLiteral("KTX2300M.chm")));
-  ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
-  guide.close();
-  doc.OnHelpContents(dir.path());
-  EXPECT_EQ(opened, QStringList{guide.fileName()});
-  CKTX2300MDoc::SetShellOpen(std::move(previous));
+  // An installed program keeps the guide in its data folder, next to its bin folder.
+  EXPECT_EQ(CKTX2300MDoc::HelpFileCandidates(QStringLiteral("/opt/ktx/bin")),
+            (QStringList{QStringLiteral("/opt/ktx/bin/KTX2300M.chm"),
+                         QStringLiteral("/opt/ktx/share/KTX2300M/KTX2300M.chm")}));
 }
 
 TEST(Document, KnobStepsAreStoredPerChannel) {
@@ -233,26 +390,108 @@ TEST(CommandLine, AFileThatCannotBeOpenedEndsStartUpWithAMessage) {
   EXPECT_TRUE(messages.Texts().first().contains(QStringLiteral("/no/such/folder/steps.txt")));
 }
 
-TEST(CommandLine, TheProgramExitsNonZeroOnAnUnreadableFileAndZeroAfterAScreenshot) {
+TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
   const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/KTX2300M");
   ASSERT_TRUE(QFile::exists(program));
   QTemporaryDir dir;
   const QString shot = dir.filePath(QStringLiteral("panel.png"));
+  const QString fifo = dir.filePath(QStringLiteral("fifo"));
+  const QString socket = dir.filePath(QStringLiteral("socket"));
+  ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
+  ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Socket, socket));
+  const QString screenshot = QStringLiteral("--screenshot");
+  const QString noFile = QStringLiteral("/no/such/file");
+  struct Case {
+    const char *name;
+    QStringList arguments;
+    QString message;
+  };
+  // Nobody ever opens the FIFO's other end: a plain open() of it would wait for ever.
+  const Case cases[] = {
+      {"missing FILE",
+       {screenshot, shot, noFile},
+       QStringLiteral("Cannot open \"%1\": No such file or directory.").arg(noFile)},
+      {"FIFO as FILE",
+       {screenshot, shot, fifo},
+       QStringLiteral("Cannot open \"%1\": Not a regular file.").arg(fifo)},
+      {"socket as FILE",
+       {screenshot, shot, socket},
+       QStringLiteral("Cannot open \"%1\": Not a regular file.").arg(socket)},
+      {"folder as FILE",
+       {screenshot, shot, dir.path()},
+       QStringLiteral("Cannot open \"%1\": Is a directory.").arg(dir.path())},
+      {"FIFO as screenshot",
+       {screenshot, fifo},
+       QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
+      {"FIFO as report",
+       {QStringLiteral("--report-pdf"), fifo},
+       QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
+  };
   QProcess process;
   process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-  process.start(program, {QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                          QStringLiteral("--screenshot"), shot, QStringLiteral("--after"),
-                          QStringLiteral("100"), QStringLiteral("/no/such/file")});
-  ASSERT_TRUE(process.waitForFinished(30000));
-  EXPECT_NE(process.exitCode(), 0);
-  EXPECT_FALSE(QFile::exists(shot));
-  process.start(program, {QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                          QStringLiteral("--screenshot"), shot, QStringLiteral("--after"),
-                          QStringLiteral("100")});
+  const QStringList common = {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                              QStringLiteral("--after"), QStringLiteral("100")};
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    process.start(program, common + c.arguments);
+    const bool finished = process.waitForFinished(30000);
+    if (!finished) {
+      process.kill();
+      process.waitForFinished();
+    }
+    EXPECT_TRUE(finished) << "the program waited on the named file";
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError())
+                    .contains(QStringLiteral("message: ") + c.message));
+    EXPECT_FALSE(QFile::exists(shot));
+    EXPECT_EQ(testhelp::FileType(fifo), static_cast<mode_t>(S_IFIFO));
+  }
+  process.start(program, common + QStringList{screenshot, shot});
   ASSERT_TRUE(process.waitForFinished(30000));
   EXPECT_EQ(process.exitCode(), 0);
   EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), shot);
   EXPECT_EQ(QImage(shot).size(), QSize(390, 470));
+}
+
+// --help and --version answer in a terminal with no display at all; the usage names every
+// option and the exit status.
+TEST(CommandLine, HelpAndVersionNeedNoDisplayAndAWrongOptionFails) {
+  const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/KTX2300M");
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  struct Case {
+    const char *option;
+    int status;
+    QStringList says;
+  };
+  const Case cases[] = {
+      {"--version", 0, {QStringLiteral("KTX2300M 1.0.1")}},
+      {"--help",
+       0,
+       {QStringLiteral("[FILE]"), QStringLiteral("--demo"), QStringLiteral("--screenshot <png>"),
+        QStringLiteral("--expanded"), QStringLiteral("--report-pdf <pdf>"),
+        QStringLiteral("--after <ms>"), QStringLiteral("--version"),
+        QStringLiteral("PWRIO_BACKEND"), QStringLiteral("Exit status:")}},
+      {"-h", 0, {QStringLiteral("Exit status:")}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.option);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, {QString::fromLatin1(c.option)});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), c.status);
+    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    for (const QString &text : c.says)
+      EXPECT_TRUE(out.contains(text)) << text.toStdString() << " in " << out.toStdString();
+  }
+  QProcess wrong;
+  wrong.start(program, {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                        QStringLiteral("--no-such-option")});
+  ASSERT_TRUE(wrong.waitForFinished(30000));
+  EXPECT_EQ(wrong.exitCode(), 1);
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 // Which backend a configuration names, and what makes one unusable.
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 
 #include "device/pwrio/CBackendConfig.h"
+#include "device/pwrio/CBackendSwitch.h"
 #include "tests/support/TestHelpers.h"
 
 namespace {
@@ -125,6 +129,81 @@ TEST(BackendConfig, TimeoutOutsideItsRangeMakesTheConfigurationUnusable) {
       EXPECT_EQ(config.timeoutMs, c.ms);
     }
   }
+}
+
+} // namespace
+
+namespace {
+
+TEST(BackendConfig, ConfigurationFileIsLookedForBesideTheLibraryThenInTheXdgFolders) {
+  using Strings = std::vector<std::string>;
+  const std::optional<std::string> unset;
+  struct Case {
+    std::optional<std::string> configHome, home, configDirs;
+    Strings expected;
+  };
+  const Case cases[] = {
+      {unset,
+       "/home/op",
+       unset,
+       {"/lib/pwrio.conf", "/home/op/.config/KTX2300M/pwrio.conf", "/etc/xdg/KTX2300M/pwrio.conf"}},
+      {"/cfg",
+       "/home/op",
+       "/a:/b",
+       {"/lib/pwrio.conf", "/cfg/KTX2300M/pwrio.conf", "/a/KTX2300M/pwrio.conf",
+        "/b/KTX2300M/pwrio.conf"}},
+      // Empty and relative entries are not XDG folders: the defaults stand in or they drop out.
+      {"",
+       "/home/op",
+       "",
+       {"/lib/pwrio.conf", "/home/op/.config/KTX2300M/pwrio.conf", "/etc/xdg/KTX2300M/pwrio.conf"}},
+      {"rel", unset, "rel::/c", {"/lib/pwrio.conf", "/c/KTX2300M/pwrio.conf"}},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(CBackendConfig::ConfigFileCandidates("/lib", c.configHome, c.home, c.configDirs),
+              c.expected);
+}
+
+// The library in a folder of its own, with the user's and the system's XDG folders beside it.
+TEST(BackendConfig, TheFirstConfigurationFoundIsReadAndShippedProfilesAreFoundByName) {
+  QTemporaryDir root;
+  const QString lib = root.filePath(QStringLiteral("lib"));
+  const auto write = [&](const QString &relative, const QByteArray &text) {
+    QDir().mkpath(QFileInfo(root.filePath(relative)).absolutePath());
+    ASSERT_TRUE(testhelp::WriteFile(root.filePath(relative), text));
+  };
+  write(QStringLiteral("lib/profiles/shipped.profile"), "idn_contains = X\n");
+  write(QStringLiteral("user/KTX2300M/own.profile"), "idn_contains = Y\n");
+  const QByteArray home = qgetenv("XDG_CONFIG_HOME"), dirs = qgetenv("XDG_CONFIG_DIRS");
+  for (const char *name : {"PWRIO_BACKEND", "PWRIO_PROFILE", "PWRIO_CONFIG"})
+    qunsetenv(name);
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("user"))));
+  qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("system"))));
+  struct Case {
+    const char *file; // written before the look-up, relative to root
+    QByteArray text;
+    const char *host;
+    const char *profile; // relative to root
+  };
+  const Case cases[] = {
+      {"system/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.3\n", "127.0.0.3", ""},
+      {"user/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.2\nprofile = own.profile\n",
+       "127.0.0.2", "user/KTX2300M/own.profile"},
+      {"user/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.2\nprofile = shipped.profile\n",
+       "127.0.0.2", "lib/profiles/shipped.profile"},
+      {"lib/pwrio.conf", "backend = tcp://127.0.0.1\nprofile = missing.profile\n", "127.0.0.1",
+       "lib/missing.profile"},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.file);
+    write(QString::fromLatin1(c.file), c.text);
+    const CBackendConfig config = pwrio::CBackendSwitch::ReadConfig(lib.toStdString());
+    EXPECT_EQ(config.host, c.host);
+    EXPECT_EQ(config.profilePath,
+              *c.profile ? root.filePath(QString::fromLatin1(c.profile)).toStdString() : "");
+  }
+  qputenv("XDG_CONFIG_HOME", home);
+  qputenv("XDG_CONFIG_DIRS", dirs);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "tests/device/PwrioSimFixture.h"
+#include "tests/support/SpecialFiles.h"
 
 namespace {
 
@@ -74,6 +75,9 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
   const QString absent = dir.filePath(QStringLiteral("libPwrio.so"));
   const QString notALibrary = dir.filePath(QStringLiteral("text.so"));
   ASSERT_TRUE(testhelp::WriteFile(notALibrary, "not a shared object\n"));
+  // Nobody writes to it: loading it as a library would wait for ever.
+  const QString fifo = dir.filePath(QStringLiteral("fifo.so"));
+  ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
   const QString partial = PartialLibraryFile();
   const QString partialText = QStringLiteral("The device library %1 lacks the function "
                                              "dsoSetVolt_negative5_CH4.")
@@ -102,6 +106,14 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
        QStringLiteral("The device library %1 could not be loaded (")
            .arg(QDir::toNativeSeparators(notALibrary)),
        true},
+      {"a FIFO named by PWRIO_LIBRARY",
+       [&] {
+         LibraryVariable var{fifo};
+         return std::make_unique<CPwrio>();
+       },
+       QStringLiteral("The device library %1 could not be loaded (not a regular file).")
+           .arg(QDir::toNativeSeparators(fifo)),
+       false},
       {"a function missing", [&] { return std::make_unique<CPwrio>(partial); }, partialText, false},
       {"a function missing, named by PWRIO_LIBRARY",
        [&] {

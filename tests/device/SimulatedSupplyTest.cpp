@@ -3,6 +3,7 @@
 
 #include "device/CDeviceStatus.h"
 #include "tests/device/PwrioSimFixture.h"
+#include "tests/support/SpecialFiles.h"
 
 namespace {
 
@@ -245,6 +246,25 @@ TEST_F(PwrioSimTest, NoLogVariableMeansNoLog) {
   VoltageCode code{50, 0};
   EXPECT_TRUE(m_pwrio.SetVolt(CPwrio::kCh1, 1, code));
   EXPECT_FALSE(QFile::exists(m_logPath));
+}
+
+TEST_F(PwrioSimTest, FifosNamedForItsFilesAreNeverWaitedOn) {
+  // Nobody opens the other ends: a plain open() of any of them would hold the call for ever.
+  const char *const variables[] = {"PWRIO_SIM_CONTROL", "PWRIO_SIM_LOG", "PWRIO_CONFIG"};
+  for (const char *variable : variables) {
+    const QString fifo = m_dir.filePath(QString::fromLatin1(variable));
+    ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
+    qputenv(variable, QFile::encodeName(fifo));
+  }
+  VoltageCode code{50, 0};
+  // As with no control file: attached, no failures.
+  EXPECT_NE(m_pwrio.dsoSearch(), 0);
+  EXPECT_TRUE(m_pwrio.SetVolt(CPwrio::kCh1, 1, code));
+  EXPECT_EQ(ReadOutput(0), (Output{1, 50, 0}));
+  qunsetenv("PWRIO_CONFIG");
+  for (const char *variable : variables)
+    EXPECT_EQ(testhelp::FileType(m_dir.filePath(QString::fromLatin1(variable))),
+              static_cast<mode_t>(S_IFIFO));
 }
 
 TEST_F(PwrioSimTest, DelayHoldsEveryCallBack) {

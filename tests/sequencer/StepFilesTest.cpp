@@ -12,6 +12,7 @@
 #include "sequencer/CStepTableEditor.h"
 #include "tests/sequencer/StepPanelFixture.h"
 #include "tests/support/MessageCapture.h"
+#include "tests/support/SpecialFiles.h"
 
 namespace {
 
@@ -177,6 +178,65 @@ TEST_F(StepFilesTest, UnwritablePathTellsWhyAndKeepsTheOldFile) {
   }
 }
 
+TEST_F(StepFilesTest, SpecialFilesAreNeverSavedOnto) {
+  FillExample();
+  struct Case {
+    const char *name;
+    testhelp::Special kind;
+  };
+  const Case cases[] = {{"fifo.txt", testhelp::Special::Fifo},
+                        {"socket.txt", testhelp::Special::Socket},
+                        {"device.txt", testhelp::Special::Device}};
+  for (const Case &c : cases) {
+    if (!testhelp::MakeSpecial(c.kind, Path(c.name)))
+      continue; // a device node needs root
+    const mode_t type = testhelp::FileType(Path(c.name));
+    messages.Clear();
+    EXPECT_FALSE(files.WriteStepFile(Path(c.name))) << c.name;
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Cann't save file: Not a regular file")})
+        << c.name;
+    EXPECT_EQ(testhelp::FileType(Path(c.name)), type) << c.name << " was replaced";
+  }
+}
+
+TEST_F(StepFilesTest, SavingOntoAFullDiskKeepsTheOldFile) {
+  struct Case {
+    const char *name;
+    bool lockedFolder; // no temporary file can be made beside the old one
+    const char *message;
+  };
+  // The old file's own page still has room for the new bytes; a temporary file has none.
+  const Case cases[] = {
+      {"temporary file beside it", false, "Cann't save file: No space left on device"},
+      {"locked folder: rewritten in place", true, nullptr},
+  };
+  FillExample();
+  panel.ch2Radio->setChecked(true);
+  ASSERT_TRUE(files.WriteStepFile(Path("ch2.txt")));
+  const QByteArray ch2 = ReadFile(Path("ch2.txt"));
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    testhelp::SmallDisk disk("size=8k");
+    if (!disk.SkipReason().empty())
+      GTEST_SKIP() << disk.SkipReason();
+    const QString path = disk.Path("steps.txt");
+    WriteBytes(path, kExampleCh1);
+    disk.FillUp("filler");
+    messages.Clear();
+    DialogAnswers answers({path}); // the dialog has asked before overwriting
+    if (c.lockedFolder) {
+      QFile::setPermissions(QFileInfo(path).path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+      const testhelp::WithoutPermissionOverride notRoot;
+      files.OnFileSave();
+    } else {
+      files.OnFileSave();
+    }
+    EXPECT_EQ(messages.Texts(),
+              c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList());
+    EXPECT_EQ(ReadFile(path), c.message ? kExampleCh1 : ch2);
+  }
+}
+
 TEST_F(StepFilesTest, OpenRestoresTheVoltsIntoTenAndIntoFiveRows) {
   WriteBytes(Path("ex.txt"), kExampleCh1);
   // A refill starts at the 1-based position m_nFirstLoaded; Open puts it back to the first.
@@ -261,6 +321,12 @@ TEST_F(StepFilesTest, BadInputsLeaveTheTableAlone) {
                               QStringLiteral("/dev/zero"), QString()};
   if (!rootReads)
     bad.push_back(Path("unreadable.txt"));
+  // Nobody writes to the FIFO: opening it for reading must not wait for a writer.
+  for (const auto &[name, kind] : {std::pair{"fifo.txt", testhelp::Special::Fifo},
+                                   std::pair{"socket.txt", testhelp::Special::Socket}}) {
+    ASSERT_TRUE(testhelp::MakeSpecial(kind, Path(name)));
+    bad.push_back(Path(name));
+  }
   for (const QString &path : bad) {
     messages.Clear();
     Open(path);

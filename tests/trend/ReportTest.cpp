@@ -1,14 +1,22 @@
+#include <functional>
 #include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "RecordingDevice.h"
+#include "tests/support/MessageCapture.h"
+#include "tests/support/SpecialFiles.h"
+#include "tests/support/TestHelpers.h"
 #include "trend/CReportPrinter.h"
 #include "trend/CVoltRuler.h"
 #include "trend/ReportPage.h"
@@ -273,12 +281,20 @@ TEST(ReportPrinter, PrintsAPdfFile) {
   EXPECT_GT(file.size(), 1000);
 }
 
-TEST(ReportPrinter, PreviewOpensAModalPreviewOfThePage) {
+// A printer on empty rings with both channels off.
+struct QuietPrinter {
+  QuietPrinter() {
+    printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, nullptr, &off, &off);
+  }
   Rings rings;
   const int oldest = 0;
   CChannelState off;
   CReportPrinter printer;
-  printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, nullptr, &off, &off);
+};
+
+TEST(ReportPrinter, PreviewOpensAModalPreviewOfThePage) {
+  QuietPrinter quiet;
+  const CReportPrinter &printer = quiet.printer;
   QString seen;
   // Answered from the nested loop, as the operator would close it.
   QTimer::singleShot(0, [&seen] {
@@ -293,3 +309,60 @@ TEST(ReportPrinter, PreviewOpensAModalPreviewOfThePage) {
   printer.Preview(nullptr);
   EXPECT_EQ(seen, QStringLiteral("QPrintPreviewDialog"));
 }
+
+namespace {
+
+TEST(ReportPrinter, PdfFilesAreSavedCarefullyAndNeverOntoAFifo) {
+  QuietPrinter quiet;
+  const CReportPrinter &printer = quiet.printer;
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  // Nobody reads the FIFO: Qt's own PDF writer would wait for ever on it.
+  const QString fifo = dir.filePath(QStringLiteral("fifo.pdf"));
+  ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
+  // Each way of printing to a file gives the reason or the message it showed.
+  const auto straight = [&](const QString &path) {
+    QString why;
+    const bool printed = printer.PrintToPdf(path, &why);
+    EXPECT_EQ(printed, why.isEmpty());
+    return why;
+  };
+  const auto dialog = [&](const QString &path) {
+    MessageCapture messages;
+    QTimer::singleShot(0, [&path] {
+      auto *box = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      box->printer()->setOutputFileName(path);
+      box->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(path);
+      box->accept();
+    });
+    EXPECT_TRUE(printer.Print(nullptr));
+    return messages.Texts().join(QLatin1Char('|'));
+  };
+  struct Case {
+    const char *name;
+    std::function<QString(const QString &)> print;
+    QString target;
+  };
+  const Case cases[] = {
+      {"straight onto a FIFO", straight, fifo},
+      {"dialog onto a FIFO", dialog, fifo},
+      {"straight to a file", straight, dir.filePath(QStringLiteral("a.pdf"))},
+      {"dialog to a file", dialog, dir.filePath(QStringLiteral("b.pdf"))},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString said = c.print(c.target);
+    if (c.target == fifo) {
+      EXPECT_TRUE(said.contains(QStringLiteral("Not a regular file"))) << said.toStdString();
+      EXPECT_EQ(testhelp::FileType(fifo), static_cast<mode_t>(S_IFIFO));
+    } else {
+      EXPECT_TRUE(said.isEmpty()) << said.toStdString();
+      EXPECT_TRUE(testhelp::ReadFile(c.target).startsWith("%PDF-"));
+    }
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 3)
+      << "no temporary file is left behind";
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "platform/CUserFile.h"
+#include "tests/support/SpecialFiles.h"
+#include "tests/support/TestHelpers.h"
+
+namespace {
+
+using testhelp::Special;
+
+const QString kNoSpace = QStringLiteral("No space left on device");
+
+TEST(UserFile, AFullDiskNeverCostsTheOldFile) {
+  struct Case {
+    const char *name;
+    const char *options; // of the tmpfs
+    bool full;           // no page left
+    bool lockedFolder;   // no temporary file can be made beside the target
+    qsizetype newSize;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"no page left: the first flush fails", "size=8k", true, false, 300, false},
+      {"bigger than the free space: fails mid-write", "size=16k", false, false, 64 * 1024, false},
+      {"room enough", "size=128k", false, false, 64 * 1024, true},
+      {"no inode for a temporary file: the old file's page takes it", "size=64k,nr_inodes=2", false,
+       false, 300, true},
+      {"locked folder, room: written in place", "size=128k", false, true, 64 * 1024, true},
+      {"locked folder, too small: refused before writing", "size=16k", false, true, 64 * 1024,
+       false},
+      {"locked folder, no page left", "size=8k", true, true, 5000, false},
+  };
+  const QByteArray old = QByteArray("#CHANNEL:CH1\r\nstep  number  voltage\r\n").repeated(5);
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    testhelp::SmallDisk disk(c.options);
+    if (!disk.SkipReason().empty())
+      GTEST_SKIP() << disk.SkipReason();
+    const QString target = disk.Path("steps.txt");
+    ASSERT_TRUE(testhelp::WriteFile(target, old));
+    if (c.full)
+      disk.FillUp("filler");
+    const QDir folder(QFileInfo(target).path());
+    const QStringList before = folder.entryList(QDir::Files);
+    const QByteArray bytes(c.newSize, 'n');
+    QString why;
+    bool saved = false;
+    if (c.lockedFolder) {
+      QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+      const testhelp::WithoutPermissionOverride notRoot;
+      saved = CUserFile::Save(target, bytes, &why);
+    } else {
+      saved = CUserFile::Save(target, bytes, &why);
+    }
+    EXPECT_EQ(saved, c.saved);
+    EXPECT_EQ(testhelp::ReadFile(target), c.saved ? bytes : old);
+    EXPECT_EQ(why, c.saved ? QString() : kNoSpace);
+    EXPECT_EQ(folder.entryList(QDir::Files), before) << "no temporary file is left behind";
+  }
+}
+
+TEST(UserFile, OnlyRegularFilesAreOpenedOrReplaced) {
+  struct Case {
+    const char *name;
+    Special kind;
+  };
+  const Case cases[] = {
+      {"fifo", Special::Fifo}, {"socket", Special::Socket}, {"device", Special::Device}};
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = dir.filePath(QString::fromLatin1(c.name));
+    if (!testhelp::MakeSpecial(c.kind, path))
+      continue; // a device node needs root
+    const mode_t type = testhelp::FileType(path);
+    QFile file;
+    QString why;
+    // Neither call may wait for a writer or reader that never comes.
+    EXPECT_FALSE(CUserFile::OpenForReading(path, file, &why));
+    EXPECT_EQ(why, CUserFile::NotRegularText());
+    why.clear();
+    EXPECT_FALSE(CUserFile::Save(path, "x", &why));
+    EXPECT_EQ(why, CUserFile::NotRegularText());
+    EXPECT_EQ(testhelp::FileType(path), type) << "still the special file";
+    EXPECT_FALSE(file.isOpen());
+  }
+  QString why;
+  QFile file;
+  EXPECT_FALSE(CUserFile::OpenForReading(dir.path(), file, &why));
+  EXPECT_EQ(why, QStringLiteral("Is a directory"));
+  EXPECT_FALSE(CUserFile::Save(dir.path(), "x", &why));
+  EXPECT_EQ(why, QStringLiteral("Is a directory"));
+
+  // A link to a step file is saved through: the link stays, its target takes the bytes.
+  const QString real = dir.filePath(QStringLiteral("real.txt"));
+  const QString link = dir.filePath(QStringLiteral("link.txt"));
+  ASSERT_TRUE(testhelp::WriteFile(real, "old"));
+  ASSERT_TRUE(QFile::link(real, link));
+  EXPECT_TRUE(CUserFile::Save(link, "new"));
+  EXPECT_EQ(testhelp::FileType(link), static_cast<mode_t>(S_IFLNK));
+  EXPECT_EQ(testhelp::ReadFile(real), QByteArray("new"));
+  ASSERT_TRUE(CUserFile::OpenForReading(link, file));
+  EXPECT_EQ(file.readAll(), QByteArray("new"));
+}
+
+} // namespace
