@@ -2,10 +2,12 @@
 //   pwrio-probe --list [--lan-ms N]
 //   pwrio-probe [--backend B] [--profile FILE] [--timeout-ms N] [--verify]
 // Without options it uses what the device library would: PWRIO_BACKEND, PWRIO_PROFILE,
-// PWRIO_TIMEOUT_MS, then pwrio.conf beside the program.
+// PWRIO_TIMEOUT_MS, then the library's pwrio.conf.
 #include <cstdlib>
 #include <iostream>
+#include <string>
 #include <string_view>
+#include <unistd.h>
 
 #include "device/probe/CInstrumentList.h"
 #include "device/probe/CProbe.h"
@@ -13,6 +15,18 @@
 #include "device/pwrio/ConfigText.h"
 
 namespace {
+
+// Where the device library looks for pwrio.conf and its profiles: beside the probe in the
+// build tree, the package's private folder once installed.
+std::string LibraryFolder() {
+  const std::string own = pwrio::CBackendSwitch::LibraryFolder();
+#ifdef KTX_LIBDIR_FROM_BINDIR
+  if (::access((own + "/libPwrio.so").c_str(), F_OK) != 0) {
+    return own + "/" + KTX_LIBDIR_FROM_BINDIR;
+  }
+#endif
+  return own;
+}
 
 int Usage(const char *why) {
   std::cerr << "pwrio-probe: " << why << "\n"
@@ -58,5 +72,5 @@ int main(int argc, char **argv) {
     return 0;
   }
   return pwrio::CProbe(std::cout, std::cerr)
-      .Run(pwrio::CBackendSwitch::ReadConfig(pwrio::CBackendSwitch::LibraryFolder()), verify);
+      .Run(pwrio::CBackendSwitch::ReadConfig(LibraryFolder()), verify);
 }
