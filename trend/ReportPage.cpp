@@ -159,7 +159,7 @@ void DrawReport(QPainter &painter, int w, int h, const ReportData &data) {
   DrawTextAt(painter, layout.dateLine.at, layout.dateLine.text);
   DrawTextAt(painter, layout.ch1Line.at, layout.ch1Line.text);
   DrawTextAt(painter, layout.ch2Line.at, layout.ch2Line.text);
-  // The page's white frame already lies under the chart: filling it again cost a quarter of a
+  // The page's white frame already lies under the chart: filling it again cost a fifth of a
   // 600-dpi page.
   DrawReportGrid(painter, layout.chart, false);
   const double lo = data.base;
