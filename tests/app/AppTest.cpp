@@ -451,6 +451,10 @@ TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
   EXPECT_EQ(process.exitCode(), 0);
   EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), shot);
   EXPECT_EQ(QImage(shot).size(), QSize(390, 470));
+  process.start(program, common + QStringList{QStringLiteral("--expanded"), screenshot, shot});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_EQ(QImage(shot).size(), QSize(990, 470));
 }
 
 // --help and --version answer in a terminal with no display at all; the usage names every
