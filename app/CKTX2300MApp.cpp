@@ -6,6 +6,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "device/CDeviceStatus.h"
 #include "device/CPwrio.h"
 #include "panel/CKTX2300MDlgView.h"
 #include "platform/CMessageBox.h"
@@ -30,9 +31,12 @@ bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
   QCoreApplication::setOrganizationName(QLatin1String(kRegistryKey));
   QCoreApplication::setApplicationName(QLatin1String(res::kAppTitle));
 
+  m_deviceStatus = std::make_unique<CDeviceStatus>();
   m_pwrio = std::make_unique<CPwrio>();
   m_frame = std::make_unique<CMainFrame>();
   m_frame->OnCreate(m_commands);
+  QObject::connect(m_deviceStatus.get(), &CDeviceStatus::Changed, m_frame.get(),
+                   &CMainFrame::SetDeviceStatus);
   m_view = new CKTX2300MDlgView(*m_pwrio, m_frame.get());
   m_view->AddCommands(m_commands);
   AddCommands();
@@ -47,8 +51,10 @@ bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
     return false;
   m_view->OnInitialUpdate();
   m_frame->show();
-  if (!m_pwrio->IsLoaded())
+  if (!m_pwrio->IsLoaded()) {
+    m_frame->SetDeviceStatus(m_pwrio->LoadError());
     platform::ShowMessage(m_pwrio->LoadError());
+  }
   return true;
 }
 

@@ -9,6 +9,7 @@
 
 class CMainFrame;
 class CKTX2300MDlgView;
+class CDeviceStatus;
 class CPwrio;
 
 // The application: program folder, settings, the document, the frame and the panel, and the
@@ -45,6 +46,8 @@ private:
   void AddCommands();
 
   QString m_strAppDir;
+  // Made before the device library is first called, so the library finds its pipe.
+  std::unique_ptr<CDeviceStatus> m_deviceStatus;
   std::unique_ptr<CPwrio> m_pwrio;
   CKTX2300MDoc m_doc;
   platform::CCommandTable m_commands;

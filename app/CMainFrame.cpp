@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -53,6 +54,7 @@ void CMainFrame::OnCreate(platform::CCommandTable &commands) {
   m_wndStatusBar->setObjectName(QStringLiteral("statusBar59393"));
   m_wndStatusBar->setSizeGripEnabled(false);
   setStatusBar(m_wndStatusBar);
+
   for (const auto &accel : res::Accelerators128()) {
     if (commands.IsSwallowed(accel.id))
       continue;
@@ -75,6 +77,26 @@ void CMainFrame::OnCreate(platform::CCommandTable &commands) {
   }
   move(StartPlace());
   SizeFrame(kCompactWidth, kHeight);
+}
+
+void CMainFrame::SetDeviceStatus(const QString &text) {
+  // A prompt on show stays; the new text appears when it goes.
+  if (m_wndStatusBar && m_wndStatusBar->currentMessage() == m_strDeviceStatus)
+    m_wndStatusBar->showMessage(text);
+  m_strDeviceStatus = text;
+  // A long reason is cut at the frame's edge; the tooltip has all of it.
+  if (m_wndStatusBar)
+    m_wndStatusBar->setToolTip(text);
+}
+
+bool CMainFrame::event(QEvent *event) {
+  // A prompt that ends gives the pane back to the device's status instead of blanking it.
+  if (event->type() == QEvent::StatusTip && m_wndStatusBar &&
+      static_cast<QStatusTipEvent *>(event)->tip().isEmpty()) {
+    m_wndStatusBar->showMessage(m_strDeviceStatus);
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 void CMainFrame::BuildMenu() {

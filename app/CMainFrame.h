@@ -32,6 +32,10 @@ public:
   // Compact (390) or expanded (990) width; the top-left corner stays.
   void SizeFrame(int width, int height);
 
+  // The device library's latest word on the device (why it is absent, why a call failed): the
+  // status pane's text whenever no prompt is shown, as an idle message.
+  void SetDeviceStatus(const QString &text);
+  QString DeviceStatus() const { return m_strDeviceStatus; }
   // Where the frame opens: where it was last closed when that place is still on a screen,
   // otherwise the usual corner.
   static QPoint StartPlace();
@@ -46,6 +50,7 @@ public:
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
+  bool event(QEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -57,4 +62,5 @@ private:
 
   std::map<int, QAction *> m_actions;
   platform::CCommandTable *m_commands = nullptr;
+  QString m_strDeviceStatus;
 };

@@ -1,5 +1,5 @@
 // The KTX2300M control panel.
-//   KTX2300M [FILE] [--demo] [--screenshot PNG [--expanded]] [--report-pdf PDF] [--after MS]
+//   KTX2300M [FILE] [--demo] [--expanded] [--screenshot PNG] [--report-pdf PDF] [--after MS]
 //   KTX2300M --help | --version
 // --screenshot writes a picture of the main window after start-up and ends the program; with
 // no display the run command uses it on the offscreen platform. --report-pdf prints the test
@@ -75,7 +75,7 @@ struct Options {
                                 QStringLiteral("Write a PNG of the window and exit."),
                                 QStringLiteral("png")};
   QCommandLineOption expanded{QStringLiteral("expanded"),
-                              QStringLiteral("Expanded layout for the screenshot.")};
+                              QStringLiteral("Start in the expanded layout.")};
   QCommandLineOption demo{QStringLiteral("demo"),
                           QStringLiteral("Drive the panel through a short demonstration.")};
   QCommandLineOption reportPdf{QStringLiteral("report-pdf"),
@@ -110,9 +110,7 @@ bool AsksForHelpOrVersion(int argc, char **argv) {
   return false;
 }
 
-void TakeScreenshot(CKTX2300MApp &theApp, const QString &path, bool expanded, int after) {
-  if (expanded)
-    theApp.View()->OnToggleCompact();
+void TakeScreenshot(CKTX2300MApp &theApp, const QString &path, int after) {
   QTimer::singleShot(after, [&theApp, path] {
     // Encoded in memory, then saved as the step files are: never onto a pipe or half-written.
     QByteArray png;
@@ -151,6 +149,8 @@ int main(int argc, char **argv) {
   CKTX2300MApp theApp;
   if (!theApp.InitInstance(parser.positionalArguments()))
     return 1;
+  if (parser.isSet(expanded))
+    theApp.View()->OnToggleCompact();
   if (parser.isSet(demo))
     RunDemo(theApp.View());
   if (parser.isSet(reportPdf)) {
@@ -164,7 +164,6 @@ int main(int argc, char **argv) {
       QCoreApplication::exit(printed ? 0 : 1);
     });
   } else if (parser.isSet(screenshot))
-    TakeScreenshot(theApp, parser.value(screenshot), parser.isSet(expanded),
-                   parser.value(after).toInt());
+    TakeScreenshot(theApp, parser.value(screenshot), parser.value(after).toInt());
   return app.exec();
 }

@@ -38,6 +38,15 @@ void CheckLine(const std::string &line) {
   if (CScpiReply::IsIdentity(line)) {
     Check(!line.empty() && line.size() <= CScpiReply::kMaxIdentityLength);
   }
+  // The SCPI shape only ever narrows what counts as an identity.
+  Check(!CScpiReply::IsIdentity(line, {}, true) || CScpiReply::IsIdentity(line, {}, false));
+  if (const auto channel = CScpiReply::ParseChannelNumber(line)) {
+    Check(*channel >= 0 && *channel <= 999);
+    Check(CScpiReply::ParseChannelNumber(std::to_string(*channel)) == channel);
+  }
+  if (const auto code = CScpiReply::ParseErrorCode(line)) {
+    Check(CScpiReply::ParseErrorCode(std::to_string(*code) + ",\"x\"") == code);
+  }
 }
 
 } // namespace

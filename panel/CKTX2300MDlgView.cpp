@@ -19,6 +19,7 @@
 #include "core/CStepTable.h"
 #include "device/CPwrio.h"
 #include "panel/CChannelControl.h"
+#include "panel/CDeviceProbe.h"
 #include "panel/CNoCaretStyle.h"
 #include "panel/CPanelControls.h"
 #include "panel/CWheelToFocus.h"
@@ -47,7 +48,11 @@ QString Text(const char *text) {
 } // namespace
 
 CKTX2300MDlgView::CKTX2300MDlgView(CPwrio &pwrio, QWidget *parent)
-    : QWidget(parent), m_pwrio(pwrio), m_noCaretStyle(std::make_unique<CNoCaretStyle>()) {
+    : QWidget(parent), m_pwrio(pwrio),
+      m_deviceProbe(std::make_unique<CDeviceProbe>([&pwrio] { return pwrio.dsoSearch(); })),
+      m_noCaretStyle(std::make_unique<CNoCaretStyle>()) {
+  connect(m_deviceProbe.get(), &CDeviceProbe::Finished, this,
+          &CKTX2300MDlgView::OnDeviceWatchResult);
   res::InitResources();
   m_hIconNoDevice = res::NoDeviceIcon();
   m_hIconDevice = res::DeviceIcon();
@@ -342,7 +347,19 @@ void CKTX2300MDlgView::OnTimer(int id) {
 }
 
 void CKTX2300MDlgView::OnDeviceWatch() {
-  const auto result = m_state.Watch(m_pwrio.dsoSearch() != 0);
+  m_deviceProbe->Start();
+}
+
+bool CKTX2300MDlgView::WaitForDeviceWatch(int timeoutMs) {
+  return m_deviceProbe->Wait(timeoutMs);
+}
+
+bool CKTX2300MDlgView::DeviceWatchBusy() const {
+  return m_deviceProbe->Busy();
+}
+
+void CKTX2300MDlgView::OnDeviceWatchResult(bool present) {
+  const auto result = m_state.Watch(present);
   ShowConnection(result == CPanelState::WatchResult::Device);
   // The box runs a nested loop. Opened inside this handler it would hold the watch timer, which
   // Qt does not fire again while its handler runs: the watch would stop behind its own message

@@ -20,6 +20,7 @@ class CStepFiles;
 class CStepRunner;
 class CStepTableEditor;
 class CPwrio;
+class CDeviceProbe;
 class IPanelDocument;
 class CTrendPlot;
 namespace platform {
@@ -53,7 +54,14 @@ public:
   void LoadToggleBitmap();
 
   void OnTimer(int id);
+  // Starts the watch's probe on its own thread (nothing when one is still running); the result
+  // arrives later through OnDeviceWatchResult.
   void OnDeviceWatch();
+  void OnDeviceWatchResult(bool present);
+  // Waits (processing events) until a running probe's result has been handled; for callers
+  // that need it now. False when it did not arrive in time.
+  bool WaitForDeviceWatch(int timeoutMs = 5000);
+  bool DeviceWatchBusy() const;
   void SetTimer(int id, int milliseconds);
   void KillTimer(int id);
   int TimerInterval(int id) const;
@@ -125,6 +133,7 @@ private:
   void ShowConnection(bool device);
 
   CPwrio &m_pwrio;
+  std::unique_ptr<CDeviceProbe> m_deviceProbe;
   CPanelState m_state;
   CStepTable m_stepTable;
   IPanelDocument *m_pDoc = nullptr;

@@ -20,9 +20,11 @@ ktx_install_packages() {
 }
 
 # Everything the panel needs to build and run. The help compiler (fp-utils, about 250 MB) is not
-# among them: without it the program shows its guide in its own help window.
+# among them: without it the program shows its guide in its own help window. libserialport and
+# liblxi (with the libtirpc it needs) let pwrio-probe list serial ports and LAN instruments.
 KTX_BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core
+  libserialport-dev liblxi-dev libtirpc-dev)
 # What the tests add: the desktop's validators for the installed desktop entry and metainfo.
 KTX_TEST_PACKAGES=(locales desktop-file-utils appstream)
 

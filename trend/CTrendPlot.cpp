@@ -1,5 +1,7 @@
 #include "trend/CTrendPlot.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include <QPainter>
@@ -38,16 +40,20 @@ int CTrendPlot::CurrentBase() const {
   return m_pRuler ? m_pRuler->GetBase() : 0;
 }
 
+QSize CTrendPlot::PixelSize(qreal ratio) const {
+  return (QSizeF(size()) * ratio).toSize();
+}
+
 bool CTrendPlot::IsStale() const {
   // A sample always moves the oldest index, and a drag moves the base, so a plain update() from
   // the panel or a system repaint after a drag still shows the current data.
-  return m_bStale || m_image.size() != size() ||
+  return m_bStale || m_image.size() != PixelSize(devicePixelRatioF()) ||
          (m_pRingOldest && *m_pRingOldest != m_nDrawnOldest) || CurrentBase() != m_nDrawnBase;
 }
 
-void CTrendPlot::DrawGrid() {
-  const int w = width();
-  const int h = height();
+void CTrendPlot::DrawGrid(QSize pixels) {
+  const int w = pixels.width();
+  const int h = pixels.height();
   m_grid = QImage(w, h, QImage::Format_RGB32);
   m_grid.fill(trend::ToQColor(kChartBackground));
   QPainter painter(&m_grid);
@@ -61,17 +67,60 @@ void CTrendPlot::DrawGrid() {
     painter.drawLine(trend::LineToSegment(QPoint(0, pos[i]), QPoint(w, pos[i])));
 }
 
+void CTrendPlot::RestoreGrid() {
+  const int w = m_image.width();
+  const int h = m_image.height();
+  const auto columns = static_cast<size_t>(w);
+  qsizetype covered = 0;
+  for (const Covered &curve : m_covered) {
+    if (curve.top.size() != columns) {
+      covered = qsizetype(w) * h;
+      break;
+    }
+    for (size_t x = 0; x < columns; ++x)
+      if (curve.bottom[x] >= curve.top[x])
+        covered += curve.bottom[x] - curve.top[x] + 1;
+  }
+  // Column by column costs a cache line a pixel; a held curve covers a few rows a column, noise
+  // nearly all of them, where one straight copy is cheaper.
+  if (covered > qsizetype(w) * h / 8) {
+    std::memcpy(m_image.bits(), m_grid.constBits(), static_cast<size_t>(m_grid.sizeInBytes()));
+  } else {
+    uchar *to = m_image.bits();
+    const uchar *from = m_grid.constBits();
+    const qsizetype stride = m_image.bytesPerLine();
+    for (const Covered &curve : m_covered)
+      for (size_t x = 0; x < columns; ++x)
+        for (int y = curve.top[x]; y <= curve.bottom[x]; ++y) {
+          const qsizetype at = y * stride + static_cast<qsizetype>(x) * 4;
+          std::memcpy(to + at, from + at, 4);
+        }
+  }
+  for (Covered &curve : m_covered) {
+    curve.top.assign(columns, INT_MAX);
+    curve.bottom.assign(columns, INT_MIN);
+  }
+}
+
 void CTrendPlot::Render() {
-  if (size().isEmpty()) {
+  Render(devicePixelRatioF());
+}
+
+void CTrendPlot::Render(qreal ratio) {
+  const QSize pixels = PixelSize(ratio);
+  if (pixels.isEmpty()) {
     m_grid = QImage();
     m_image = QImage();
     return;
   }
-  if (m_grid.size() != size())
-    DrawGrid();
-  if (m_image.size() != size())
-    m_image = QImage(size(), QImage::Format_RGB32);
-  std::memcpy(m_image.bits(), m_grid.constBits(), static_cast<size_t>(m_grid.sizeInBytes()));
+  if (m_grid.size() != pixels)
+    DrawGrid(pixels);
+  if (m_image.size() != pixels) {
+    m_image = QImage(pixels, QImage::Format_RGB32);
+    m_covered[0].top.clear();
+  }
+  RestoreGrid();
+  m_image.setDevicePixelRatio(ratio);
 
   const int base = CurrentBase();
   m_nDrawnBase = base;
@@ -83,17 +132,18 @@ void CTrendPlot::Render() {
   const double lo = base;
   const double hi = lo + trend::kChartVolts;
   // CH2 is drawn last so that it lies on top.
-  DrawCurve(m_pRingCh1, lo, hi, *m_pRingOldest, m_nRingSize, kColorCh1);
-  DrawCurve(m_pRingCh2, lo, hi, *m_pRingOldest, m_nRingSize, kColorCh2);
+  DrawCurve(m_pRingCh1, lo, hi, *m_pRingOldest, m_nRingSize, kColorCh1, m_covered[0]);
+  DrawCurve(m_pRingCh2, lo, hi, *m_pRingOldest, m_nRingSize, kColorCh2, m_covered[1]);
 }
 
 void CTrendPlot::DrawCurve(const double *ring, double lo, double hi, int start, int n,
-                           COLORREF color) {
-  const int count = trend::CurveLines(ring, start, n, lo, hi, 0, 0, width(), height(), m_ys.data(),
-                                      m_lines.data());
+                           COLORREF color, Covered &covered) {
+  const int count = trend::CurveLines(ring, start, n, lo, hi, 0, 0, m_image.width(),
+                                      m_image.height(), m_ys.data(), m_lines.data());
   // Written straight into the image's rows: QPainter's wide-line spans made a curve where every
   // sample differs cost about ten times as much.
-  trend::DrawWideLines(m_image, m_lines.data(), count, trend::ToQColor(color).rgb());
+  trend::DrawWideLines(m_image, m_lines.data(), count, trend::ToQColor(color).rgb(),
+                       {covered.top.data(), covered.bottom.data()});
 }
 
 void CTrendPlot::paintEvent(QPaintEvent *) {

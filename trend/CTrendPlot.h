@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <vector>
 
 #include <QImage>
 #include <QLine>
@@ -13,10 +14,12 @@ class CVoltRuler;
 // The trend chart: grid and the CH1 and CH2 curves of the panel's sample rings,
 // oldest sample at the left edge, newest at the right, in the volt ruler's 10-volt window.
 //
-// Everything is drawn into an opaque image kept between repaints; the background and grid are
-// drawn once per size into a second image and copied in, the curves written into its rows.
-// paintEvent brings the image up to date when the rings or the ruler moved on, then copies it to
-// the screen.
+// Everything is drawn into an opaque image kept between repaints, at the screen's device pixel
+// ratio so that a scaled screen shows the chart sharp; the background and grid are drawn once
+// per size into a second image, the curves written into its rows. Before the next curves only
+// the pixels the last ones covered are taken back from the grid (all of them when that is most
+// of the image). paintEvent brings the image up to date when the rings or the ruler moved on,
+// then copies it to the screen.
 class CTrendPlot : public QWidget {
   Q_OBJECT
 public:
@@ -29,8 +32,11 @@ public:
   // After a sample: the next repaint redraws the curves.
   void Invalidate();
 
-  // Draws grid and curves into the image now, from the current data.
+  // Draws grid and curves into the image now, from the current data, at the widget's device
+  // pixel ratio or at `ratio`: the image is then the widget's size times the ratio, drawn as a
+  // chart of that many pixels would be.
   void Render();
+  void Render(qreal ratio);
 
   const QImage &Image() const { return m_image; }
 
@@ -40,9 +46,17 @@ protected:
 
 private:
   int CurrentBase() const;
+  QSize PixelSize(qreal ratio) const;
   bool IsStale() const;
-  void DrawGrid();
-  void DrawCurve(const double *ring, double lo, double hi, int start, int n, COLORREF color);
+  void DrawGrid(QSize pixels);
+  void RestoreGrid();
+  // Per image column, the rows one curve covers (top > bottom where none); sized with the image.
+  struct Covered {
+    std::vector<int> top;
+    std::vector<int> bottom;
+  };
+  void DrawCurve(const double *ring, double lo, double hi, int start, int n, COLORREF color,
+                 Covered &covered);
 
   const double *m_pRingCh1 = nullptr;
   const double *m_pRingCh2 = nullptr;
@@ -59,4 +73,5 @@ private:
   // Per-curve scratch, kept so that no repaint allocates per point.
   std::array<float, trend::kRingCapacity> m_ys{};
   std::array<QLine, trend::kRingCapacity> m_lines{};
+  std::array<Covered, 2> m_covered;
 };

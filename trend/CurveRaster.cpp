@@ -55,9 +55,10 @@ private:
 // segment.
 class ColumnRuns {
 public:
-  ColumnRuns(uchar *bits, qsizetype bytesPerLine, int width, int height, quint32 pixel)
+  ColumnRuns(uchar *bits, qsizetype bytesPerLine, int width, int height, quint32 pixel,
+             ColumnSpans spans)
       : m_bits(bits), m_bytesPerLine(bytesPerLine), m_width(width), m_height(height),
-        m_pixel(pixel) {
+        m_pixel(pixel), m_spans(spans) {
     Clear();
   }
 
@@ -117,10 +118,20 @@ private:
   static constexpr int kBand = 64;
   static constexpr int kRowBlock = 32;
 
-  void WriteColumn(int col, int top, int bottom) const {
-    uchar *p = m_bits + top * m_bytesPerLine + static_cast<qsizetype>(col) * 4;
-    for (int y = top; y <= bottom; ++y, p += m_bytesPerLine)
-      *reinterpret_cast<quint32 *>(p) = m_pixel;
+  void WriteColumn(int col, int top, int bottom) {
+    if (m_spans.top) {
+      int &t = m_spans.top[col];
+      int &b = m_spans.bottom[col];
+      t = std::min(t, top);
+      b = std::max(b, bottom);
+    }
+    // Held in locals: the pixel stores could alias the members, which the loop would then load
+    // again for every pixel.
+    const qsizetype stride = m_bytesPerLine;
+    const quint32 pixel = m_pixel;
+    uchar *p = m_bits + top * stride + static_cast<qsizetype>(col) * 4;
+    for (int y = top; y <= bottom; ++y, p += stride)
+      *reinterpret_cast<quint32 *>(p) = pixel;
   }
 
   void Clear() {
@@ -135,6 +146,7 @@ private:
   int m_width;
   int m_height;
   quint32 m_pixel;
+  ColumnSpans m_spans;
   int m_start = 0;
   int m_rowTop = kEmptyTop;
   int m_rowBottom = kEmptyBottom;
@@ -228,6 +240,39 @@ void AddSegment(ColumnRuns &runs, int width, int height, const QLine &line) {
   }
 }
 
+// Joins the vertical segments of lines[i ..] that continue the chain in the column of `line`
+// (which is lines[i]) into `line` and returns the index of the last one taken. The chain's
+// segments leave out only their last end, and only when no earlier point of the column reached
+// it; every row between is crossed.
+int JoinColumn(const QLine *lines, int count, int i, QLine &line) {
+  const int x = line.x1();
+  int last = std::clamp(line.y2(), -kCoordLimit, kCoordLimit);
+  int lo = std::clamp(line.y1(), -kCoordLimit, kCoordLimit);
+  int hi = lo;
+  int taken = i;
+  for (int j = i + 1; j < count; ++j) {
+    const QLine &next = lines[j];
+    if (next.p1() == next.p2())
+      continue;
+    if (next.x1() != x || next.x2() != x || next.y1() != line.y2())
+      break;
+    lo = std::min(lo, last);
+    hi = std::max(hi, last);
+    last = std::clamp(next.y2(), -kCoordLimit, kCoordLimit);
+    line.setP2(next.p2());
+    taken = j;
+  }
+  if (taken == i)
+    return i;
+  if (last < lo)
+    line = QLine(x, hi, x, last);
+  else if (last > hi)
+    line = QLine(x, lo, x, last);
+  else
+    line = QLine(x, lo, x, hi + 1);
+  return taken;
+}
+
 } // namespace
 
 bool CanRasterInto(const QImage &image) {
@@ -242,10 +287,10 @@ bool CanRasterInto(const QImage &image) {
 }
 
 void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height, const QLine *lines,
-                   int count, quint32 pixel) {
+                   int count, quint32 pixel, ColumnSpans spans) {
   if (!bits || width <= 0 || height <= 0 || count <= 0)
     return;
-  ColumnRuns runs(bits, bytesPerLine, width, height, pixel);
+  ColumnRuns runs(bits, bytesPerLine, width, height, pixel, spans);
   for (int i = 0; i < count; ++i) {
     QLine line = lines[i];
     if (line.p1() == line.p2())
@@ -263,16 +308,20 @@ void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height, c
         line.setP2(next.p2());
       }
     }
+    // A dense curve puts several samples into one column: the chain's vertical segments there
+    // cover every row between their extremes, so they become one segment as well.
+    else if (line.x1() == line.x2())
+      i = JoinColumn(lines, count, i, line);
     AddSegment(runs, width, height, line);
   }
   runs.Flush();
 }
 
-void DrawWideLines(QImage &image, const QLine *lines, int count, QRgb color) {
+void DrawWideLines(QImage &image, const QLine *lines, int count, QRgb color, ColumnSpans spans) {
   if (!CanRasterInto(image))
     return;
   DrawWideLines(image.bits(), image.bytesPerLine(), image.width(), image.height(), lines, count,
-                0xff000000u | color);
+                0xff000000u | color, spans);
 }
 
 } // namespace trend

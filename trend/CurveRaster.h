@@ -17,14 +17,23 @@ namespace trend {
 // the same as in RGB32.
 bool CanRasterInto(const QImage &image);
 
+// Per image column (width entries each), the first and last row written, top > bottom where
+// none; each drawing widens them. A chart restores only these pixels before its next drawing.
+struct ColumnSpans {
+  int *top = nullptr;
+  int *bottom = nullptr;
+};
+
 // Draws `count` segments 2 pixels wide in `pixel` (0xffRRGGBB) into the rows of a width x height
 // image of 32-bit pixels at `bits`, `bytesPerLine` apart. Pixels outside the image are left out;
 // nothing outside it is written. Allocates nothing. Fastest when x never decreases along the
-// list, as on a curve; any order gives the same pixels.
+// list, as on a curve; any order gives the same pixels. Rows written are added to `spans` when
+// it has arrays.
 void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height, const QLine *lines,
-                   int count, quint32 pixel);
+                   int count, quint32 pixel, ColumnSpans spans = {});
 
 // The same on an image for which CanRasterInto holds.
-void DrawWideLines(QImage &image, const QLine *lines, int count, QRgb color);
+void DrawWideLines(QImage &image, const QLine *lines, int count, QRgb color,
+                   ColumnSpans spans = {});
 
 } // namespace trend

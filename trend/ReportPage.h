@@ -15,8 +15,8 @@ void DrawReport(QPainter &painter, int w, int h, const ReportData &data);
 
 // Frames, title, header, legend texts and swatches, rule lines.
 void DrawReportPage(QPainter &painter, int w, int h, const ReportData &data);
-// White chart with 5 columns and 8 rows of button-face lines.
-void DrawReportGrid(QPainter &painter, const ReportRect &chart);
+// 5 columns and 8 rows of button-face lines, on a white chart when `fill` is set.
+void DrawReportGrid(QPainter &painter, const ReportRect &chart, bool fill = true);
 // Channel 0 (CH1) or 1 (CH2) from the oldest sample at the left edge, lo at the bottom edge and
 // hi at the top; values outside [lo, hi] are drawn beyond the chart. On a plain 32-bit image the
 // curve is written straight into the pixels (CurveRaster.h); elsewhere QPainter draws it.

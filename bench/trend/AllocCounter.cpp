@@ -1,17 +1,23 @@
 #include "AllocCounter.h"
 
 #include <atomic>
-#include <cstdlib>
-#include <new>
+#include <cerrno>
+#include <cstddef>
+
+// Counted at the C library's entry points: operator new, Qt's own allocations and GLib's all end
+// up here, so a count of zero means nothing reached the heap at all.
+extern "C" {
+void *__libc_malloc(std::size_t size);
+void *__libc_calloc(std::size_t count, std::size_t size);
+void *__libc_realloc(void *p, std::size_t size);
+void *__libc_memalign(std::size_t alignment, std::size_t size);
+}
 
 namespace {
 std::atomic<std::uint64_t> g_allocations{0};
 
-void *Allocate(std::size_t size) {
+void Count() {
   g_allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void *p = std::malloc(size ? size : 1))
-    return p;
-  throw std::bad_alloc();
 }
 } // namespace
 
@@ -19,29 +25,33 @@ std::uint64_t AllocationCount() {
   return g_allocations.load(std::memory_order_relaxed);
 }
 
-void *operator new(std::size_t size) {
-  return Allocate(size);
+extern "C" {
+void *malloc(std::size_t size) {
+  Count();
+  return __libc_malloc(size);
 }
-void *operator new[](std::size_t size) {
-  return Allocate(size);
+void *calloc(std::size_t count, std::size_t size) {
+  Count();
+  return __libc_calloc(count, size);
 }
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept {
-  g_allocations.fetch_add(1, std::memory_order_relaxed);
-  return std::malloc(size ? size : 1);
+void *realloc(void *p, std::size_t size) {
+  Count();
+  return __libc_realloc(p, size);
 }
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept {
-  g_allocations.fetch_add(1, std::memory_order_relaxed);
-  return std::malloc(size ? size : 1);
+void *memalign(std::size_t alignment, std::size_t size) {
+  Count();
+  return __libc_memalign(alignment, size);
 }
-void operator delete(void *p) noexcept {
-  std::free(p);
+void *aligned_alloc(std::size_t alignment, std::size_t size) {
+  Count();
+  return __libc_memalign(alignment, size);
 }
-void operator delete[](void *p) noexcept {
-  std::free(p);
+int posix_memalign(void **out, std::size_t alignment, std::size_t size) {
+  Count();
+  void *p = __libc_memalign(alignment, size);
+  if (!p && size)
+    return ENOMEM;
+  *out = p;
+  return 0;
 }
-void operator delete(void *p, std::size_t) noexcept {
-  std::free(p);
-}
-void operator delete[](void *p, std::size_t) noexcept {
-  std::free(p);
 }

@@ -3,10 +3,12 @@
 #include <memory>
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -19,15 +21,20 @@
 
 namespace {
 
-// A panel-like parent with the chart placed as a plain child, shown on the offscreen screen.
+// A panel-like parent with the chart placed as a plain child, shown on the offscreen screen of
+// the given device pixel ratio (1 or 2, see main).
 struct ChartFixture {
   QWidget window;
   CVoltRuler *ruler = new CVoltRuler(&window);
   CTrendPlot *chart = new CTrendPlot(&window);
   BenchRings rings;
 
-  ChartFixture(QSize size, RingShape shape) {
+  ChartFixture(QSize size, RingShape shape, int ratio = 1) {
     FillRings(rings, shape);
+    const auto screens = QGuiApplication::screens();
+    QScreen *screen = screens.value(ratio - 1, screens.value(0));
+    window.setScreen(screen);
+    window.move(screen->geometry().topLeft());
     window.resize(size + QSize(40, 40));
     ruler->setGeometry(0, 0, 20, size.height());
     chart->setGeometry(20, 0, size.width(), size.height());
@@ -37,34 +44,40 @@ struct ChartFixture {
   }
 };
 
-// Render: grid copy plus both curves into the chart's image (what a tick's repaint costs).
+std::string RatioLabel(QSize size, RingShape shape, const CTrendPlot &chart) {
+  return BenchLabel(size, shape) + " @" + std::to_string(chart.devicePixelRatioF()).substr(0, 3);
+}
+
+// Render after a sample: the grid restored and both curves written into the chart's image (what
+// a tick's repaint costs).
 void BM_ChartRender(benchmark::State &state) {
   const QSize size = ChartSize(static_cast<int>(state.range(0)));
   const auto shape = static_cast<RingShape>(state.range(1));
-  ChartFixture f(size, shape);
+  ChartFixture f(size, shape, static_cast<int>(state.range(2)));
   f.chart->Render();
   for (auto _ : state) {
+    f.rings.Tick(f.rings.ch1[f.rings.oldest], f.rings.ch2[f.rings.oldest]);
     f.chart->Render();
     benchmark::DoNotOptimize(f.chart->Image().constBits());
   }
-  state.SetLabel(BenchLabel(size, shape));
+  state.SetLabel(RatioLabel(size, shape, *f.chart));
 }
-BENCHMARK(BM_ChartRender)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartRender)->ArgsProduct({{0, 1}, {0, 1}, {1, 2}})->Unit(benchmark::kMicrosecond);
 
 // The whole repaint: a sample's Invalidate, then the synchronous paint (render and copy to the
-// window's backing store).
+// window's backing store), at device pixel ratio 1 and 2.
 void BM_ChartRepaint(benchmark::State &state) {
   const QSize size = ChartSize(static_cast<int>(state.range(0)));
   const auto shape = static_cast<RingShape>(state.range(1));
-  ChartFixture f(size, shape);
+  ChartFixture f(size, shape, static_cast<int>(state.range(2)));
   for (auto _ : state) {
     f.rings.Tick(f.rings.ch1[f.rings.oldest], f.rings.ch2[f.rings.oldest]);
     f.chart->Invalidate();
     f.chart->repaint();
   }
-  state.SetLabel(BenchLabel(size, shape));
+  state.SetLabel(RatioLabel(size, shape, *f.chart));
 }
-BENCHMARK(BM_ChartRepaint)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartRepaint)->ArgsProduct({{0, 1}, {0, 1}, {1, 2}})->Unit(benchmark::kMicrosecond);
 
 // For scale: the plain version, one drawLine per segment with nothing cached.
 void BM_ChartPlainQPainter(benchmark::State &state) {
@@ -89,7 +102,7 @@ void BM_ChartPlainQPainter(benchmark::State &state) {
 }
 BENCHMARK(BM_ChartPlainQPainter)->ArgsProduct({{0}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
-// One sampling tick without the repaint; counts operator new calls inside the timed loop.
+// One sampling tick without the repaint; counts heap allocations inside the timed loop.
 void BM_SamplingTick(benchmark::State &state) {
   BenchRings rings;
   double v = 0.0;
@@ -104,13 +117,15 @@ void BM_SamplingTick(benchmark::State &state) {
 }
 BENCHMARK(BM_SamplingTick);
 
-// Allocations of one render, for the record (QPainter's own setup on the image).
+// Heap allocations of one render after a sample.
 void BM_ChartRenderAllocations(benchmark::State &state) {
   ChartFixture f(QSize(520, 145), RingShape::Noise);
   f.chart->Render();
   const auto before = AllocationCount();
-  for (auto _ : state)
+  for (auto _ : state) {
+    f.rings.Tick(f.rings.ch1[f.rings.oldest], f.rings.ch2[f.rings.oldest]);
     f.chart->Render();
+  }
   state.counters["allocs_per_render"] = benchmark::Counter(
       static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
 }
@@ -167,6 +182,27 @@ void BM_ReportPagePdf600(benchmark::State &state) {
 }
 BENCHMARK(BM_ReportPagePdf600)->Unit(benchmark::kMillisecond);
 
+// Scale 2 against scale 1, measured alternately in the same run.
+void PrintScaleRatios() {
+  std::printf("\nrepaint medians (thread CPU time, 301 runs each)\n");
+  const QSize size = TemplateChartSize();
+  for (RingShape shape : {RingShape::Steps, RingShape::Noise}) {
+    ChartFixture one(size, shape, 1);
+    ChartFixture two(size, shape, 2);
+    const auto repaint = [](ChartFixture &f) {
+      return MedianCpuMicros([&f] {
+        f.rings.Tick(f.rings.ch1[f.rings.oldest], f.rings.ch2[f.rings.oldest]);
+        f.chart->Invalidate();
+        f.chart->repaint();
+      });
+    };
+    const double a = repaint(one);
+    const double b = repaint(two);
+    std::printf("%-16s scale 1 %8.1f us  scale 2 %8.1f us  scale 2 / scale 1 %.2f\n",
+                BenchLabel(size, shape).c_str(), a, b, b / a);
+  }
+}
+
 void PrintRatios() {
 #ifdef KTX_HAVE_QCUSTOMPLOT
   std::printf("\nrepaint medians (thread CPU time, 301 runs each)\n");
@@ -194,13 +230,24 @@ void PrintRatios() {
 } // namespace
 
 int main(int argc, char **argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Two offscreen screens, the second at device pixel ratio 2, so that both scales are measured
+  // in one run.
+  QTemporaryDir configDir;
+  const QString config = configDir.filePath(QStringLiteral("screens.json"));
+  QFile file(config);
+  if (file.open(QIODevice::WriteOnly))
+    file.write(R"({"screens": [
+      {"name": "one", "x": 0, "y": 0, "width": 1600, "height": 1200, "dpr": 1},
+      {"name": "two", "x": 1600, "y": 0, "width": 1600, "height": 1200, "dpr": 2}]})");
+  file.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
   QApplication app(argc, argv);
   const QSize t = TemplateChartSize();
   std::printf("chart template size: %d x %d px (297 x 82 dialog units)\n", t.width(), t.height());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  PrintScaleRatios();
   PrintRatios();
   return 0;
 }

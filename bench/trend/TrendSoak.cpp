@@ -60,7 +60,7 @@ int main(int argc, char **argv) {
               size.width(), size.height(), ticks, seconds, seconds * 1e6 / ticks);
   std::printf("RSS after 1000 ticks: %ld KiB\n", rssAt1000);
   std::printf("RSS at the end:       %ld KiB (change %+ld KiB)\n", rssEnd, rssEnd - rssAt1000);
-  std::printf("operator new calls per tick after tick 1000: %.2f\n",
+  std::printf("heap allocations per tick after tick 1000: %.2f\n",
               ticks > 1000 ? static_cast<double>(AllocationCount() - allocsAt1000) / (ticks - 1000)
                            : 0.0);
   return 0;

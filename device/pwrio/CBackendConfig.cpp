@@ -6,6 +6,7 @@
 #include <charconv>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace pwrio {
 namespace {
@@ -96,6 +97,108 @@ CBackendConfig ParseSerial(std::string_view rest, std::string_view whole) {
   return config;
 }
 
+CBackendConfig ParseUsbtmc(std::string_view rest, std::string_view whole) {
+  CBackendConfig config;
+  config.kind = CBackendConfig::Kind::kUsbtmc;
+  config.device = std::string(rest);
+  if (config.device.empty() || config.device.front() != '/') {
+    return Invalid("device in " + Quoted(whole) + " must be an absolute path");
+  }
+  return config;
+}
+
+std::vector<std::string_view> SplitVisa(std::string_view text) {
+  std::vector<std::string_view> parts;
+  for (;;) {
+    const auto at = text.find("::");
+    parts.push_back(text.substr(0, at));
+    if (at == std::string_view::npos) {
+      return parts;
+    }
+    text.remove_prefix(at + 2);
+  }
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
+    if (c != prefix[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && StartsWithNoCase(a, b);
+}
+
+// "TCPIP", "USB", "ASRL" followed by an optional board number.
+bool IsInterface(std::string_view part, std::string_view name) {
+  if (!StartsWithNoCase(part, name)) {
+    return false;
+  }
+  part.remove_prefix(name.size());
+  return part.empty() || WholeNumber(part).has_value();
+}
+
+std::optional<int> UsbId(std::string_view text) {
+  int value = 0;
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const std::string_view digits = hex ? text.substr(2) : text;
+  const auto [end, ec] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, hex ? 16 : 10);
+  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || value < 0 ||
+      value > 0xffff) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// The VISA resource names we can serve without a VISA library.
+CBackendConfig ParseVisa(std::string_view text) {
+  const std::string quoted = Quoted(text);
+  const auto parts = SplitVisa(text);
+  if (IsInterface(parts[0], "TCPIP")) {
+    if (parts.size() == 4 && EqualsNoCase(parts[3], "SOCKET")) {
+      std::string address(parts[1]);
+      if (address.find(':') != std::string::npos) {
+        address = "[" + address + "]";
+      }
+      CBackendConfig config = ParseTcp(address + ":" + std::string(parts[2]), text);
+      return config;
+    }
+    return Invalid("only raw sockets (TCPIP::HOST::PORT::SOCKET) are supported, not VXI-11 or "
+                   "HiSLIP: " +
+                   quoted);
+  }
+  if (StartsWithNoCase(parts[0], "ASRL") && parts.size() == 2 && EqualsNoCase(parts[1], "INSTR") &&
+      parts[0].size() > 4 && parts[0][4] == '/') {
+    return ParseSerial(parts[0].substr(4), text);
+  }
+  if (StartsWithNoCase(parts[0], "ASRL")) {
+    return Invalid("name the serial device in " + quoted + ", e.g. ASRL/dev/ttyUSB0::INSTR");
+  }
+  if (IsInterface(parts[0], "USB") && (parts.size() == 5 || parts.size() == 6) &&
+      EqualsNoCase(parts.back(), "INSTR")) {
+    const auto vendor = UsbId(parts[1]);
+    const auto product = UsbId(parts[2]);
+    if (!vendor || !product || parts[3].empty()) {
+      return Invalid("expected USB::VENDOR::PRODUCT::SERIAL::INSTR in " + quoted);
+    }
+    CBackendConfig config;
+    config.kind = CBackendConfig::Kind::kUsbtmc;
+    config.usbVendor = *vendor;
+    config.usbProduct = *product;
+    config.usbSerial = std::string(parts[3]);
+    return config;
+  }
+  return Invalid("unsupported VISA resource " + quoted);
+}
+
 } // namespace
 
 bool CBackendConfig::IsSupportedBaud(int baud) {
@@ -122,13 +225,21 @@ CBackendConfig CBackendConfig::ParseBackend(std::string_view text) {
   }
   constexpr std::string_view kTcp = "tcp://";
   constexpr std::string_view kSerial = "serial:";
+  constexpr std::string_view kUsbtmc = "usbtmc:";
+  CBackendConfig config;
   if (text.substr(0, kTcp.size()) == kTcp) {
-    return ParseTcp(text.substr(kTcp.size()), text);
+    config = ParseTcp(text.substr(kTcp.size()), text);
+  } else if (text.substr(0, kSerial.size()) == kSerial) {
+    config = ParseSerial(text.substr(kSerial.size()), text);
+  } else if (text.substr(0, kUsbtmc.size()) == kUsbtmc) {
+    config = ParseUsbtmc(text.substr(kUsbtmc.size()), text);
+  } else if (text.find("::") != std::string_view::npos) {
+    config = ParseVisa(text);
+  } else {
+    return Invalid("unknown backend " + Quoted(text));
   }
-  if (text.substr(0, kSerial.size()) == kSerial) {
-    return ParseSerial(text.substr(kSerial.size()), text);
-  }
-  return Invalid("unknown backend " + Quoted(text));
+  config.text = std::string(text);
+  return config;
 }
 
 CBackendConfig::Values CBackendConfig::ParseFile(std::string_view text) {

@@ -10,7 +10,10 @@ namespace pwrio {
 // from a file of "key=value" lines (the file PWRIO_CONFIG names, or the first pwrio.conf of
 // ConfigFileCandidates), then the defaults:
 //
-//   PWRIO_BACKEND     backend=      sim | tcp://HOST[:PORT] | serial:/dev/ttyXXX[?baud=N]
+//   PWRIO_BACKEND     backend=      sim | tcp://HOST[:PORT] | serial:/dev/ttyXXX[?baud=N] |
+//                                   usbtmc:/dev/usbtmcN | a VISA resource string:
+//                                   TCPIP[n]::HOST::PORT::SOCKET, ASRL/dev/ttyXXX::INSTR,
+//                                   USB[n]::VENDOR::PRODUCT::SERIAL[::IFACE]::INSTR
 //   PWRIO_TIMEOUT_MS  timeout_ms=   longest a call may take, 10 ... 10000 (default 300)
 //   PWRIO_PROFILE     profile=      command profile file; relative paths are taken from the
 //                                   configuration file's folder, then from the profile
@@ -21,7 +24,7 @@ namespace pwrio {
 // configuration unusable (every call fails) rather than quietly falling back to the simulator.
 class CBackendConfig {
 public:
-  enum class Kind { kSimulated, kTcp, kSerial, kInvalid };
+  enum class Kind { kSimulated, kTcp, kSerial, kUsbtmc, kInvalid };
 
   static constexpr int kDefaultPort = 5025;
   static constexpr int kDefaultBaud = 9600;
@@ -38,8 +41,15 @@ public:
   Kind kind = Kind::kSimulated;
   std::string host;
   int port = kDefaultPort;
+  // Serial port or usbtmc device file; empty for a USB instrument named by its ids.
   std::string device;
   int baud = kDefaultBaud;
+  // A USB instrument's ids from a VISA name, found among the usbtmc devices when connecting.
+  int usbVendor = 0;
+  int usbProduct = 0;
+  std::string usbSerial;
+  // The backend as written, for messages ("tcp://192.0.2.10:5025").
+  std::string text;
   int timeoutMs = kDefaultTimeoutMs;
   std::string profilePath;
   // Why the configuration is unusable; empty otherwise.

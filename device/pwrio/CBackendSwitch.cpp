@@ -6,10 +6,10 @@
 #include <sys/stat.h>
 
 #include "device/pwrio/CCallLog.h"
-#include "device/pwrio/CScpiSupply.h"
 #include "device/pwrio/CSerialLink.h"
 #include "device/pwrio/CTcpLink.h"
 #include "device/pwrio/CUnusableBackend.h"
+#include "device/pwrio/CUsbtmcLink.h"
 #include "device/pwrio/RegularFile.h"
 
 namespace pwrio {
@@ -115,6 +115,39 @@ ISupplyBackend &CBackendSwitch::Current() {
   return *m_current;
 }
 
+std::unique_ptr<CScpiSupply> CBackendSwitch::MakeInstrument(CBackendConfig &config) {
+  std::optional<CScpiProfile> profile = CScpiProfile{};
+  if (!config.profilePath.empty()) {
+    profile = CScpiProfile::Load(config.profilePath, &config.error);
+  }
+  if (!profile) {
+    return nullptr;
+  }
+  std::unique_ptr<CScpiLink> link;
+  switch (config.kind) {
+  case CBackendConfig::Kind::kTcp:
+    link = std::make_unique<CTcpLink>(config.host, config.port, profile->lineEnd);
+    break;
+  case CBackendConfig::Kind::kSerial:
+    link = std::make_unique<CSerialLink>(config.device, config.baud, profile->lineEnd);
+    break;
+  case CBackendConfig::Kind::kUsbtmc:
+    link = std::make_unique<CUsbtmcLink>(config.device, config.usbVendor, config.usbProduct,
+                                         config.usbSerial, profile->lineEnd);
+    break;
+  default:
+    return nullptr;
+  }
+  return std::make_unique<CScpiSupply>(std::move(link), std::move(*profile), config.timeoutMs);
+}
+
+std::string CBackendSwitch::Where() const {
+  if (m_config.kind == CBackendConfig::Kind::kSimulated) {
+    return "simulated supply";
+  }
+  return m_config.text.empty() ? std::string("device library") : m_config.text;
+}
+
 void CBackendSwitch::Rebuild() {
   m_config = ReadConfig(LibraryFolder());
   m_remote.reset();
@@ -122,24 +155,14 @@ void CBackendSwitch::Rebuild() {
   if (m_config.kind == CBackendConfig::Kind::kSimulated) {
     return;
   }
-  std::optional<CScpiProfile> profile = CScpiProfile{};
-  if (m_config.kind != CBackendConfig::Kind::kInvalid && !m_config.profilePath.empty()) {
-    profile = CScpiProfile::Load(m_config.profilePath, &m_config.error);
+  if (m_config.kind != CBackendConfig::Kind::kInvalid) {
+    m_remote = MakeInstrument(m_config);
   }
-  std::unique_ptr<CScpiLink> link;
-  if (m_config.kind == CBackendConfig::Kind::kTcp && profile) {
-    link = std::make_unique<CTcpLink>(m_config.host, m_config.port, profile->lineEnd);
-  } else if (m_config.kind == CBackendConfig::Kind::kSerial && profile) {
-    link = std::make_unique<CSerialLink>(m_config.device, m_config.baud, profile->lineEnd);
-  }
-  if (link) {
-    m_remote =
-        std::make_unique<CScpiSupply>(std::move(link), std::move(*profile), m_config.timeoutMs);
-  } else {
+  if (!m_remote) {
     m_config.kind = CBackendConfig::Kind::kInvalid;
     // The call log is the one place a person can see why nothing answers.
     CCallLog::Append("config error=\"" + m_config.error + "\"");
-    m_remote = std::make_unique<CUnusableBackend>();
+    m_remote = std::make_unique<CUnusableBackend>("configuration error: " + m_config.error);
   }
   m_current = m_remote.get();
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "device/pwrio/CBackendConfig.h"
+#include "device/pwrio/CScpiSupply.h"
 #include "device/pwrio/CSimulatedSupply.h"
 #include "device/pwrio/ISupplyBackend.h"
 
@@ -25,6 +26,11 @@ public:
   // What the environment and the configuration file say, as one configuration, for a library
   // in libraryFolder.
   static CBackendConfig ReadConfig(const std::string &libraryFolder);
+  // The instrument a valid, non-simulated configuration names, with its profile loaded; null
+  // (and config.error set) when the profile cannot be used.
+  static std::unique_ptr<CScpiSupply> MakeInstrument(CBackendConfig &config);
+  // Where the calls go, for messages: "simulated supply", "tcp://192.0.2.10:5025", ...
+  std::string Where() const;
 
 private:
   static std::string EnvironmentKey();

@@ -14,7 +14,8 @@ namespace pwrio {
 // "in" is the pair as received, "out" as left for the caller; "-" when the pair is not read
 // (null pointer or a length other than 2). "cause" comes only with result=0: bad_args, detached
 // or fail_next from the simulator; bad_volts, no_connect, timeout, closed, too_long, io_error,
-// bad_reply or bad_config from an instrument. With an instrument, delay_ms is the time the call
+// bad_reply, wrong_instrument, scpi_error, wrong_channel, bad_setpoint or bad_config from an
+// instrument. The sentence behind each goes to the status report (CStatusReport). With an instrument, delay_ms is the time the call
 // took. A configuration that cannot be used adds one line: config error="why".
 class CCallLog {
 public:

@@ -10,7 +10,10 @@ public:
   using Clock = std::chrono::steady_clock;
 
   explicit CDeadline(int budgetMs)
-      : m_start(Clock::now()), m_end(m_start + std::chrono::milliseconds(budgetMs)) {}
+      : m_start(Clock::now()), m_end(m_start + std::chrono::milliseconds(budgetMs)),
+        m_budgetMs(budgetMs) {}
+
+  int BudgetMs() const { return m_budgetMs; }
 
   bool Expired() const { return Clock::now() >= m_end; }
 
@@ -31,6 +34,7 @@ public:
 private:
   Clock::time_point m_start;
   Clock::time_point m_end;
+  int m_budgetMs;
 };
 
 } // namespace pwrio

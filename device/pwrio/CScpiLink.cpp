@@ -1,6 +1,7 @@
 #include "device/pwrio/CScpiLink.h"
 
 #include <cerrno>
+#include <cstring>
 #include <poll.h>
 #include <unistd.h>
 #include <utility>
@@ -16,6 +17,7 @@ CScpiLink::~CScpiLink() {
 bool CScpiLink::Open(const CDeadline &deadline) {
   Close();
   m_cause = nullptr;
+  m_error = 0;
   return OpenDescriptor(deadline);
 }
 
@@ -27,8 +29,13 @@ void CScpiLink::Close() {
   m_buffer.Clear();
 }
 
-bool CScpiLink::Fail(const char *cause) {
+std::string CScpiLink::Detail() const {
+  return m_error != 0 ? std::string(std::strerror(m_error)) : std::string();
+}
+
+bool CScpiLink::Fail(const char *cause, int error) {
   m_cause = cause;
+  m_error = error;
   Close();
   return false;
 }
@@ -45,7 +52,7 @@ bool CScpiLink::Wait(short events, const CDeadline &deadline) {
       if (errno == EINTR) {
         continue;
       }
-      return Fail("io_error");
+      return Fail("io_error", errno);
     }
     if (n == 0) {
       continue; // the deadline check above ends it
@@ -84,7 +91,8 @@ bool CScpiLink::SendLine(std::string_view text, const CDeadline &deadline) {
       }
       continue;
     }
-    return Fail(n < 0 && errno == EPIPE ? "closed" : "io_error");
+    const int error = n < 0 ? errno : 0;
+    return Fail(error == EPIPE ? "closed" : "io_error", error);
   }
   return true;
 }
@@ -93,7 +101,6 @@ bool CScpiLink::ReadLine(std::string &line, const CDeadline &deadline) {
   if (!IsOpen()) {
     return Fail("closed");
   }
-  char chunk[128];
   for (;;) {
     switch (m_buffer.Take(line)) {
     case CLineBuffer::Next::kLine:
@@ -103,18 +110,26 @@ bool CScpiLink::ReadLine(std::string &line, const CDeadline &deadline) {
     case CLineBuffer::Next::kNeedMore:
       break;
     }
-    if (!Wait(POLLIN, deadline)) {
+    if (!ReadMore(deadline)) {
       return false;
     }
-    const long n = ::read(m_fd, chunk, sizeof chunk);
-    if (n > 0) {
-      m_buffer.Append(chunk, static_cast<std::size_t>(n));
-    } else if (n == 0) {
-      return Fail("closed");
-    } else if (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK) {
-      return Fail("io_error");
-    }
   }
+}
+
+bool CScpiLink::ReadMore(const CDeadline &deadline) {
+  if (!Wait(POLLIN, deadline)) {
+    return false;
+  }
+  char chunk[128];
+  const long n = ::read(m_fd, chunk, sizeof chunk);
+  if (n > 0) {
+    m_buffer.Append(chunk, static_cast<std::size_t>(n));
+  } else if (n == 0) {
+    return Fail("closed");
+  } else if (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK) {
+    return Fail("io_error", errno);
+  }
+  return true;
 }
 
 bool CScpiLink::Discard() {
@@ -135,7 +150,7 @@ bool CScpiLink::Discard() {
     if (errno == EINTR) {
       continue;
     }
-    return errno == EAGAIN || errno == EWOULDBLOCK ? true : Fail("io_error");
+    return errno == EAGAIN || errno == EWOULDBLOCK ? true : Fail("io_error", errno);
   }
   return Fail("too_long");
 }

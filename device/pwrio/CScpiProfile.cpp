@@ -9,9 +9,16 @@
 namespace pwrio {
 namespace {
 
-bool Fail(std::string *error, int lineNo, const std::string &what) {
+// The offending line goes into the message: the person reading it may not have the file open.
+bool Fail(std::string *error, int lineNo, std::string_view line, const std::string &what) {
   if (error) {
-    *error = "line " + std::to_string(lineNo) + ": " + what;
+    *error = "line " + std::to_string(lineNo);
+    if (!line.empty()) {
+      *error += " (";
+      *error += line;
+      *error += ')';
+    }
+    *error += ": " + what;
   }
   return false;
 }
@@ -82,9 +89,14 @@ const char *const CScpiProfile::kGenericText = "identify     = *IDN?\n"
                                                "output_on    = OUTP ON\n"
                                                "output_off   = OUTP OFF\n"
                                                "read_voltage = MEAS:VOLT?\n"
+                                               "read_setpoint = VOLT?\n"
+                                               "select_query = INST:NSEL?\n"
+                                               "error_query  = SYST:ERR?\n"
+                                               "resolution_mv = 1\n"
                                                "channels     = 1 2 3 4\n"
                                                "line_end     = LF\n"
-                                               "idn_contains =\n";
+                                               "idn_contains =\n"
+                                               "idn_shape    = SCPI\n";
 
 std::optional<CScpiProfile> CScpiProfile::Parse(std::string_view text, std::string *error) {
   CScpiProfile profile;
@@ -100,17 +112,17 @@ std::optional<CScpiProfile> CScpiProfile::Parse(std::string_view text, std::stri
     }
     const auto eq = line.find('=');
     if (eq == std::string_view::npos) {
-      Fail(error, lineNo, "expected key = value");
+      Fail(error, lineNo, line, "expected key = value");
       return std::nullopt;
     }
     const std::string_view key = Trim(line.substr(0, eq));
     const std::string_view value = Trim(line.substr(eq + 1));
     if (!Printable(value)) {
-      Fail(error, lineNo, "value has control characters");
+      Fail(error, lineNo, line, "value has control characters");
       return std::nullopt;
     }
     if (!PlaceholdersKnown(value)) {
-      Fail(error, lineNo, "unknown placeholder in \"" + std::string(value) + "\"");
+      Fail(error, lineNo, line, "unknown placeholder in \"" + std::string(value) + "\"");
       return std::nullopt;
     }
     std::string *target = nullptr;
@@ -128,38 +140,74 @@ std::optional<CScpiProfile> CScpiProfile::Parse(std::string_view text, std::stri
       target = &profile.readVoltage;
     } else if (key == "idn_contains") {
       target = &profile.idnContains;
+    } else if (key == "error_query") {
+      target = &profile.errorQuery;
+    } else if (key == "select_query") {
+      target = &profile.selectQuery;
+    } else if (key == "read_setpoint") {
+      target = &profile.readSetpoint;
+    } else if (key == "resolution_mv") {
+      const auto mv = WholeNumber(value);
+      if (!mv || *mv < 1 || *mv > 100) {
+        Fail(error, lineNo, line, "resolution_mv is a whole number 1..100");
+        return std::nullopt;
+      }
+      profile.resolutionMv = *mv;
+      continue;
+    } else if (key == "idn_shape") {
+      if (value != "SCPI" && value != "ANY") {
+        Fail(error, lineNo, line, "idn_shape is SCPI or ANY");
+        return std::nullopt;
+      }
+      profile.scpiIdentity = value == "SCPI";
+      continue;
     } else if (key == "channels") {
       if (!ParseChannels(value, profile.channels)) {
-        Fail(error, lineNo, "channels needs four numbers 0..99");
+        Fail(error, lineNo, line, "channels needs four numbers 0..99");
         return std::nullopt;
       }
       continue;
     } else if (key == "line_end") {
       if (value != "LF" && value != "CRLF") {
-        Fail(error, lineNo, "line_end is LF or CRLF");
+        Fail(error, lineNo, line, "line_end is LF or CRLF");
         return std::nullopt;
       }
       profile.lineEnd = value == "LF" ? "\n" : "\r\n";
       continue;
     } else {
-      Fail(error, lineNo, "unknown key \"" + std::string(key) + "\"");
+      Fail(error, lineNo, line, "unknown key \"" + std::string(key) + "\"");
       return std::nullopt;
     }
     *target = std::string(value);
   }
   // Without these the library could not do its job at all.
-  const auto isQuery = [](const std::string &s) { return !s.empty() && s.back() == '?'; };
+  // A query's last command has a header ending in '?'; a parameter may follow
+  // ("MEAS:VOLT? (@{channel})").
+  const auto isQuery = [](const std::string &s) {
+    std::string_view last = Trim(std::string_view(s).substr(s.rfind(';') + 1));
+    last = last.substr(0, last.find(' '));
+    return !last.empty() && last.back() == '?';
+  };
   if (!isQuery(profile.identify) || !isQuery(profile.readVoltage)) {
-    Fail(error, lineNo, "identify and read_voltage must be queries ending in ?");
+    Fail(error, lineNo, {}, "identify and read_voltage must be queries (a header ending in ?)");
     return std::nullopt;
+  }
+  for (const std::string *optional :
+       {&profile.errorQuery, &profile.selectQuery, &profile.readSetpoint}) {
+    if (!optional->empty() && !isQuery(*optional)) {
+      Fail(error, lineNo, {},
+           "error_query, select_query and read_setpoint must be queries (a header ending in ?) or "
+           "empty");
+      return std::nullopt;
+    }
   }
   if (profile.setVoltage.find("{volts}") == std::string::npos &&
       profile.setVoltage.find("{millivolts}") == std::string::npos) {
-    Fail(error, lineNo, "set_voltage needs {volts} or {millivolts}");
+    Fail(error, lineNo, {}, "set_voltage needs {volts} or {millivolts}");
     return std::nullopt;
   }
   if (profile.outputOn.empty() || profile.outputOff.empty()) {
-    Fail(error, lineNo, "output_on and output_off may not be empty");
+    Fail(error, lineNo, {}, "output_on and output_off may not be empty");
     return std::nullopt;
   }
   return profile;

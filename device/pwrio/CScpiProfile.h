@@ -19,6 +19,15 @@ public:
   std::string outputOn = "OUTP ON";
   std::string outputOff = "OUTP OFF";
   std::string readVoltage = "MEAS:VOLT?";
+  // Confirmation queries, asked after every set or switch; an empty one is not asked (for an
+  // instrument that lacks it). error_query is asked until it answers "0,...".
+  std::string errorQuery = "SYST:ERR?";
+  std::string selectQuery = "INST:NSEL?";
+  std::string readSetpoint = "VOLT?";
+  // The programmed value read back must differ from the one sent by less than this.
+  int resolutionMv = 1;
+  // Whether the identity must have SCPI's four fields.
+  bool scpiIdentity = true;
   // The instrument's number for CH1..CH4.
   std::array<int, 4> channels{1, 2, 3, 4};
   std::string lineEnd = "\n";

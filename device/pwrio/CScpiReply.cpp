@@ -106,7 +106,48 @@ std::optional<int> CScpiReply::ParseMillivolts(std::string_view reply, int chann
   return mv < 0 ? 0 : static_cast<int>(mv);
 }
 
-bool CScpiReply::IsIdentity(std::string_view reply, std::string_view mustContain) {
+std::optional<int> CScpiReply::ParseErrorCode(std::string_view reply) {
+  const std::string_view text = TrimSpaces(reply);
+  const auto comma = text.find(',');
+  const std::string_view code = TrimSpaces(text.substr(0, comma));
+  const std::string_view digits = !code.empty() && code.front() == '+' ? code.substr(1) : code;
+  int value = 0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size()) {
+    return std::nullopt;
+  }
+  if (comma != std::string_view::npos) {
+    const std::string_view message = TrimSpaces(text.substr(comma + 1));
+    if (message.size() < 2 || message.front() != '"' || message.back() != '"') {
+      return std::nullopt;
+    }
+  }
+  return value;
+}
+
+std::optional<int> CScpiReply::ParseChannelNumber(std::string_view reply) {
+  std::string_view text = TrimSpaces(reply);
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+    text = TrimSpaces(text.substr(1, text.size() - 2));
+  }
+  while (!text.empty() && ((text.front() >= 'A' && text.front() <= 'Z') ||
+                           (text.front() >= 'a' && text.front() <= 'z'))) {
+    text.remove_prefix(1);
+  }
+  if (text.empty() || text.size() > kMaxNumberLength || !IsDecimalNumber(text)) {
+    return std::nullopt;
+  }
+  const std::string_view digits = text.front() == '+' ? text.substr(1) : text;
+  double value = 0.0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (ec != std::errc() || end != digits.data() + digits.size() || value < 0 || value > 999 ||
+      value != std::floor(value)) {
+    return std::nullopt;
+  }
+  return static_cast<int>(value);
+}
+
+bool CScpiReply::IsIdentity(std::string_view reply, std::string_view mustContain, bool scpiShape) {
   if (reply.empty() || reply.size() > kMaxIdentityLength) {
     return false;
   }
@@ -117,7 +158,23 @@ bool CScpiReply::IsIdentity(std::string_view reply, std::string_view mustContain
     }
     visible = visible || c != ' ';
   }
-  return visible && (mustContain.empty() || reply.find(mustContain) != std::string_view::npos);
+  if (!visible || (!mustContain.empty() && reply.find(mustContain) == std::string_view::npos)) {
+    return false;
+  }
+  if (!scpiShape) {
+    return true;
+  }
+  std::string_view fields[4];
+  std::string_view rest = reply;
+  for (int i = 0; i < 4; ++i) {
+    const auto comma = rest.find(',');
+    if ((comma == std::string_view::npos) != (i == 3)) {
+      return false;
+    }
+    fields[i] = TrimSpaces(rest.substr(0, comma));
+    rest.remove_prefix(comma == std::string_view::npos ? rest.size() : comma + 1);
+  }
+  return !fields[0].empty() && !fields[1].empty();
 }
 
 } // namespace pwrio

@@ -1,5 +1,6 @@
 #pragma once
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace pwrio {
@@ -26,9 +27,19 @@ public:
   // Millivolts (0 ... the channel's maximum) or nothing.
   static std::optional<int> ParseMillivolts(std::string_view reply, int channel);
 
-  // An *IDN? answer: printable ASCII with at least one visible character. When mustContain is
-  // not empty, the answer must contain it as well (case-sensitive).
-  static bool IsIdentity(std::string_view reply, std::string_view mustContain = {});
+  // An *IDN? answer: printable ASCII with at least one visible character. With scpiShape it
+  // must also read "maker,model,serial,firmware": four comma-separated fields, maker and model
+  // not blank, so a web server's or a terminal's chatter does not pass for an instrument. When
+  // mustContain is not empty, the answer must contain it as well (case-sensitive).
+  static bool IsIdentity(std::string_view reply, std::string_view mustContain = {},
+                         bool scpiShape = true);
+
+  // One entry of the error queue, "<code>,\"text\"" (the text may be missing): its code.
+  static std::optional<int> ParseErrorCode(std::string_view reply);
+
+  // The answer to a channel-selection query: a whole number, bare ("2", "+2", "2.000E+00")
+  // or after a letter prefix ("CH2", "OUT2", "P2"), optionally in double quotes.
+  static std::optional<int> ParseChannelNumber(std::string_view reply);
 
   // The channel's largest magnitude in millivolts; 0 for a channel that does not exist.
   static int MaxMillivolts(int channel);

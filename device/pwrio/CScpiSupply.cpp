@@ -1,6 +1,7 @@
 #include "device/pwrio/CScpiSupply.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <utility>
 
 #include "device/pwrio/CScpiReply.h"
@@ -8,82 +9,73 @@
 namespace pwrio {
 
 CScpiSupply::CScpiSupply(std::unique_ptr<CScpiLink> link, CScpiProfile profile, int timeoutMs)
-    : m_link(std::move(link)), m_profile(std::move(profile)), m_timeoutMs(timeoutMs) {}
+    : m_session(std::move(link), std::move(profile)), m_timeoutMs(timeoutMs) {}
 
-CallOutcome CScpiSupply::Failed(const char *cause, const CDeadline &deadline) {
-  m_link->Close();
-  return {false, cause, deadline.ElapsedMs()};
-}
-
-bool CScpiSupply::Connect(const CDeadline &deadline) {
-  // An instrument that closed the connection while we were idle (restarted, or its single
-  // socket taken over) shows as end-of-file here, and is connected again before anything is
-  // sent rather than failing this call.
-  if (m_link->IsOpen() && m_link->Discard()) {
-    return true;
-  }
-  return m_link->Open(deadline);
-}
-
-bool CScpiSupply::Command(const std::string &pattern, int channel, int millivolts,
-                          const CDeadline &deadline) {
-  // An empty template is an operation this instrument does not need.
-  return pattern.empty() ||
-         m_link->SendLine(m_profile.Expand(pattern, channel, millivolts), deadline);
-}
-
-bool CScpiSupply::Query(const std::string &text, std::string &reply, const CDeadline &deadline) {
-  return m_link->Discard() && m_link->SendLine(text, deadline) && m_link->ReadLine(reply, deadline);
-}
-
-bool CScpiSupply::Identify(const CDeadline &deadline) {
-  std::string reply;
-  return Connect(deadline) && Query(m_profile.identify, reply, deadline) &&
-         CScpiReply::IsIdentity(reply, m_profile.idnContains);
+CallOutcome CScpiSupply::Failed(const CDeadline &deadline) const {
+  return {false, m_session.Cause() ? m_session.Cause() : "closed", deadline.ElapsedMs(),
+          m_session.Reason()};
 }
 
 CallOutcome CScpiSupply::Search() {
   const CDeadline deadline(m_timeoutMs);
-  if (Identify(deadline)) {
-    return {true, nullptr, deadline.ElapsedMs()};
+  std::string identity;
+  if (m_session.Begin(deadline) && m_session.Identify(identity, deadline)) {
+    return {true, nullptr, deadline.ElapsedMs(), identity};
   }
-  // Still open: the instrument answered, but not with an identity we accept.
-  const char *cause = m_link->IsOpen() ? "bad_reply" : m_link->Cause();
-  return Failed(cause ? cause : "bad_reply", deadline);
+  return Failed(deadline);
+}
+
+bool CScpiSupply::Program(int channel, int onFlag, int millivolts, int &readBack,
+                          const CDeadline &deadline) {
+  const CScpiProfile &profile = m_session.Profile();
+  const bool setPoint = onFlag == 1 && channel <= 1;
+  if (!m_session.Begin(deadline) || !m_session.Select(channel, deadline) ||
+      !m_session.CheckErrors(deadline)) {
+    return false;
+  }
+  if (setPoint) {
+    int programmed = 0;
+    if (!m_session.Send(profile.setVoltage, channel, millivolts, deadline) ||
+        (!profile.readSetpoint.empty() &&
+         !m_session.ReadMillivolts(profile.readSetpoint, channel, programmed, deadline))) {
+      return false;
+    }
+    // The output is only switched on at a set point the instrument confirmed.
+    if (!profile.readSetpoint.empty() &&
+        std::abs(programmed - millivolts) >= profile.resolutionMv) {
+      return m_session.Fail("bad_setpoint", "set point not taken: " + profile.readSetpoint +
+                                                " answered " + VoltsText(programmed) + ", sent " +
+                                                VoltsText(millivolts));
+    }
+  }
+  return m_session.Send(onFlag == 1 ? profile.outputOn : profile.outputOff, channel, millivolts,
+                        deadline) &&
+         m_session.ReadMillivolts(profile.readVoltage, channel, readBack, deadline) &&
+         m_session.CheckErrors(deadline);
 }
 
 CallOutcome CScpiSupply::SetVolt(int channel, int onFlag, int *pair) {
   const CDeadline deadline(m_timeoutMs);
-  const bool adjustable = channel <= 1;
   int millivolts = 0;
-  if (onFlag == 1 && adjustable) {
+  if (onFlag == 1 && channel <= 1) {
     const std::int64_t mv = std::int64_t{pair[0]} * 100 + pair[1];
-    if (mv < 0 || mv > CScpiReply::MaxMillivolts(channel)) {
+    const int top = CScpiReply::MaxMillivolts(channel);
+    if (mv < 0 || mv > top || pair[0] < 0 || pair[1] < 0) {
       // Nothing was sent, so the connection is still good.
-      return {false, "bad_volts", 0};
+      return {false, "bad_volts", 0,
+              "set point " + std::to_string(pair[0]) + "," + std::to_string(pair[1]) +
+                  " outside 0.000 ... " + VoltsText(top) + ", not sent"};
     }
     millivolts = static_cast<int>(mv);
   }
-
-  std::string reply;
-  const bool sent =
-      Connect(deadline) && Command(m_profile.select, channel, millivolts, deadline) &&
-      (onFlag == 0 || !adjustable ||
-       Command(m_profile.setVoltage, channel, millivolts, deadline)) &&
-      Command(onFlag == 1 ? m_profile.outputOn : m_profile.outputOff, channel, millivolts,
-              deadline) &&
-      Query(m_profile.Expand(m_profile.readVoltage, channel, millivolts), reply, deadline);
-  if (!sent) {
-    return Failed(m_link->Cause() ? m_link->Cause() : "closed", deadline);
+  int readBack = 0;
+  if (!Program(channel, onFlag, millivolts, readBack, deadline)) {
+    return Failed(deadline);
   }
-  const auto readBack = CScpiReply::ParseMillivolts(reply, channel);
-  if (!readBack) {
-    return Failed("bad_reply", deadline);
-  }
-  const int shown = onFlag == 1 ? *readBack : 0;
+  const int shown = onFlag == 1 ? readBack : 0;
   pair[0] = shown / 100;
   pair[1] = shown % 100;
-  return {true, nullptr, deadline.ElapsedMs()};
+  return {true, nullptr, deadline.ElapsedMs(), {}};
 }
 
 } // namespace pwrio

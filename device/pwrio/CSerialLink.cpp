@@ -1,5 +1,6 @@
 #include "device/pwrio/CSerialLink.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <termios.h>
 #include <utility>
@@ -38,11 +39,11 @@ CSerialLink::CSerialLink(std::string device, int baud, std::string lineEnd)
 bool CSerialLink::OpenDescriptor(const CDeadline & /*deadline*/) {
   m_fd = ::open(m_device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (m_fd < 0) {
-    return Fail("no_connect");
+    return Fail("no_connect", errno);
   }
   termios tio{};
   if (::tcgetattr(m_fd, &tio) != 0) {
-    return Fail("no_connect");
+    return Fail("no_connect", errno);
   }
   ::cfmakeraw(&tio);
   tio.c_cflag |= CLOCAL | CREAD;

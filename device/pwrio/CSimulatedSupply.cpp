@@ -30,9 +30,9 @@ CallOutcome CSimulatedSupply::Search() {
   const auto settings = ControlFile().Read();
   Wait(settings.delayMs);
   if (!settings.attached) {
-    return {false, "detached", settings.delayMs};
+    return {false, "detached", settings.delayMs, "detached (the control file says attached=0)"};
   }
-  return {true, nullptr, settings.delayMs};
+  return {true, nullptr, settings.delayMs, {}};
 }
 
 CallOutcome CSimulatedSupply::SetVolt(int channel, int onFlag, int *pair) {
@@ -40,11 +40,11 @@ CallOutcome CSimulatedSupply::SetVolt(int channel, int onFlag, int *pair) {
   const auto settings = control.Read();
   Wait(settings.delayMs);
   if (!settings.attached) {
-    return {false, "detached", settings.delayMs};
+    return {false, "detached", settings.delayMs, "detached (the control file says attached=0)"};
   }
   if (settings.failNext > 0) {
     control.StoreFailNext(settings.failNext - 1);
-    return {false, "fail_next", settings.delayMs};
+    return {false, "fail_next", settings.delayMs, "failed on purpose (fail_next)"};
   }
 
   Output &out = m_outputs[static_cast<std::size_t>(channel)];
@@ -57,7 +57,7 @@ CallOutcome CSimulatedSupply::SetVolt(int channel, int onFlag, int *pair) {
   }
   pair[0] = out.first;
   pair[1] = out.second;
-  return {true, nullptr, settings.delayMs};
+  return {true, nullptr, settings.delayMs, {}};
 }
 
 void CSimulatedSupply::Reset() {

@@ -33,7 +33,7 @@ bool CTcpLink::OpenDescriptor(const CDeadline &deadline) {
 
   m_fd = ::socket(address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (m_fd < 0) {
-    return Fail("no_connect");
+    return Fail("no_connect", errno);
   }
   // Commands are short lines; waiting to merge them only adds latency.
   const int one = 1;
@@ -43,7 +43,7 @@ bool CTcpLink::OpenDescriptor(const CDeadline &deadline) {
     return true;
   }
   if (errno != EINPROGRESS && errno != EINTR) {
-    return Fail("no_connect");
+    return Fail("no_connect", errno);
   }
   for (;;) {
     const int left = deadline.RemainingMs();
@@ -56,7 +56,7 @@ bool CTcpLink::OpenDescriptor(const CDeadline &deadline) {
       continue;
     }
     if (n < 0) {
-      return Fail("no_connect");
+      return Fail("no_connect", errno);
     }
     if (n > 0) {
       break;
@@ -64,8 +64,11 @@ bool CTcpLink::OpenDescriptor(const CDeadline &deadline) {
   }
   int error = 0;
   socklen_t size = sizeof error;
-  if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) {
-    return Fail("no_connect");
+  if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0) {
+    return Fail("no_connect", errno);
+  }
+  if (error != 0) {
+    return Fail("no_connect", error);
   }
   return true;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace pwrio {
 
@@ -9,12 +10,13 @@ struct CallOutcome {
   const char *cause = nullptr;
   // Time the backend deliberately waited before answering (the simulator's delay_ms).
   int waitedMs = 0;
+  // For a person: why the call failed ("wrong channel: INST:NSEL? answered 1, expected 2"), or
+  // after a search that found an instrument, its identity. May be empty.
+  std::string text;
 };
 
 // The four outputs behind the exported functions. The exports check arguments before a
-// backend sees them, so channel is 0..3, onFlag 0 or 1 and pair points at two ints. The
-// simulated supply is the only backend today; one talking to a real instrument would sit
-// beside it.
+// backend sees them, so channel is 0..3, onFlag 0 or 1 and pair points at two ints.
 class ISupplyBackend {
 public:
   virtual ~ISupplyBackend() = default;

@@ -7,6 +7,7 @@
 
 #include "device/pwrio/CBackendSwitch.h"
 #include "device/pwrio/CCallLog.h"
+#include "device/pwrio/CStatusReport.h"
 
 namespace {
 
@@ -14,9 +15,18 @@ using pwrio::CallOutcome;
 
 // The simulated supply unless the configuration names an instrument (CBackendSwitch.h).
 // Callers hold CallMutex() while they use it.
-pwrio::ISupplyBackend &Backend() {
+pwrio::CBackendSwitch &Backends() {
   static pwrio::CBackendSwitch backends;
-  return backends.Current();
+  return backends;
+}
+
+pwrio::ISupplyBackend &Backend() {
+  return Backends().Current();
+}
+
+pwrio::CStatusReport &Status() {
+  static pwrio::CStatusReport status;
+  return status;
 }
 
 // Callers are meant to call one at a time; the lock keeps a careless one from tearing the state.
@@ -64,10 +74,11 @@ short SetVolt(int channel, const char *name, int reserved, int onFlag, int *pair
   AppendField(line, "len", length);
   AppendPair(line, "in", readable);
 
-  CallOutcome outcome{false, "bad_args", 0};
+  CallOutcome outcome{false, "bad_args", 0, "bad arguments (null pair, length or on flag)"};
   if (readable && (onFlag == 0 || onFlag == 1)) {
     outcome = Backend().SetVolt(channel, onFlag, readable);
   }
+  Status().SetDone(Backends().Where(), channel, outcome);
   AppendPair(line, "out", readable);
   AppendOutcome(line, outcome);
   pwrio::CCallLog::Append(line);
@@ -81,6 +92,7 @@ extern "C" {
 PWRIO_EXPORT int PWRIO_CALL dsoSearch(void) {
   std::lock_guard lock(CallMutex());
   const CallOutcome outcome = Backend().Search();
+  Status().Searched(Backends().Where(), outcome);
   std::string line = "dsoSearch";
   AppendOutcome(line, outcome);
   pwrio::CCallLog::Append(line);

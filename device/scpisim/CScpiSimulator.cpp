@@ -96,6 +96,23 @@ std::string Volts(int mv) {
   return std::string(buffer, result.ptr);
 }
 
+// A channel named in a query: "CH2" or the channel list "(@2)".
+std::optional<int> ChannelArgument(std::string_view argument) {
+  std::string text = Upper(Trim(argument));
+  if (text.rfind("CH", 0) == 0) {
+    text.erase(0, 2);
+  } else if (text.size() > 3 && text.rfind("(@", 0) == 0 && text.back() == ')') {
+    text = text.substr(2, text.size() - 3);
+  } else {
+    return std::nullopt;
+  }
+  const auto n = Number(text);
+  if (!n || *n < 1 || *n > 4 || *n != std::floor(*n)) {
+    return std::nullopt;
+  }
+  return static_cast<int>(*n);
+}
+
 } // namespace
 
 int CScpiSimulator::MeasuredMv(int number) const {
@@ -136,6 +153,10 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
   }
   Output &selected = m_outputs[static_cast<std::size_t>(m_selected - 1)];
 
+  if (!query && !m_faults.reject.empty() && HeaderIs(header, m_faults.reject)) {
+    PushError(-113, "Undefined header");
+    return std::nullopt;
+  }
   if (query && Upper(header) == "*IDN") {
     return std::string(kIdentity);
   }
@@ -143,7 +164,7 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
     return std::string("1");
   }
   if (!query && Upper(header) == "*RST") {
-    *this = CScpiSimulator();
+    *this = CScpiSimulator(m_faults);
     return std::nullopt;
   }
   if (!query && Upper(header) == "*CLS") {
@@ -167,7 +188,9 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
       PushError(-222, "Data out of range");
       return std::nullopt;
     }
-    m_selected = static_cast<int>(*n);
+    if (!m_faults.ignoreSelect) {
+      m_selected = static_cast<int>(*n);
+    }
     return std::nullopt;
   }
   if (HeaderIs(header, "[SOURce]:VOLTage:[LEVel]:[IMMediate]:[AMPLitude]")) {
@@ -180,7 +203,7 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
     } else if (!v || *v < 0 || *v > 9.5) {
       PushError(-222, "Data out of range");
     } else {
-      selected.setMv = static_cast<int>(std::lround(*v * 1000));
+      selected.setMv = static_cast<int>(std::lround(*v * 1000)) + m_faults.offsetMv;
     }
     return std::nullopt;
   }
@@ -199,7 +222,15 @@ std::optional<std::string> CScpiSimulator::HandleOne(std::string_view command) {
     return std::nullopt;
   }
   if (query && HeaderIs(header, "MEASure:[SCALar]:VOLTage:[DC]")) {
-    return Volts(MeasuredMv(m_selected));
+    if (argument.empty()) {
+      return Volts(MeasuredMv(m_selected));
+    }
+    const auto channel = ChannelArgument(argument);
+    if (!channel) {
+      PushError(-224, "Illegal parameter value");
+      return std::nullopt;
+    }
+    return Volts(MeasuredMv(*channel));
   }
   PushError(-113, "Undefined header");
   return std::nullopt;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace scpisim {
 
@@ -18,7 +19,17 @@ public:
     bool on = false;
   };
 
+  // Ways to misbehave on purpose, for testing what the library confirms.
+  struct Faults {
+    std::string reject;        // commands with this header fail with -113 "Undefined header"
+    bool ignoreSelect = false; // INST:NSEL is accepted and does nothing
+    int offsetMv = 0;          // set points are kept this much off what was sent
+  };
+
   static constexpr const char *kIdentity = "KTX,SCPISIM,0,1.0";
+
+  CScpiSimulator() = default;
+  explicit CScpiSimulator(Faults faults) : m_faults(std::move(faults)) {}
 
   // Runs one received line; the answer to its queries (joined by ';') or nothing.
   std::optional<std::string> Handle(std::string_view line);
@@ -34,6 +45,7 @@ private:
   std::optional<std::string> HandleOne(std::string_view command);
   void PushError(int code, const char *text);
 
+  Faults m_faults;
   std::array<Output, 4> m_outputs{{{0, false}, {0, false}, {5000, false}, {-5000, false}}};
   int m_selected = 1;
   std::deque<std::string> m_errors;

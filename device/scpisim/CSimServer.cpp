@@ -40,7 +40,7 @@ void WriteAll(int fd, const std::string &data) {
 
 } // namespace
 
-CSimServer::CSimServer(Options options) : m_options(std::move(options)) {}
+CSimServer::CSimServer(const Options &options) : m_options(options), m_simulator(options.faults) {}
 
 CSimServer::~CSimServer() {
   DropClient();
@@ -152,6 +152,9 @@ void CSimServer::Serve(int fd) {
       line.pop_back();
     }
     Log(line);
+    if (m_options.slowMs > 0) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(m_options.slowMs));
+    }
     const auto reply = m_simulator.Handle(line);
     if (m_options.drop) {
       // The cable pulled in the middle of an answer.

@@ -21,11 +21,13 @@ public:
     bool silent = false;  // commands act, queries are never answered
     bool noEol = false;   // answers never end their line
     bool flood = false;   // queries get endless bytes without a line end
+    int slowMs = 0;       // every received line waits this long before it is carried out
+    CScpiSimulator::Faults faults;
     int maxSeconds = 600; // the simulator ends by itself at the latest then
     std::string logPath;  // empty: stdout
   };
 
-  explicit CSimServer(Options options);
+  explicit CSimServer(const Options &options);
   ~CSimServer();
   CSimServer(const CSimServer &) = delete;
   CSimServer &operator=(const CSimServer &) = delete;

@@ -1,7 +1,8 @@
 // scpisim: a four-channel SCPI supply on a loopback port, for the device library's tests and
 // benchmark. Usage:
 //   scpisim [--port N] [--pty] [--log FILE] [--delay-ms N] [--garbage] [--drop] [--silent]
-//           [--no-eol] [--flood] [--max-seconds N]
+//           [--no-eol] [--flood] [--slow-ms N] [--reject HEADER] [--ignore-select]
+//           [--offset-mv N] [--max-seconds N]
 // Prints "PORT n" (the port actually bound, useful with --port 0) or "PTY /dev/pts/n" when
 // ready, then each received line on stdout unless --log names a file.
 #include <charconv>
@@ -23,7 +24,9 @@ bool ParseInt(const char *text, int low, int high, int &value) {
 int Usage(const char *why) {
   std::fprintf(stderr,
                "scpisim: %s\nusage: scpisim [--port N] [--pty] [--log FILE] [--delay-ms N] "
-               "[--garbage] [--drop] [--silent] [--no-eol] [--flood] [--max-seconds N]\n",
+               "[--garbage] [--drop] [--silent] [--no-eol] [--flood] [--slow-ms N]\n"
+               "               [--reject HEADER] [--ignore-select] [--offset-mv N] "
+               "[--max-seconds N]\n",
                why);
   return 2;
 }
@@ -47,6 +50,18 @@ int main(int argc, char **argv) {
       if (!ParseInt(argv[++i], 1, 86400, options.maxSeconds)) {
         return Usage("bad time limit");
       }
+    } else if (arg == "--slow-ms" && hasValue) {
+      if (!ParseInt(argv[++i], 0, 60000, options.slowMs)) {
+        return Usage("bad per-command delay");
+      }
+    } else if (arg == "--offset-mv" && hasValue) {
+      if (!ParseInt(argv[++i], -9500, 9500, options.faults.offsetMv)) {
+        return Usage("bad offset");
+      }
+    } else if (arg == "--reject" && hasValue) {
+      options.faults.reject = argv[++i];
+    } else if (arg == "--ignore-select") {
+      options.faults.ignoreSelect = true;
     } else if (arg == "--log" && hasValue) {
       options.logPath = argv[++i];
     } else if (arg == "--pty") {

@@ -31,6 +31,7 @@
 #include "resources/ControlIds.h"
 #include "tests/support/MessageCapture.h"
 #include "tests/support/SpecialFiles.h"
+#include "tests/support/TestHelpers.h"
 
 namespace {
 
@@ -48,6 +49,38 @@ protected:
   CMainFrame *m_frame = nullptr;
   CKTX2300MDlgView *m_view = nullptr;
 };
+
+// The message keeps its text; the status bar says why the device is absent, and that it is back.
+TEST_F(App, StatusBarSaysWhyTheDeviceIsAbsent) {
+  QTemporaryDir dir;
+  const QString control = dir.filePath(QStringLiteral("control"));
+  qputenv("PWRIO_SIM_CONTROL", QFile::encodeName(control));
+  const auto watchUntil = [this](const char *status) {
+    m_view->OnDeviceWatch();
+    EXPECT_TRUE(m_view->WaitForDeviceWatch());
+    QCoreApplication::processEvents(); // the watch's message comes after its handler
+    return QTest::qWaitFor([&] { return m_frame->DeviceStatus() == QString::fromLatin1(status); },
+                           3000);
+  };
+  ASSERT_TRUE(testhelp::WriteFile(control, "attached=0\n"));
+  EXPECT_TRUE(watchUntil("simulated supply: device absent: detached (the control file says "
+                         "attached=0)"))
+      << m_frame->DeviceStatus().toStdString();
+  EXPECT_EQ(m_messages.Texts(),
+            QStringList{
+                QStringLiteral("Communication Error,please try again after connecting devices!")});
+  ASSERT_TRUE(testhelp::WriteFile(control, "attached=1\n"));
+  EXPECT_TRUE(watchUntil("simulated supply: ready")) << m_frame->DeviceStatus().toStdString();
+  // The reason is the pane's text between prompts: a prompt shows over it and gives it back.
+  EXPECT_EQ(m_frame->m_wndStatusBar->currentMessage(), QStringLiteral("simulated supply: ready"));
+  QStatusTipEvent prompt(QStringLiteral("open a document "));
+  QApplication::sendEvent(m_frame, &prompt);
+  EXPECT_EQ(m_frame->m_wndStatusBar->currentMessage(), QStringLiteral("open a document "));
+  QStatusTipEvent none{QString()};
+  QApplication::sendEvent(m_frame, &none);
+  EXPECT_EQ(m_frame->m_wndStatusBar->currentMessage(), QStringLiteral("simulated supply: ready"));
+  qunsetenv("PWRIO_SIM_CONTROL");
+}
 
 TEST_F(App, FrameHasItsTitleFixedSizeAndNoMaximiseBox) {
   EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("KTX2300M(Ver1.0.1)"));
@@ -419,6 +452,10 @@ TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
   EXPECT_EQ(process.exitCode(), 0);
   EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), shot);
   EXPECT_EQ(QImage(shot).size(), QSize(390, 470));
+  process.start(program, common + QStringList{QStringLiteral("--expanded"), screenshot, shot});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_EQ(QImage(shot).size(), QSize(990, 470));
 }
 
 // --help and --version answer in a terminal with no display at all; the usage names every
@@ -488,7 +525,9 @@ TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
   qunsetenv("PWRIO_LIBRARY");
   ASSERT_EQ(messages.Texts().size(), 1);
   EXPECT_TRUE(messages.Texts().first().contains(QStringLiteral("/no/such/libPwrio.so")));
+  EXPECT_TRUE(app.Frame()->DeviceStatus().contains(QStringLiteral("/no/such/libPwrio.so")));
   app.View()->OnDeviceWatch();
+  ASSERT_TRUE(app.View()->WaitForDeviceWatch());
   QCoreApplication::processEvents();
   EXPECT_EQ(messages.Texts().size(), 2) << "the watch reports the missing device";
   platform::DlgItem<QAbstractButton>(app.View(), ctl::kCh3Switch)->click();

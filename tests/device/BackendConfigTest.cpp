@@ -34,6 +34,12 @@ TEST(BackendConfig, BackendTextsNameTheirTransport) {
       {"tcp://[::1]", Kind::kTcp, "::1", 5025, "", 9600},
       {"serial:/dev/ttyUSB0", Kind::kSerial, "", 5025, "/dev/ttyUSB0", 9600},
       {"serial:/dev/ttyS1?baud=115200", Kind::kSerial, "", 5025, "/dev/ttyS1", 115200},
+      {"usbtmc:/dev/usbtmc0", Kind::kUsbtmc, "", 5025, "/dev/usbtmc0", 9600},
+      {"TCPIP::192.0.2.10::5025::SOCKET", Kind::kTcp, "192.0.2.10", 5025, "", 9600},
+      {"tcpip0::127.0.0.1::5555::socket", Kind::kTcp, "127.0.0.1", 5555, "", 9600},
+      {"ASRL/dev/ttyUSB0::INSTR", Kind::kSerial, "", 5025, "/dev/ttyUSB0", 9600},
+      {"USB0::0x1AB1::0x0E11::DP8A1234::INSTR", Kind::kUsbtmc, "", 5025, "", 9600},
+      {"USB::6833::3601::DP8A1234::0::INSTR", Kind::kUsbtmc, "", 5025, "", 9600},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.text);
@@ -44,12 +50,21 @@ TEST(BackendConfig, BackendTextsNameTheirTransport) {
     EXPECT_EQ(config.port, c.port);
     EXPECT_EQ(config.device, c.device);
     EXPECT_EQ(config.baud, c.baud);
+    if (config.kind == Kind::kUsbtmc && config.device.empty()) {
+      EXPECT_EQ(config.usbVendor, 0x1AB1);
+      EXPECT_EQ(config.usbProduct, 0x0E11);
+      EXPECT_EQ(config.usbSerial, "DP8A1234");
+    }
   }
   // A host name is refused because its lookup could block.
   const QStringList unusable = testhelp::Cells(
       "tcp://127.0.0.1:0 tcp://127.0.0.1:65536 tcp://127.0.0.1: tcp://127.0.0.1:50x "
       "tcp://supply.lab:5025 tcp:// tcp://[::1 tcp://[::1]5025 tcp://::1:5025 serial:ttyUSB0 "
-      "serial: serial:/dev/ttyS0?baud=9601 serial:/dev/ttyS0?speed=9600 usb:0 simulated");
+      "serial: serial:/dev/ttyS0?baud=9601 serial:/dev/ttyS0?speed=9600 usb:0 simulated "
+      "usbtmc:usbtmc0 TCPIP::192.0.2.10::INSTR TCPIP::192.0.2.10::inst0::INSTR "
+      "TCPIP::supply.lab::5025::SOCKET TCPIP::192.0.2.10::hislip0::INSTR ASRL1::INSTR "
+      "ASRL/dev/ttyS0 USB0::0x1AB1::0x0E11::INSTR USB0::0x1AB1::0xFFFFF::X::INSTR "
+      "USB0::vendor::0x0E11::X::INSTR GPIB0::5::INSTR");
   for (const QString &entry : unusable) {
     const std::string text = entry.toStdString();
     const CBackendConfig config = CBackendConfig::ParseBackend(text);

@@ -32,46 +32,70 @@ TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
                                            "set_voltage = SOUR:VOLT:LEV {millivolts}E-3\r\n"
                                            "output_on = OUTP:STAT 1\n"
                                            "output_off=OUTP:STAT 0\n"
-                                           "read_voltage = VOLT?\n"
+                                           "read_voltage = MEAS:VOLT? (@{channel})\n"
                                            "channels = 3 1  2 4\n"
                                            "line_end = CRLF\n"
-                                           "idn_contains = ACME\n",
+                                           "idn_contains = ACME\n"
+                                           "error_query =\n"
+                                           "select_query = INST?\n"
+                                           "read_setpoint =\n"
+                                           "resolution_mv = 10\n"
+                                           "idn_shape = ANY\n",
                                            &error);
   ASSERT_TRUE(profile) << error;
   EXPECT_EQ(profile->select, "");
   EXPECT_EQ(profile->setVoltage, "SOUR:VOLT:LEV {millivolts}E-3");
   EXPECT_EQ(profile->outputOn, "OUTP:STAT 1");
   EXPECT_EQ(profile->outputOff, "OUTP:STAT 0");
-  EXPECT_EQ(profile->readVoltage, "VOLT?");
+  EXPECT_EQ(profile->readVoltage, "MEAS:VOLT? (@{channel})");
   EXPECT_EQ(profile->identify, "*IDN?");
   EXPECT_EQ(profile->channels, (std::array<int, 4>{3, 1, 2, 4}));
   EXPECT_EQ(profile->lineEnd, "\r\n");
   EXPECT_EQ(profile->idnContains, "ACME");
+  EXPECT_EQ(profile->errorQuery, "");
+  EXPECT_EQ(profile->selectQuery, "INST?");
+  EXPECT_EQ(profile->readSetpoint, "");
+  EXPECT_EQ(profile->resolutionMv, 10);
+  EXPECT_FALSE(profile->scpiIdentity);
 }
 
 TEST(ScpiProfile, MistakesMakeTheWholeProfileUnusable) {
+  const char *const kNotAQuery =
+      "line 1: identify and read_voltage must be queries (a header ending in ?)";
+  const char *const kNotAnOptionalQuery = "line 1: error_query, select_query and read_setpoint "
+                                          "must be queries (a header ending in ?) or empty";
   struct Case {
     const char *text;
     const char *error;
   };
   const Case cases[] = {
-      {"identify = *IDN?\nvoltage = VOLT {volts}\n", "line 2: unknown key \"voltage\""},
-      {"just words\n", "line 1: expected key = value"},
-      {"set_voltage = VOLT {volt}\n", "line 1: unknown placeholder in \"VOLT {volt}\""},
-      {"set_voltage = VOLT {volts\n", "line 1: unknown placeholder in \"VOLT {volts\""},
-      {"set_voltage = VOLT volts}\n", "line 1: unknown placeholder in \"VOLT volts}\""},
+      {"identify = *IDN?\nvoltage = VOLT {volts}\n",
+       "line 2 (voltage = VOLT {volts}): unknown key \"voltage\""},
+      {"just words\n", "line 1 (just words): expected key = value"},
+      {"set_voltage = VOLT {volt}\n",
+       "line 1 (set_voltage = VOLT {volt}): unknown placeholder in \"VOLT {volt}\""},
+      {"set_voltage = VOLT {volts\n",
+       "line 1 (set_voltage = VOLT {volts): unknown placeholder in \"VOLT {volts\""},
+      {"set_voltage = VOLT volts}\n",
+       "line 1 (set_voltage = VOLT volts}): unknown placeholder in \"VOLT volts}\""},
       {"set_voltage = VOLT 5\n", "line 1: set_voltage needs {volts} or {millivolts}"},
-      {"read_voltage = MEAS:VOLT\n",
-       "line 1: identify and read_voltage must be queries ending in ?"},
-      {"identify =\n", "line 1: identify and read_voltage must be queries ending in ?"},
+      {"read_voltage = MEAS:VOLT\n", kNotAQuery},
+      {"read_voltage = MEAS:VOLT CH?\n", kNotAQuery},
+      {"read_voltage = MEAS:VOLT?;OUTP ON\n", kNotAQuery},
+      {"identify =\n", kNotAQuery},
+      {"error_query = SYST:ERR\n", kNotAnOptionalQuery},
+      {"select_query = INST:NSEL\n", kNotAnOptionalQuery},
       {"output_off =\n", "line 1: output_on and output_off may not be empty"},
-      {"channels = 1 2 3\n", "line 1: channels needs four numbers 0..99"},
-      {"channels = 1 2 3 4 5\n", "line 1: channels needs four numbers 0..99"},
-      {"channels = 1 2 3 x\n", "line 1: channels needs four numbers 0..99"},
-      {"channels = 1 2 3 100\n", "line 1: channels needs four numbers 0..99"},
-      {"channels = 1,2,3,4\n", "line 1: channels needs four numbers 0..99"},
-      {"line_end = CR\n", "line 1: line_end is LF or CRLF"},
-      {"output_on = OUTP\tON\n", "line 1: value has control characters"},
+      {"channels = 1 2 3\n", "line 1 (channels = 1 2 3): channels needs four numbers 0..99"},
+      {"channels = 1,2,3,4\n", "line 1 (channels = 1,2,3,4): channels needs four numbers 0..99"},
+      {"channels = 1 2 3 100\n",
+       "line 1 (channels = 1 2 3 100): channels needs four numbers 0..99"},
+      {"line_end = CR\n", "line 1 (line_end = CR): line_end is LF or CRLF"},
+      {"resolution_mv = 0\n", "line 1 (resolution_mv = 0): resolution_mv is a whole number 1..100"},
+      {"resolution_mv = 5mV\n",
+       "line 1 (resolution_mv = 5mV): resolution_mv is a whole number 1..100"},
+      {"idn_shape = scpi\n", "line 1 (idn_shape = scpi): idn_shape is SCPI or ANY"},
+      {"output_on = OUTP\tON\n", "line 1 (output_on = OUTP\tON): value has control characters"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.text);

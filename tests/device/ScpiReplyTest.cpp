@@ -65,27 +65,67 @@ TEST(ScpiReply, VoltageRepliesAreReadOnlyWhenWellFormedAndInRange) {
   }
 }
 
-TEST(ScpiReply, IdentityIsPrintableAndMayBeRequiredToNameTheMaker) {
+// Shape: SCPI's maker,model,serial,firmware unless the profile says ANY.
+TEST(ScpiReply, IdentityIsPrintableHasItsFourFieldsAndMayBeRequiredToNameTheMaker) {
   struct Case {
     std::string reply;
     const char *mustContain;
-    bool ok;
+    bool anyShape;
+    bool scpiShape;
   };
   const Case cases[] = {
-      {"KTX,SCPISIM,0,1.0", "", true},
-      {"KTX,SCPISIM,0,1.0", "KTX,", true},
-      {"KTX,SCPISIM,0,1.0", "ACME", false},
-      {"", "", false},
-      {"   ", "", false},
-      {std::string("KTX\0X", 5), "", false},
-      {"KTX\x7f", "", false},
-      {"KTX\xc3\xa9", "", false},
-      {std::string(200, 'A'), "", true},
-      {std::string(201, 'A'), "", false},
+      {"KTX,SCPISIM,0,1.0", "", true, true},
+      {"KTX,SCPISIM,0,1.0", "KTX,", true, true},
+      {"KTX,SCPISIM,0,1.0", "ACME", false, false},
+      {"ACME , PS-4 , , 2.1", "", true, true},
+      {"HTTP/1.1 400 Bad Request", "", true, false},
+      {"KTX,SCPISIM,0", "", true, false},
+      {"KTX,SCPISIM,0,1.0,extra", "", true, false},
+      {" ,SCPISIM,0,1.0", "", true, false},
+      {"KTX,,0,1.0", "", true, false},
+      {"", "", false, false},
+      {"   ", "", false, false},
+      {std::string("KTX,A,\0,X", 9), "", false, false},
+      {"KTX,A,B,\x7f", "", false, false},
+      {"KTX,A,B,\xc3\xa9", "", false, false},
+      {std::string(200, 'A'), "", true, false},
+      {std::string(201, 'A'), "", false, false},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.reply.substr(0, 40) + " / " + c.mustContain);
-    EXPECT_EQ(CScpiReply::IsIdentity(c.reply, c.mustContain), c.ok);
+    EXPECT_EQ(CScpiReply::IsIdentity(c.reply, c.mustContain, false), c.anyShape);
+    EXPECT_EQ(CScpiReply::IsIdentity(c.reply, c.mustContain, true), c.scpiShape);
+  }
+}
+
+TEST(ScpiReply, ErrorEntriesAndChannelNumbersAreReadStrictly) {
+  struct Case {
+    const char *reply;
+    std::optional<int> errorCode;
+    std::optional<int> channel;
+  };
+  const Case cases[] = {
+      {"0,\"No error\"", 0, std::nullopt},
+      {"+0,\"No error\"", 0, std::nullopt},
+      {"-113,\"Undefined header\"", -113, std::nullopt},
+      {" -222 , \"Data out of range;x\" ", -222, std::nullopt},
+      {"0", 0, 0},
+      {"2", 2, 2},
+      {"+2.000000E+00", std::nullopt, 2},
+      {"CH2", std::nullopt, 2},
+      {"\"OUT3\"", std::nullopt, 3},
+      {"2.5", std::nullopt, std::nullopt},
+      {"-1", -1, std::nullopt},
+      {"CH", std::nullopt, std::nullopt},
+      {"1000", 1000, std::nullopt},
+      {"0,No error", std::nullopt, std::nullopt},
+      {"HTTP/1.1 400 Bad Request", std::nullopt, std::nullopt},
+      {"", std::nullopt, std::nullopt},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.reply);
+    EXPECT_EQ(CScpiReply::ParseErrorCode(c.reply), c.errorCode);
+    EXPECT_EQ(CScpiReply::ParseChannelNumber(c.reply), c.channel);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -15,12 +16,19 @@
 namespace {
 
 const char *const kVariables[] = {"PWRIO_BACKEND", "PWRIO_TIMEOUT_MS", "PWRIO_PROFILE",
-                                  "PWRIO_CONFIG", "PWRIO_SIM_LOG"};
+                                  "PWRIO_CONFIG",  "PWRIO_SIM_LOG",    "PWRIO_STATUS_FD"};
 
 // "INST:NSEL 1|OUTP ON" as the lines the instrument receives.
 QStringList Lines(const char *joined) {
   return QString::fromLatin1(joined).split(QLatin1Char('|'));
 }
+
+// CH1 to 5.123 V with the generic profile: selection confirmed, set point confirmed before
+// the output goes on, the error queue empty at the end.
+constexpr const char *kSetCh1 =
+    "INST:NSEL 1|INST:NSEL?|SYST:ERR?|VOLT 5.123|VOLT?|OUTP ON|MEAS:VOLT?|SYST:ERR?";
+constexpr const char *kSetCh2 =
+    "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|VOLT?|OUTP ON|MEAS:VOLT?|SYST:ERR?";
 
 // Generous: the bound is 300 ms, the check only proves no call hangs.
 constexpr qint64 kMaxCallMs = 1000;
@@ -33,11 +41,31 @@ protected:
       qunsetenv(name);
     }
     ASSERT_TRUE(m_pwrio.IsLoaded()) << m_pwrio.LoadError().toStdString();
+    ASSERT_EQ(::pipe2(m_status, O_NONBLOCK | O_CLOEXEC), 0);
+    qputenv("PWRIO_STATUS_FD", QByteArray::number(m_status[1]));
   }
   void TearDown() override {
     for (const char *name : kVariables) {
       qunsetenv(name);
     }
+    ::close(m_status[0]);
+    ::close(m_status[1]);
+  }
+
+  // The library's latest status line: what it wrote last into the status pipe.
+  std::string Status() {
+    char buffer[4096];
+    long n = 0;
+    while ((n = ::read(m_status[0], buffer, sizeof buffer)) > 0) {
+      m_statusText.append(buffer, static_cast<std::size_t>(n));
+    }
+    const auto end = m_statusText.rfind('\n');
+    if (end == std::string::npos) {
+      return {};
+    }
+    const auto start = m_statusText.rfind('\n', end - 1);
+    return m_statusText.substr(start == std::string::npos || end == 0 ? 0 : start + 1,
+                               end - (start == std::string::npos || end == 0 ? 0 : start + 1));
   }
 
   void StartSim(const QStringList &switches = {}) {
@@ -73,6 +101,8 @@ protected:
   }
 
   QTemporaryDir m_dir;
+  int m_status[2] = {-1, -1};
+  std::string m_statusText;
   ScpiSimProcess m_sim;
   CPwrio m_pwrio{QString::fromUtf8(PWRIO_TEST_LIBRARY)};
 };
@@ -88,13 +118,39 @@ TEST_F(ScpiSupplyTest, SetPointsArriveAsScpiLinesAndTheReadBackLandsInThePair) {
     VoltageCode out;
   };
   const Case cases[] = {
-      {CPwrio::kCh1, 1, {51, 23}, "INST:NSEL 1|VOLT 5.123|OUTP ON|MEAS:VOLT?", {51, 23}},
-      {CPwrio::kCh2, 1, {6, 0}, "INST:NSEL 2|VOLT 0.600|OUTP ON|MEAS:VOLT?", {6, 0}},
-      {CPwrio::kCh2, 1, {90, 0}, "INST:NSEL 2|VOLT 9.000|OUTP ON|MEAS:VOLT?", {90, 0}},
-      {CPwrio::kCh3, 1, {0, 0}, "INST:NSEL 3|OUTP ON|MEAS:VOLT?", {50, 0}},
-      {CPwrio::kCh4, 1, {0, 0}, "INST:NSEL 4|OUTP ON|MEAS:VOLT?", {50, 0}},
-      {CPwrio::kCh4, 0, {0, 0}, "INST:NSEL 4|OUTP OFF|MEAS:VOLT?", {0, 0}},
-      {CPwrio::kCh1, 0, {0, 0}, "INST:NSEL 1|OUTP OFF|MEAS:VOLT?", {0, 0}},
+      {CPwrio::kCh1, 1, {51, 23}, kSetCh1, {51, 23}},
+      {CPwrio::kCh2,
+       1,
+       {6, 0},
+       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 0.600|VOLT?|OUTP ON|"
+       "MEAS:VOLT?|SYST:ERR?",
+       {6, 0}},
+      {CPwrio::kCh2,
+       1,
+       {90, 0},
+       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 9.000|VOLT?|OUTP ON|"
+       "MEAS:VOLT?|SYST:ERR?",
+       {90, 0}},
+      {CPwrio::kCh3,
+       1,
+       {0, 0},
+       "INST:NSEL 3|INST:NSEL?|SYST:ERR?|OUTP ON|MEAS:VOLT?|SYST:ERR?",
+       {50, 0}},
+      {CPwrio::kCh4,
+       1,
+       {0, 0},
+       "INST:NSEL 4|INST:NSEL?|SYST:ERR?|OUTP ON|MEAS:VOLT?|SYST:ERR?",
+       {50, 0}},
+      {CPwrio::kCh4,
+       0,
+       {0, 0},
+       "INST:NSEL 4|INST:NSEL?|SYST:ERR?|OUTP OFF|MEAS:VOLT?|SYST:ERR?",
+       {0, 0}},
+      {CPwrio::kCh1,
+       0,
+       {0, 0},
+       "INST:NSEL 1|INST:NSEL?|SYST:ERR?|OUTP OFF|MEAS:VOLT?|SYST:ERR?",
+       {0, 0}},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.lines);
@@ -120,6 +176,16 @@ TEST_F(ScpiSupplyTest, PairHoldsTheInstrumentsAnswerAndFailureLeavesItAlone) {
   EXPECT_TRUE(Set(CPwrio::kCh1, 1, code));
   EXPECT_EQ(code, (VoltageCode{72, 50}));
 
+  // A read-back that names its channel reads that channel whatever is selected.
+  qputenv("PWRIO_PROFILE",
+          QFile::encodeName(WriteFile(QStringLiteral("list.profile"),
+                                      "read_voltage = MEAS:VOLT? (@{channel})\n")));
+  m_sim.ClearReceived();
+  code = {61, 0};
+  EXPECT_TRUE(Set(CPwrio::kCh1, 1, code)) << Status();
+  EXPECT_EQ(code, (VoltageCode{61, 0}));
+  EXPECT_TRUE(m_sim.Received().contains(QStringLiteral("MEAS:VOLT? (@1)")));
+
   // An answer that is no voltage fails the call and leaves the caller's pair as it was.
   qputenv("PWRIO_PROFILE",
           QFile::encodeName(WriteFile(QStringLiteral("idn.profile"), "read_voltage = *IDN?\n")));
@@ -143,6 +209,123 @@ TEST_F(ScpiSupplyTest, SetPointsOutsideTheRangeAreNotSent) {
   VoltageCode top{95, 0};
   EXPECT_TRUE(Set(CPwrio::kCh1, 1, top));
   EXPECT_EQ(top, (VoltageCode{95, 0}));
+}
+
+// An instrument that does not do what it was told: the call fails, says why, and nothing
+// after the failed confirmation reaches the instrument.
+TEST_F(ScpiSupplyTest, UnconfirmedCommandsFailTheCallAndSayWhy) {
+  struct Case {
+    QStringList fault;
+    QByteArray profile;
+    QByteArray timeoutMs;
+    bool done;
+    const char *status;   // in the status line after the call
+    const char *received; // what the instrument got after the search
+    VoltageCode out;
+  };
+  const auto sw = [](const char *text) { return QString::fromLatin1(text).split(u' '); };
+  const Case cases[] = {
+      {sw("--reject INST:NSEL"),
+       "",
+       "",
+       false,
+       "CH2 not set: wrong channel: \"INST:NSEL?\" answered 1, expected 2",
+       "INST:NSEL 2|INST:NSEL?",
+       {51, 23}},
+      {sw("--reject INST:NSEL"),
+       "select_query =\n",
+       "",
+       false,
+       "CH2 not set: instrument error: -113,\"Undefined header\"",
+       "INST:NSEL 2|SYST:ERR?|SYST:ERR?",
+       {51, 23}},
+      {sw("--ignore-select"),
+       "",
+       "",
+       false,
+       "CH2 not set: wrong channel: \"INST:NSEL?\" answered 1, expected 2",
+       "INST:NSEL 2|INST:NSEL?",
+       {51, 23}},
+      {sw("--offset-mv 100"),
+       "",
+       "",
+       false,
+       "CH2 not set: set point not taken: VOLT? answered 5.223 V, sent 5.123 V",
+       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|VOLT?",
+       {51, 23}},
+      {sw("--offset-mv 4"),
+       "resolution_mv = 5\n",
+       "",
+       true,
+       "ready, KTX,SCPISIM,0,1.0",
+       kSetCh2,
+       {51, 27}},
+      {sw("--reject OUTP"),
+       "",
+       "",
+       false,
+       "CH2 not set: instrument error: -113,\"Undefined header\"",
+       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|VOLT?|OUTP ON|MEAS:VOLT?|SYST:ERR?|SYST:ERR?",
+       {51, 23}},
+      {sw("--reject VOLT"),
+       "read_setpoint =\n",
+       "",
+       false,
+       "CH2 not set: instrument error: -113,\"Undefined header\"",
+       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|OUTP ON|MEAS:VOLT?|SYST:ERR?|SYST:ERR?",
+       {51, 23}},
+      {sw("--slow-ms 20"), "", "3000", true, "ready, KTX,SCPISIM,0,1.0", kSetCh2, {51, 23}},
+      {sw("--slow-ms 400"),
+       "",
+       "300",
+       false,
+       "CH2 not set: timeout: no answer to \"SYST:ERR?\" within 300 ms",
+       "",
+       {51, 23}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.fault.join(u' ').toStdString() + " " + c.profile.toStdString());
+    qputenv("PWRIO_TIMEOUT_MS", "3001");
+    StartSim(c.fault);
+    qputenv("PWRIO_PROFILE",
+            QFile::encodeName(WriteFile(QStringLiteral("case.profile"), c.profile)));
+    ASSERT_NE(Search(), 0) << Status();
+    // A new bound is a new configuration: the set call connects again and first empties the
+    // error queue.
+    qputenv("PWRIO_TIMEOUT_MS", c.timeoutMs.isEmpty() ? QByteArray("300") : c.timeoutMs);
+    m_sim.ClearReceived();
+    VoltageCode code{51, 23};
+    EXPECT_EQ(Set(CPwrio::kCh2, 1, code), c.done);
+    EXPECT_EQ(code, c.out);
+    EXPECT_EQ(Status(), "tcp://127.0.0.1:" + std::to_string(m_sim.Port()) + ": " + c.status);
+    EXPECT_EQ(m_sim.Received(),
+              Lines(*c.received ? (std::string("SYST:ERR?|") + c.received).c_str() : "SYST:ERR?"));
+  }
+}
+
+// Nothing but SCPI's four-field identity counts as an instrument unless the profile says ANY.
+TEST_F(ScpiSupplyTest, OnlyAnIdentityOfSCPIsShapeFindsTheInstrument) {
+  StartSim();
+  struct Case {
+    QByteArray profile;
+    bool found;
+    const char *status;
+  };
+  const Case cases[] = {
+      {"", true, "ready, KTX,SCPISIM,0,1.0"},
+      {"identify = INST:NSEL?\n", false,
+       "device absent: bad reply: \"INST:NSEL?\" answered \"1\", not maker,model,serial,firmware"},
+      {"identify = INST:NSEL?\nidn_shape = ANY\n", true, "ready, 1"},
+      {"idn_contains = ACME\n", false,
+       "device absent: wrong instrument: \"KTX,SCPISIM,0,1.0\" does not contain \"ACME\""},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.profile.toStdString());
+    const QString name = QStringLiteral("idn%1.profile").arg(&c - cases);
+    qputenv("PWRIO_PROFILE", QFile::encodeName(WriteFile(name, c.profile)));
+    EXPECT_EQ(Search() != 0, c.found);
+    EXPECT_EQ(Status(), "tcp://127.0.0.1:" + std::to_string(m_sim.Port()) + ": " + c.status);
+  }
 }
 
 TEST_F(ScpiSupplyTest, KillingTheInstrumentFailsSearchAndRestartingBringsItBack) {
@@ -175,7 +358,8 @@ TEST_F(ScpiSupplyTest, KillingTheInstrumentFailsSearchAndRestartingBringsItBack)
   code = {61, 5};
   EXPECT_TRUE(Set(CPwrio::kCh2, 1, code));
   EXPECT_EQ(code, (VoltageCode{61, 5}));
-  EXPECT_EQ(m_sim.Received(), Lines("INST:NSEL 2|VOLT 6.105|OUTP ON|MEAS:VOLT?"));
+  EXPECT_EQ(m_sim.Received(), Lines("SYST:ERR?|INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 6.105|VOLT?|"
+                                    "OUTP ON|MEAS:VOLT?|SYST:ERR?"));
 }
 
 TEST_F(ScpiSupplyTest, EveryFaultOfTheInstrumentFailsWithinTheBound) {
@@ -194,7 +378,7 @@ TEST_F(ScpiSupplyTest, EveryFaultOfTheInstrumentFailsWithinTheBound) {
     EXPECT_LT(ms, kMaxCallMs);
     EXPECT_EQ(code, (VoltageCode{50, 0}));
     // The faults are in the answers: the questions did arrive.
-    EXPECT_TRUE(m_sim.Received().contains(QStringLiteral("*IDN?")));
+    EXPECT_EQ(m_sim.Received().value(0), QStringLiteral("SYST:ERR?"));
   }
 }
 
@@ -237,14 +421,23 @@ TEST_F(ScpiSupplyTest, ConnectToAHostThatDoesNotAnswerIsBounded) {
   ::close(listener);
 }
 
-TEST_F(ScpiSupplyTest, SerialLinkSpeaksTheSameProfile) {
+// The pseudo-terminal stands in for a serial port and, through the usbtmc backend, for a usbtmc
+// device file that is no driver's (the link then waits with poll as it does on a port).
+TEST_F(ScpiSupplyTest, SerialAndUsbtmcLinksSpeakTheSameProfile) {
   ASSERT_TRUE(m_sim.Start({QStringLiteral("--pty")}));
-  qputenv("PWRIO_BACKEND", m_sim.Backend());
-  ASSERT_NE(Search(), 0);
-  VoltageCode code{33, 3};
-  EXPECT_TRUE(Set(CPwrio::kCh2, 1, code));
-  EXPECT_EQ(code, (VoltageCode{33, 3}));
-  EXPECT_EQ(m_sim.Received(), Lines("*IDN?|INST:NSEL 2|VOLT 3.303|OUTP ON|MEAS:VOLT?"));
+  const QByteArray backends[] = {m_sim.Backend(), "usbtmc:" + m_sim.Pty().toUtf8(),
+                                 "ASRL" + m_sim.Pty().toUtf8() + "::INSTR"};
+  for (const QByteArray &backend : backends) {
+    SCOPED_TRACE(backend.toStdString());
+    qputenv("PWRIO_BACKEND", backend);
+    m_sim.ClearReceived();
+    ASSERT_NE(Search(), 0);
+    VoltageCode code{33, 3};
+    EXPECT_TRUE(Set(CPwrio::kCh2, 1, code));
+    EXPECT_EQ(code, (VoltageCode{33, 3}));
+    EXPECT_EQ(m_sim.Received(), Lines("SYST:ERR?|*IDN?|INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT "
+                                      "3.303|VOLT?|OUTP ON|MEAS:VOLT?|SYST:ERR?"));
+  }
 }
 
 TEST_F(ScpiSupplyTest, ConfigurationFileNamesTheInstrumentAndItsProfile) {
@@ -256,7 +449,7 @@ TEST_F(ScpiSupplyTest, ConfigurationFileNamesTheInstrumentAndItsProfile) {
                 "backend = " + m_sim.Backend() + "\ntimeout_ms = 500\nprofile = crlf.profile\n");
   qputenv("PWRIO_CONFIG", QFile::encodeName(conf));
   EXPECT_NE(Search(), 0);
-  EXPECT_EQ(m_sim.Received(), QStringList{QStringLiteral("*IDN?")});
+  EXPECT_EQ(m_sim.Received(), Lines("SYST:ERR?|*IDN?"));
 
   // The profile insists on another maker: the same instrument no longer counts as found.
   WriteFile(QStringLiteral("other.profile"), "idn_contains = ACME\n");
@@ -271,11 +464,15 @@ TEST_F(ScpiSupplyTest, UnusableConfigurationFailsEveryCallAndSaysWhy) {
     QByteArray backend;
     QByteArray profile;
     QByteArray why;
+    std::string where;
   };
   const Case cases[] = {
-      {"tcp://supply.lab:5025", "", "must be a numeric address or localhost"},
-      {"bluetooth:1", "", "unknown backend"},
-      {"tcp://127.0.0.1:5025", "/nonexistent.profile", "/nonexistent.profile: cannot be read"},
+      {"tcp://supply.lab:5025", "", "must be a numeric address or localhost",
+       "tcp://supply.lab:5025"},
+      {"bluetooth:1", "", "unknown backend", "device library"},
+      {"tcp://127.0.0.1:5025", "/nonexistent.profile", "/nonexistent.profile: cannot be read",
+       "tcp://127.0.0.1:5025"},
+      {"TCPIP::192.0.2.10::INSTR", "", "not VXI-11 or HiSLIP", "TCPIP::192.0.2.10::INSTR"},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.backend.toStdString());
@@ -291,6 +488,8 @@ TEST_F(ScpiSupplyTest, UnusableConfigurationFailsEveryCallAndSaysWhy) {
     EXPECT_TRUE(text.startsWith("config error=\"")) << text.toStdString();
     EXPECT_TRUE(text.contains(c.why)) << text.toStdString();
     EXPECT_TRUE(text.contains("cause=bad_config")) << text.toStdString();
+    EXPECT_EQ(Status().find(c.where + ": CH1 not set: configuration error: "), 0u) << Status();
+    EXPECT_NE(Status().find(c.why.toStdString()), std::string::npos) << Status();
   }
 }
 

@@ -1,6 +1,7 @@
 // The simulated supply, reached through the real libPwrio as the panel reaches it.
 #include <QElapsedTimer>
 
+#include "device/CDeviceStatus.h"
 #include "tests/device/PwrioSimFixture.h"
 #include "tests/support/SpecialFiles.h"
 
@@ -87,21 +88,35 @@ TEST_F(PwrioSimTest, BadArgumentsFailAndChangeNothing) {
   }
 }
 
+// The status line follows along: why the device is absent, why a set failed (kept through the
+// next successful search), and ready again after a successful set.
 TEST_F(PwrioSimTest, UnpluggedDeviceIsNotFoundAndRefusesSets) {
+  CDeviceStatus status;
+  const auto statusText = [&status] {
+    status.ReadAvailable();
+    return status.Text().toStdString();
+  };
   EXPECT_NE(m_pwrio.dsoSearch(), 0) << "no control file means attached";
 
   WriteControl("attached=0\n");
   EXPECT_EQ(m_pwrio.dsoSearch(), 0);
+  EXPECT_EQ(statusText(),
+            "simulated supply: device absent: detached (the control file says attached=0)");
   VoltageCode code{50, 0};
   EXPECT_FALSE(m_pwrio.SetVolt(CPwrio::kCh3, 1, code));
   EXPECT_EQ(code, (VoltageCode{50, 0}));
   EXPECT_EQ(ReadOutput(2), (Output{0, 0, 0}));
+  EXPECT_EQ(statusText(),
+            "simulated supply: CH3 not set: detached (the control file says attached=0)");
 
   WriteControl("attached=1\n");
   EXPECT_NE(m_pwrio.dsoSearch(), 0);
+  EXPECT_EQ(statusText(),
+            "simulated supply: CH3 not set: detached (the control file says attached=0)");
   code = {0, 0};
   EXPECT_TRUE(m_pwrio.SetVolt(CPwrio::kCh3, 1, code));
   EXPECT_EQ(code, (VoltageCode{50, 0}));
+  EXPECT_EQ(statusText(), "simulated supply: ready");
 
   // Unplugging does not switch anything off, and removing the file plugs the device back.
   WriteControl("attached=0\n");

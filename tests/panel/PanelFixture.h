@@ -2,6 +2,7 @@
 #include <memory>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLibrary>
@@ -46,6 +47,14 @@ protected:
   }
 
   void WriteControl(const char *text) { ASSERT_TRUE(testhelp::WriteFile(m_control, text)); }
+
+  // One watch tick: its probe runs on a thread of its own, so wait for the result, then let the
+  // message it may leave for after the handler come up.
+  void Watch() {
+    m_view->OnDeviceWatch();
+    ASSERT_TRUE(m_view->WaitForDeviceWatch());
+    QCoreApplication::processEvents();
+  }
 
   QWidget *Item(int id) const { return m_view->Item(id); }
   QString Text(int id) const { return platform::GetDlgItemText(m_view.get(), id); }

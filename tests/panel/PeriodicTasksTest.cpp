@@ -40,11 +40,6 @@ TEST(PanelState, WatchCounterWrapsToTwoSoTheMessageComesOncePerLoss) {
 
 class PeriodicTasks : public PanelFixture {
 protected:
-  // One watch tick, and the message it may leave for after the handler.
-  void Watch() {
-    m_view->OnDeviceWatch();
-    QCoreApplication::processEvents();
-  }
   bool ShowsDevice() const {
     return platform::DlgItem<QLabel>(m_view.get(), ctl::kConnectionIcon)->pixmap().toImage() ==
            m_view->m_hIconDevice.toImage();

@@ -195,23 +195,39 @@ TEST(CurveRaster, ClippingKeepsThePixelsInsideAndWritesNothingOutside) {
 TEST(CurveRaster, OrderOfTheSegmentsDoesNotChangeThePixels) {
   std::vector<double> ring(kRingCapacity);
   QRandomGenerator random(3);
-  // Held stretches (level chains, joined before drawing) between stretches of noise.
+  // Held stretches (level chains, joined before drawing) between stretches of noise (several
+  // samples a column, joined per column).
   for (int i = 0; i < kRingCapacity; ++i)
     ring[static_cast<size_t>(i)] = i % 300 < 150 ? (i / 300) * 1.5 : random.bounded(12.0) - 1.0;
   std::array<float, kRingCapacity> ys;
-  std::vector<QLine> lines(kRingCapacity);
+  std::vector<QLine> curve(kRingCapacity);
   const int count =
-      CurveLines(ring.data(), 40, kRingCapacity, 0.0, 10.0, 0, 0, 300, 90, ys.data(), lines.data());
-  lines.resize(static_cast<size_t>(count));
-  const QImage inOrder = Raster(lines, 300, 90);
-  QImage oneByOne = Blank(300, 90);
-  for (const QLine &line : lines)
-    DrawWideLines(oneByOne, &line, 1, kInk);
-  EXPECT_EQ(oneByOne, inOrder);
-  std::reverse(lines.begin(), lines.end());
-  EXPECT_EQ(Raster(lines, 300, 90), inOrder);
-  std::shuffle(lines.begin(), lines.end(), *QRandomGenerator::global());
-  EXPECT_EQ(Raster(lines, 300, 90), inOrder);
+      CurveLines(ring.data(), 40, kRingCapacity, 0.0, 10.0, 0, 0, 300, 90, ys.data(), curve.data());
+  curve.resize(static_cast<size_t>(count));
+  // Chains inside one column: the last end is a new top, a new bottom, lies between the others,
+  // repeats an earlier point, or a zero-length segment sits in the chain.
+  const std::vector<QLine> cases[] = {
+      curve,
+      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 20), QLine(5, 20, 6, 30)},
+      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 70)},
+      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 20)},
+      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 50)},
+      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 40), QLine(5, 40, 5, 60)},
+      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 60), QLine(5, 60, 5, 10), QLine(5, 10, 5, 89)},
+      {QLine(5, 70, 5, 60), QLine(5, 60, 5, 61), QLine(5, 61, 5, 59), QLine(6, 59, 6, 50)},
+  };
+  for (size_t c = 0; c < std::size(cases); ++c) {
+    std::vector<QLine> lines = cases[c];
+    const QImage inOrder = Raster(lines, 300, 90);
+    QImage oneByOne = Blank(300, 90);
+    for (const QLine &line : lines)
+      DrawWideLines(oneByOne, &line, 1, kInk);
+    EXPECT_EQ(oneByOne, inOrder) << c;
+    std::reverse(lines.begin(), lines.end());
+    EXPECT_EQ(Raster(lines, 300, 90), inOrder) << c;
+    std::shuffle(lines.begin(), lines.end(), *QRandomGenerator::global());
+    EXPECT_EQ(Raster(lines, 300, 90), inOrder) << c;
+  }
 }
 
 // The curve the operator sees is the one QPainter's 2-pixel pen drew: no pixel of either lies

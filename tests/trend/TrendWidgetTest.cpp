@@ -2,6 +2,7 @@
 #include <memory>
 
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -203,4 +204,88 @@ TEST(TrendPlotWidget, EmptyOrDetachedChartsPaintWithoutData) {
   detached.resize(0, 0);
   detached.Render();
   EXPECT_TRUE(detached.Image().isNull());
+}
+
+namespace {
+struct Rings {
+  std::array<double, kRingCapacity> ch1{};
+  std::array<double, kRingCapacity> ch2{};
+  int oldest = 0;
+};
+
+// Held steps, noise, and values beyond the window on both sides.
+void Fill(Rings &rings, int shape, int seed) {
+  QRandomGenerator random(static_cast<quint32>(seed));
+  for (int i = 0; i < kRingCapacity; ++i) {
+    const auto k = static_cast<size_t>(i);
+    switch (shape) {
+    case 0:
+      rings.ch1[k] = 1.0 + (i / (280 + 20 * seed)) % 8;
+      rings.ch2[k] = 9.0 - (i / 450) % 8 * 1.125;
+      break;
+    case 1:
+      rings.ch1[k] = random.bounded(10.0);
+      rings.ch2[k] = random.bounded(10.0);
+      break;
+    default:
+      rings.ch1[k] = random.bounded(30.0) - 10.0;
+      rings.ch2[k] = i % 400 < 200 ? 5.0 : -20.0;
+      break;
+    }
+  }
+  rings.oldest = (seed * 37) % kRingCapacity;
+}
+
+QImage Drawn(int w, int h, const Rings &rings, qreal ratio) {
+  CTrendPlot chart;
+  chart.resize(w, h);
+  chart.Attach(rings.ch1.data(), rings.ch2.data(), &rings.oldest, kRingCapacity, nullptr);
+  chart.Render(ratio);
+  QImage image = chart.Image();
+  image.setDevicePixelRatio(1.0);
+  return image;
+}
+} // namespace
+
+// On a screen scaled by two the chart is drawn with twice the pixels, exactly as a chart twice
+// the size: no pixel is stretched from a smaller image.
+TEST(TrendPlotWidget, ScaleTwoDrawsAsAChartOfTwiceTheSize) {
+  for (int shape : {0, 1, 2}) {
+    Rings rings;
+    Fill(rings, shape, 5);
+    CTrendPlot chart;
+    chart.resize(260, 62);
+    chart.Attach(rings.ch1.data(), rings.ch2.data(), &rings.oldest, kRingCapacity, nullptr);
+    chart.Render(2.0);
+    ASSERT_EQ(chart.Image().size(), QSize(520, 124)) << shape;
+    EXPECT_EQ(chart.Image().devicePixelRatio(), 2.0) << shape;
+    QImage image = chart.Image();
+    image.setDevicePixelRatio(1.0);
+    EXPECT_EQ(image, Drawn(520, 124, rings, 1.0)) << shape;
+  }
+}
+
+// A repaint takes back from the grid only what the last curves covered: drawn over the old
+// curves, the new ones must leave exactly the picture a fresh chart draws.
+TEST(TrendPlotWidget, RedrawingOverOldCurvesEqualsAFreshDrawing) {
+  const struct {
+    int from, to;
+    qreal ratio;
+  } cases[] = {{0, 0, 1.0}, {0, 1, 1.0}, {1, 0, 1.0}, {2, 0, 1.0},
+               {0, 2, 1.0}, {1, 1, 2.0}, {0, 0, 2.0}};
+  for (const auto &c : cases) {
+    Rings rings;
+    Fill(rings, c.from, 1);
+    CTrendPlot chart;
+    chart.resize(300, 80);
+    chart.Attach(rings.ch1.data(), rings.ch2.data(), &rings.oldest, kRingCapacity, nullptr);
+    chart.Render(c.ratio);
+    for (int seed : {2, 3}) {
+      Fill(rings, c.to, seed);
+      chart.Render(c.ratio);
+      QImage image = chart.Image();
+      image.setDevicePixelRatio(1.0);
+      EXPECT_EQ(image, Drawn(300, 80, rings, c.ratio)) << c.from << " " << c.to << " " << seed;
+    }
+  }
 }

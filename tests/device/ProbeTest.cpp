@@ -1,0 +1,130 @@
+// pwrio-probe against scpisim: what it prints and the exit status each cause gets; and the
+// usbtmc listing it relies on, over a made-up /dev and /sys.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "device/pwrio/CUsbtmcDevices.h"
+#include "tests/device/ScpiSimProcess.h"
+
+namespace {
+
+struct ProbeRun {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+ProbeRun RunProbe(const QStringList &args) {
+  QProcess probe;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char *name : {"PWRIO_BACKEND", "PWRIO_PROFILE", "PWRIO_TIMEOUT_MS", "PWRIO_CONFIG"}) {
+    env.remove(QString::fromLatin1(name));
+  }
+  env.insert(QStringLiteral("PWRIO_CONFIG"), QStringLiteral("/nonexistent/pwrio.conf"));
+  probe.setProcessEnvironment(env);
+  probe.start(QString::fromUtf8(PWRIO_PROBE_PROGRAM), args);
+  if (!probe.waitForFinished(20000)) {
+    probe.kill();
+    probe.waitForFinished();
+  }
+  return {probe.exitCode(), QString::fromUtf8(probe.readAllStandardOutput()),
+          QString::fromUtf8(probe.readAllStandardError())};
+}
+
+TEST(Probe, PrintsTheInstrumentOrOneLineWithTheCauseAndItsStatus) {
+  QTemporaryDir dir;
+  const QString profile = dir.filePath(QStringLiteral("p.profile"));
+  ASSERT_TRUE(testhelp::WriteFile(profile, "error_query =\n"));
+  const QString broken = dir.filePath(QStringLiteral("broken.profile"));
+  ASSERT_TRUE(testhelp::WriteFile(broken, "selct = INST:NSEL {channel}\n"));
+  struct Case {
+    const char *sim;   // scpisim switches; "-" for no simulator at all
+    const char *extra; // probe arguments after --backend
+    int status;
+    const char *out; // lines stdout must contain, '|' between
+    const char *err; // text stderr must contain; empty: stderr has no pwrio-probe line
+  };
+  const Case cases[] = {
+      {"", "", 0,
+       "identity  KTX,SCPISIM,0,1.0|CH3       0.000 V (instrument channel 3)|errors    none", ""},
+      {"", "--verify", 0,
+       "verify    CH1 ok: selection confirmed, set point 0.000 V written back and confirmed|"
+       "verify    CH4 ok: selection confirmed",
+       ""},
+      {"", "--profile PROFILE", 0, "errors    not asked (error_query is empty)", ""},
+      {"-", "", 3, "backend", "no connection: Connection refused"},
+      {"--silent", "--timeout-ms 100", 4, "profile",
+       "timeout: no answer to \"SYST:ERR?\" within 100 ms"},
+      {"--garbage", "", 6, "profile", "bad reply: \"SYST:ERR?\" answered"},
+      {"--ignore-select", "", 9, "identity",
+       "wrong channel: \"INST:NSEL?\" answered 1, expected 2"},
+      {"--offset-mv 7", "--verify", 10, "errors    none",
+       "set point not taken: VOLT? answered 0.007 V, sent 0.000 V"},
+      {"--reject VOLT", "--verify", 8, "errors    none",
+       "instrument error: -113,\"Undefined header\""},
+      {"", "--profile BROKEN", 2, "", "configuration error: BROKEN: line 1 (selct = "},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(std::string(c.sim) + " / " + c.extra);
+    ScpiSimProcess sim;
+    QByteArray backend = "tcp://127.0.0.1:1";
+    if (QByteArray(c.sim) != "-") {
+      ASSERT_TRUE(sim.Start(QString::fromLatin1(c.sim).split(u' ', Qt::SkipEmptyParts)));
+      backend = sim.Backend();
+    }
+    QStringList args{QStringLiteral("--backend"), QString::fromLatin1(backend)};
+    args << QString::fromLatin1(c.extra)
+                .replace(QStringLiteral("BROKEN"), broken)
+                .replace(QStringLiteral("PROFILE"), profile)
+                .split(u' ', Qt::SkipEmptyParts);
+    const ProbeRun run = RunProbe(args);
+    EXPECT_EQ(run.status, c.status) << run.err.toStdString();
+    for (const QString &line : QString::fromLatin1(c.out).split(u'|', Qt::SkipEmptyParts)) {
+      EXPECT_TRUE(run.out.contains(line)) << run.out.toStdString();
+    }
+    const QString err = QString::fromLatin1(c.err).replace(QStringLiteral("BROKEN"), broken);
+    if (err.isEmpty()) {
+      EXPECT_FALSE(run.err.contains(QStringLiteral("pwrio-probe:"))) << run.err.toStdString();
+    } else {
+      EXPECT_TRUE(run.err.startsWith(QStringLiteral("pwrio-probe: "))) << run.err.toStdString();
+      EXPECT_TRUE(run.err.contains(err)) << run.err.toStdString();
+      EXPECT_EQ(run.err.count(QStringLiteral("pwrio-probe:")), 1) << run.err.toStdString();
+    }
+  }
+  EXPECT_EQ(RunProbe({QStringLiteral("--bogus")}).status, 1);
+  EXPECT_EQ(RunProbe({}).status, 1); // nothing configured: the simulated supply needs no probe
+}
+
+// The kernel's layout: /sys/class/usbmisc/usbtmcN/device is the interface, its parent the USB
+// device with the ids. A device file without sysfs entries is still listed, without a VISA name.
+TEST(Probe, UsbtmcDevicesAreListedWithTheirVisaNamesAndFoundByThem) {
+  QTemporaryDir dir;
+  const QString dev = dir.filePath(QStringLiteral("dev"));
+  const QString sys = dir.filePath(QStringLiteral("sys"));
+  const QString usb = sys + QStringLiteral("/devices/usb1/1-2");
+  ASSERT_TRUE(QDir().mkpath(usb + QStringLiteral("/1-2:1.0")));
+  ASSERT_TRUE(QDir().mkpath(sys + QStringLiteral("/class/usbmisc/usbtmc1")));
+  ASSERT_TRUE(QDir().mkpath(dev));
+  ASSERT_TRUE(QFile::link(usb + QStringLiteral("/1-2:1.0"),
+                          sys + QStringLiteral("/class/usbmisc/usbtmc1/device")));
+  ASSERT_TRUE(testhelp::WriteFile(usb + QStringLiteral("/idVendor"), "1ab1\n"));
+  ASSERT_TRUE(testhelp::WriteFile(usb + QStringLiteral("/idProduct"), "0e11\n"));
+  ASSERT_TRUE(testhelp::WriteFile(usb + QStringLiteral("/serial"), "DP8A1234\n"));
+  for (const char *name : {"usbtmc1", "usbtmc0", "ttyS0"}) {
+    ASSERT_TRUE(testhelp::WriteFile(dev + QLatin1Char('/') + QLatin1String(name), ""));
+  }
+  const pwrio::CUsbtmcDevices devices(dev.toStdString(), sys.toStdString());
+  const auto list = devices.List();
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].path, dev.toStdString() + "/usbtmc0");
+  EXPECT_EQ(list[0].VisaName(), "");
+  EXPECT_EQ(list[1].path, dev.toStdString() + "/usbtmc1");
+  EXPECT_EQ(list[1].VisaName(), "USB0::0x1AB1::0x0E11::DP8A1234::INSTR");
+  EXPECT_EQ(devices.Find(0x1ab1, 0x0e11, "DP8A1234"), dev.toStdString() + "/usbtmc1");
+  EXPECT_EQ(devices.Find(0x1ab1, 0x0e11, "OTHER"), "");
+}
+
+} // namespace
