@@ -383,14 +383,6 @@ TEST(Document, KnobStepsAreStoredPerChannel) {
   EXPECT_EQ(doc.StateCh2().GetKnobStep(), static_cast<std::int16_t>(70000));
 }
 
-TEST(CommandLine, AFileThatCannotBeOpenedEndsStartUpWithAMessage) {
-  MessageCapture messages;
-  CKTX2300MApp app;
-  EXPECT_FALSE(app.InitInstance({QStringLiteral("/no/such/folder/steps.txt")}));
-  ASSERT_EQ(messages.Texts().size(), 1);
-  EXPECT_TRUE(messages.Texts().first().contains(QStringLiteral("/no/such/folder/steps.txt")));
-}
-
 TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
   const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/KTX2300M");
   ASSERT_TRUE(QFile::exists(program));
@@ -499,10 +491,6 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplayAndAWrongOptionFails) {
   EXPECT_EQ(wrong.exitCode(), 1);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(App, CtrlPOpensThePrintDialog) {
   m_frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
@@ -533,10 +521,6 @@ TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
   platform::DlgItem<QAbstractButton>(app.View(), ctl::kCh3Switch)->click();
   EXPECT_EQ(messages.Texts().last(), QStringLiteral("Sending Error"));
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(App, ChannelMenuNamesWhatTheItemWillDo) {
   QMenu *ch1 = nullptr;

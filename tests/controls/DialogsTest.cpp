@@ -167,29 +167,23 @@ TEST(VoltSet, Ch2WritesOnlyItsBoxAndBothCancelsLeaveThePanel) {
     });
     EXPECT_EQ(dlg.exec(), QDialog::Accepted);
   }
-  EXPECT_EQ(panel.Box(2), QStringLiteral("3.3"));
-  EXPECT_EQ(panel.Box(1), QStringLiteral("1.000"));
-  {
-    CVoltSetCh2Dlg dlg(&panel, panel.Target(2), true);
-    QTimer::singleShot(0, &dlg, [&dlg] {
-      QTest::keyClicks(dlg.VoltEdit(), QStringLiteral("4.4"));
-      QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, ctl::kVoltSetCh2Cancel),
-                        Qt::LeftButton);
+  // Each dialog's Cancel button, and Escape (button 0), drop what was typed.
+  const std::pair<int, int> cancels[] = {
+      {2, ctl::kVoltSetCh2Cancel}, {1, ctl::kVoltSetCh1Cancel}, {1, 0}};
+  for (const auto &[channel, button] : cancels) {
+    std::unique_ptr<CVoltSetDlg> dlg;
+    if (channel == 1)
+      dlg = std::make_unique<CVoltSetCh1Dlg>(&panel, panel.Target(1), true);
+    else
+      dlg = std::make_unique<CVoltSetCh2Dlg>(&panel, panel.Target(2), true);
+    QTimer::singleShot(0, dlg.get(), [d = dlg.get(), button] {
+      QTest::keyClicks(d->VoltEdit(), QStringLiteral("4.4"));
+      if (button)
+        QTest::mouseClick(platform::DlgItem<QPushButton>(d, button), Qt::LeftButton);
+      else
+        QTest::keyClick(d->VoltEdit(), Qt::Key_Escape);
     });
-    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-  }
-  {
-    CVoltSetCh1Dlg dlg(&panel, panel.Target(1), true);
-    QTimer::singleShot(0, &dlg, [&dlg] { QTest::keyClick(dlg.VoltEdit(), Qt::Key_Escape); });
-    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-  }
-  {
-    CVoltSetCh1Dlg dlg(&panel, panel.Target(1), true);
-    QTimer::singleShot(0, &dlg, [&dlg] {
-      QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, ctl::kVoltSetCh1Cancel),
-                        Qt::LeftButton);
-    });
-    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    EXPECT_EQ(dlg->exec(), QDialog::Rejected) << button;
   }
   EXPECT_EQ(panel.Box(2), QStringLiteral("3.3"));
   EXPECT_EQ(panel.Box(1), QStringLiteral("1.000"));

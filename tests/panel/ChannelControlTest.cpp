@@ -82,18 +82,14 @@ TEST_F(ChannelControl, OkOnAClosedChannelKeepsTheCodeAndSendsNothing) {
   EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000"));
 }
 
+// Every refusal and its message is the rule's table above; one shows the panel passes it on.
 TEST_F(ChannelControl, RefusedSetPointsShowTheirMessage) {
   Click(ctl::kCh1Switch);
-  const std::pair<const char *, const char *> cases[] = {{"", "Please input valid number"},
-                                                         {"0.599", "Minimal voltage is 0.6V"},
-                                                         {"9.001", "Maximum voltage is 9.0V"}};
-  for (const auto &[text, message] : cases) {
-    SetText(ctl::kCh1Set, text);
-    MessageCapture messages;
-    Click(ctl::kCh1Ok);
-    EXPECT_EQ(messages.Texts(), QStringList{QString::fromLatin1(message)}) << text;
-    EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000")) << text;
-  }
+  SetText(ctl::kCh1Set, "9.001");
+  MessageCapture messages;
+  Click(ctl::kCh1Ok);
+  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Maximum voltage is 9.0V")});
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
 }
 
 TEST_F(ChannelControl, FailedSendKeepsTheDisplayAndReenablesOk) {
