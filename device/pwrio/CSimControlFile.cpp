@@ -59,6 +59,8 @@ CSimControlFile::Settings CSimControlFile::Parse(const std::string &text) {
       settings.failNext = *value;
     } else if (kv->first == "delay_ms" && *value >= 0) {
       settings.delayMs = *value < kMaxDelayMs ? *value : kMaxDelayMs;
+    } else if (kv->first == "reset") {
+      settings.reset = *value != 0;
     }
   }
   return settings;
@@ -72,7 +74,7 @@ CSimControlFile::Settings CSimControlFile::Read() const {
   return Parse(text);
 }
 
-void CSimControlFile::StoreFailNext(int count) const {
+void CSimControlFile::Store(std::string_view key, int value) const {
   std::string text;
   if (m_path.empty() || !ReadRegularFile(m_path, text)) {
     return;
@@ -83,9 +85,10 @@ void CSimControlFile::StoreFailNext(int count) const {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const auto line = lines[i];
     const auto kv = SplitLine(line);
-    if (kv && kv->first == "fail_next") {
-      out += "fail_next=";
-      out += std::to_string(count);
+    if (kv && kv->first == key) {
+      out += key;
+      out += '=';
+      out += std::to_string(value);
       if (!line.empty() && line.back() == '\r') {
         out += '\r';
       }

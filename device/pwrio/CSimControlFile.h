@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace pwrio {
 
@@ -10,6 +11,8 @@ namespace pwrio {
 //   fail_next=0    the next N set calls made while attached fail; each one counts the value down
 //                  in the file itself, so the file always shows how many failures remain
 //   delay_ms=0     every call waits this long before it answers (capped at 60000)
+//   reset=1        the next call first switches every output off, as at power-up, and writes
+//                  reset=0 back, so one line resets once
 //
 // Keys are lowercase, spaces around key and value are ignored, lines starting with "#" and
 // unknown keys are skipped, a value that is not a whole number (or negative, for fail_next and
@@ -21,6 +24,7 @@ public:
     bool attached = true;
     int failNext = 0;
     int delayMs = 0;
+    bool reset = false;
   };
 
   static constexpr int kMaxDelayMs = 60000;
@@ -28,12 +32,15 @@ public:
   explicit CSimControlFile(std::string path);
 
   Settings Read() const;
-  // Rewrites every fail_next line with the new count, leaving the other lines byte for byte.
-  void StoreFailNext(int count) const;
+  void StoreFailNext(int count) const { Store("fail_next", count); }
+  void ClearReset() const { Store("reset", 0); }
 
   static Settings Parse(const std::string &text);
 
 private:
+  // Rewrites every line of key with the new value, leaving the other lines byte for byte.
+  void Store(std::string_view key, int value) const;
+
   std::string m_path;
 };
 

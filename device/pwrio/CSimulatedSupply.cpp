@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "device/pwrio/CSimControlFile.h"
+#include "device/pwrio/RegularFile.h"
 
 namespace pwrio {
 namespace {
@@ -26,8 +26,34 @@ constexpr int kFixedSecond = 0;
 
 } // namespace
 
+// A reset acts before anything else, unplugged or not, so the call that sees it already works on
+// switched-off outputs.
+CSimControlFile::Settings CSimulatedSupply::ReadControl(const CSimControlFile &control) {
+  const auto settings = control.Read();
+  if (settings.reset) {
+    m_outputs = {};
+    control.ClearReset();
+    WriteState();
+  }
+  return settings;
+}
+
+void CSimulatedSupply::WriteState() const {
+  const char *path = std::getenv(kStateVariable);
+  if (!path || !*path) {
+    return;
+  }
+  std::string text;
+  for (std::size_t i = 0; i < m_outputs.size(); ++i) {
+    const Output &out = m_outputs[i];
+    text += "CH" + std::to_string(i + 1) + " on=" + std::to_string(out.on) +
+            " pair=" + std::to_string(out.first) + ',' + std::to_string(out.second) + '\n';
+  }
+  WriteRegularFile(path, O_CREAT | O_TRUNC, text);
+}
+
 CallOutcome CSimulatedSupply::Search() {
-  const auto settings = ControlFile().Read();
+  const auto settings = ReadControl(ControlFile());
   Wait(settings.delayMs);
   if (!settings.attached) {
     return {false, "detached", settings.delayMs, "detached (the control file says attached=0)"};
@@ -37,7 +63,7 @@ CallOutcome CSimulatedSupply::Search() {
 
 CallOutcome CSimulatedSupply::SetVolt(int channel, int onFlag, int *pair) {
   const auto control = ControlFile();
-  const auto settings = control.Read();
+  const auto settings = ReadControl(control);
   Wait(settings.delayMs);
   if (!settings.attached) {
     return {false, "detached", settings.delayMs, "detached (the control file says attached=0)"};
@@ -57,22 +83,8 @@ CallOutcome CSimulatedSupply::SetVolt(int channel, int onFlag, int *pair) {
   }
   pair[0] = out.first;
   pair[1] = out.second;
+  WriteState();
   return {true, nullptr, settings.delayMs, {}};
-}
-
-void CSimulatedSupply::Reset() {
-  m_outputs = {};
-}
-
-bool CSimulatedSupply::ReadOutput(int channel, int *onFlag, int *pair) const {
-  if (channel < 0 || channel > 3 || !onFlag || !pair) {
-    return false;
-  }
-  const Output &out = m_outputs[static_cast<std::size_t>(channel)];
-  *onFlag = out.on;
-  pair[0] = out.first;
-  pair[1] = out.second;
-  return true;
 }
 
 } // namespace pwrio

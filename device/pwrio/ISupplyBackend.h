@@ -24,10 +24,6 @@ public:
   virtual CallOutcome Search() = 0;
   // On success pair holds what the output now gives; on failure it is left alone.
   virtual CallOutcome SetVolt(int channel, int onFlag, int *pair) = 0;
-
-  // Test hooks; a backend without a model of its outputs says no.
-  virtual void Reset() {}
-  virtual bool ReadOutput(int /*channel*/, int * /*onFlag*/, int * /*pair*/) const { return false; }
 };
 
 } // namespace pwrio

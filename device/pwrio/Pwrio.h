@@ -43,12 +43,6 @@ PWRIO_EXPORT short PWRIO_CALL dsoSetVolt_positive5_CH3(int reserved, int onFlag,
 PWRIO_EXPORT short PWRIO_CALL dsoSetVolt_negative5_CH4(int reserved, int onFlag, int *pair,
                                                        int length);
 
-// Test hooks of the simulated supply; they do nothing with another backend.
-// Switches every output off, as at power-up.
-PWRIO_EXPORT void PWRIO_CALL pwrioSimReset(void);
-// Reads channel 0..3's output: on flag and pair. Returns 0 for a bad channel or null pointers.
-PWRIO_EXPORT int PWRIO_CALL pwrioSimReadOutput(int channel, int *onFlag, int *pair);
-
 #ifdef __cplusplus
 }
 #endif

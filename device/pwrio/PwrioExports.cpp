@@ -119,14 +119,4 @@ PWRIO_EXPORT short PWRIO_CALL dsoSetVolt_negative5_CH4(int reserved, int onFlag,
   return SetVolt(3, "dsoSetVolt_negative5_CH4", reserved, onFlag, pair, length);
 }
 
-PWRIO_EXPORT void PWRIO_CALL pwrioSimReset(void) {
-  std::lock_guard lock(CallMutex());
-  Backend().Reset();
-}
-
-PWRIO_EXPORT int PWRIO_CALL pwrioSimReadOutput(int channel, int *onFlag, int *pair) {
-  std::lock_guard lock(CallMutex());
-  return Backend().ReadOutput(channel, onFlag, pair) ? 1 : 0;
-}
-
 } // extern "C"

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "device/CPwrio.h"
+#include "tests/device/SimOutputs.h"
 #include "tests/support/TestHelpers.h"
 
 inline QString PwrioLibraryFile() {
@@ -17,37 +18,36 @@ inline QString PartialLibraryFile() {
 }
 
 // Every test starts with the simulated supply switched off, a control file and a call log of its
-// own, and the real library loaded both through CPwrio and directly (for the raw calls and the
-// simulator's hooks).
+// own, a state file to read the outputs from, and the real library loaded both through CPwrio
+// and directly (for the raw calls).
 class PwrioSimTest : public ::testing::Test {
 protected:
-  struct Output {
-    int on = -1;
-    int first = -1;
-    int second = -1;
-    friend bool operator==(const Output &, const Output &) = default;
-  };
+  using Output = simtest::Output;
 
   void SetUp() override {
     ASSERT_TRUE(m_dir.isValid());
     m_controlPath = m_dir.filePath(QStringLiteral("control.txt"));
     m_logPath = m_dir.filePath(QStringLiteral("calls.log"));
+    m_statePath = m_dir.filePath(QStringLiteral("state.txt"));
     qputenv("PWRIO_SIM_CONTROL", QFile::encodeName(m_controlPath));
     qputenv("PWRIO_SIM_LOG", QFile::encodeName(m_logPath));
+    qputenv("PWRIO_SIM_STATE", QFile::encodeName(m_statePath));
     ASSERT_TRUE(m_pwrio.IsLoaded()) << m_pwrio.LoadError().toStdString();
     m_raw.setFileName(PwrioLibraryFile());
     ASSERT_TRUE(m_raw.load()) << m_raw.errorString().toStdString();
-    m_reset = reinterpret_cast<void(PWRIO_CALL *)()>(m_raw.resolve("pwrioSimReset"));
-    m_readOutput =
-        reinterpret_cast<int(PWRIO_CALL *)(int, int *, int *)>(m_raw.resolve("pwrioSimReadOutput"));
-    ASSERT_NE(m_reset, nullptr);
-    ASSERT_NE(m_readOutput, nullptr);
-    m_reset();
+    ResetSupply();
+  }
+
+  // Every output off, as at power-up, with no control file and an empty log.
+  void ResetSupply() {
+    ASSERT_TRUE(simtest::Reset(PwrioLibraryFile(), m_controlPath));
+    ClearLog();
   }
 
   void TearDown() override {
     qunsetenv("PWRIO_SIM_CONTROL");
     qunsetenv("PWRIO_SIM_LOG");
+    qunsetenv("PWRIO_SIM_STATE");
   }
 
   void WriteControl(const QByteArray &text) {
@@ -65,14 +65,7 @@ protected:
 
   void ClearLog() { QFile::remove(m_logPath); }
 
-  Output ReadOutput(int channel) {
-    Output out;
-    int pair[2] = {-1, -1};
-    EXPECT_EQ(m_readOutput(channel, &out.on, pair), 1);
-    out.first = pair[0];
-    out.second = pair[1];
-    return out;
-  }
+  Output ReadOutput(int channel) const { return simtest::ReadOutput(m_statePath, channel); }
 
   PwrioSetVoltFn RawSetVolt(const char *name) {
     return reinterpret_cast<PwrioSetVoltFn>(m_raw.resolve(name));
@@ -81,10 +74,9 @@ protected:
   QTemporaryDir m_dir;
   QString m_controlPath;
   QString m_logPath;
+  QString m_statePath;
   CPwrio m_pwrio{PwrioLibraryFile()};
   QLibrary m_raw;
-  void(PWRIO_CALL *m_reset)() = nullptr;
-  int(PWRIO_CALL *m_readOutput)(int, int *, int *) = nullptr;
 };
 
 inline void PrintTo(const VoltageCode &code, std::ostream *os) {

@@ -143,8 +143,44 @@ TEST_F(PwrioSimTest, FailNextFailsExactlyThatManySetCalls) {
     VoltageCode code{70, 0};
     EXPECT_TRUE(m_pwrio.SetVolt(CPwrio::kCh2, 1, code));
     EXPECT_EQ(ReadOutput(1), (Output{1, 70, 0}));
-    m_reset();
+    ResetSupply();
   }
+}
+
+// A reset line switches everything off before the call that reads it, unplugged or not, and is
+// zeroed so it acts once; the state file follows.
+TEST_F(PwrioSimTest, ResetLineSwitchesEveryOutputOffOnce) {
+  struct Case {
+    const char *before;
+    bool setCh2; // the call that reads the line: a CH2 set to 7.000 V, else a search
+    const char *after;
+    Output ch1;
+    Output ch2;
+  };
+  const Output off{0, 0, 0};
+  const Output ch1On{1, 50, 0};
+  const Case cases[] = {
+      {"reset=1\n", false, "reset=0\n", off, off},
+      {"attached=1\r\n reset = 1\r\n", true, "attached=1\r\nreset=0\r\n", off, {1, 70, 0}},
+      {"reset=1\nattached=0\n", false, "reset=0\nattached=0\n", off, off},
+      {"reset=0\n", false, "reset=0\n", ch1On, off},
+      {"reset=yes\n", true, "reset=yes\n", ch1On, {1, 70, 0}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.before);
+    ResetSupply();
+    VoltageCode code{50, 0};
+    ASSERT_TRUE(m_pwrio.SetVolt(CPwrio::kCh1, 1, code));
+    WriteControl(c.before);
+    code = {70, 0};
+    const bool done = c.setCh2 ? m_pwrio.SetVolt(CPwrio::kCh2, 1, code) : m_pwrio.dsoSearch() != 0;
+    EXPECT_EQ(done, !QByteArray(c.before).contains("attached=0"));
+    EXPECT_EQ(ReadControl(), c.after);
+    EXPECT_EQ(ReadOutput(0), c.ch1);
+    EXPECT_EQ(ReadOutput(1), c.ch2);
+  }
+  EXPECT_EQ(testhelp::ReadFile(m_statePath),
+            "CH1 on=1 pair=50,0\nCH2 on=1 pair=70,0\nCH3 on=0 pair=0,0\nCH4 on=0 pair=0,0\n");
 }
 
 // A failed set counts fail_next down and rewrites only that line; while unplugged the failure

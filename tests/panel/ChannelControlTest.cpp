@@ -192,15 +192,7 @@ TEST_F(ChannelControl, MenuTurnOffSwitchesTheOutputOffAtTheDevice) {
   SetText(ctl::kCh1Set, "5.0");
   Click(ctl::kCh1Ok);
   Command(cmd::kCh1Switch);
-  int on = -1;
-  int pair[2] = {-1, -1};
-  QLibrary library(m_pwrio->LibraryPath());
-  using Read = int (*)(int, int *, int *);
-  auto read = reinterpret_cast<Read>(library.resolve("pwrioSimReadOutput"));
-  ASSERT_NE(read, nullptr);
-  read(0, &on, pair);
-  EXPECT_EQ(on, 0);
-  EXPECT_EQ(pair[0], 0);
+  EXPECT_EQ(Output(0), (simtest::Output{0, 0, 0}));
   EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
   EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("OFF"));
 }

@@ -17,19 +17,26 @@
 #include "panel/CKTX2300MDlgView.h"
 #include "platform/CCommandTable.h"
 #include "platform/CDialogBuilder.h"
+#include "tests/device/SimOutputs.h"
 #include "tests/support/MessageCapture.h"
 #include "tests/support/TestHelpers.h"
 
-// A started panel on the real simulated supply, whose control file the test writes.
+// A started panel on the real simulated supply, switched off, whose control file the test writes
+// and whose state file shows the outputs.
 class PanelFixture : public ::testing::Test {
 protected:
   void SetUp() override {
     ASSERT_TRUE(m_dir.isValid());
     m_control = m_dir.filePath(QStringLiteral("control"));
+    m_state = m_dir.filePath(QStringLiteral("state"));
     qputenv("PWRIO_SIM_CONTROL", QFile::encodeName(m_control));
+    qputenv("PWRIO_SIM_STATE", QFile::encodeName(m_state));
     m_pwrio = std::make_unique<CPwrio>();
     ASSERT_TRUE(m_pwrio->IsLoaded()) << m_pwrio->LoadError().toStdString();
-    ResetSimulator();
+    // A subclass that names an instrument (PWRIO_BACKEND) has no simulator to reset.
+    if (qEnvironmentVariableIsEmpty("PWRIO_BACKEND")) {
+      ASSERT_TRUE(simtest::Reset(m_pwrio->LibraryPath(), m_control));
+    }
     m_view = std::make_unique<CKTX2300MDlgView>(*m_pwrio);
     m_view->SetDocument(&m_doc);
     m_view->SetFrameSizer([this](int w, int h) { m_frameSizes.emplace_back(w, h); });
@@ -37,14 +44,12 @@ protected:
     m_view->OnInitialUpdate();
   }
 
-  void TearDown() override { qunsetenv("PWRIO_SIM_CONTROL"); }
-
-  void ResetSimulator() {
-    QLibrary library(m_pwrio->LibraryPath());
-    using Reset = void (*)();
-    if (auto reset = reinterpret_cast<Reset>(library.resolve("pwrioSimReset")))
-      reset();
+  void TearDown() override {
+    qunsetenv("PWRIO_SIM_CONTROL");
+    qunsetenv("PWRIO_SIM_STATE");
   }
+
+  simtest::Output Output(int channel) const { return simtest::ReadOutput(m_state, channel); }
 
   void WriteControl(const char *text) { ASSERT_TRUE(testhelp::WriteFile(m_control, text)); }
 
@@ -70,6 +75,7 @@ protected:
 
   QTemporaryDir m_dir;
   QString m_control;
+  QString m_state;
   std::unique_ptr<CPwrio> m_pwrio;
   CKTX2300MDoc m_doc;
   std::unique_ptr<CKTX2300MDlgView> m_view;
