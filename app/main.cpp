@@ -58,12 +58,14 @@ supply unless PWRIO_BACKEND or a pwrio.conf file names a real SCPI instrument.
 
 Environment:
   PWRIO_LIBRARY      use this device library file and no other
-  PWRIO_BACKEND      sim, tcp://HOST[:PORT] or serial:/dev/ttyXXX[?baud=N]
+  PWRIO_BACKEND      sim, tcp://HOST[:PORT], serial:/dev/ttyXXX[?baud=N],
+                     usbtmc:/dev/usbtmcN or a VISA name such as TCPIP::HOST::PORT::SOCKET
   PWRIO_TIMEOUT_MS   longest time one device call may take, 10 to 10000 (300)
   PWRIO_PROFILE      SCPI command profile file
   PWRIO_CONFIG       configuration file to read instead of pwrio.conf
   PWRIO_SIM_CONTROL  control file of the simulated supply
   PWRIO_SIM_LOG      file the device library logs every call to
+  PWRIO_SIM_STATE    file the simulated supply writes its outputs to
 
 Exit status:
   0  the window was closed; --help or --version; the screenshot or report was written
