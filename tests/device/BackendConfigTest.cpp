@@ -131,10 +131,6 @@ TEST(BackendConfig, TimeoutOutsideItsRangeMakesTheConfigurationUnusable) {
   }
 }
 
-} // namespace
-
-namespace {
-
 TEST(BackendConfig, ConfigurationFileIsLookedForBesideTheLibraryThenInTheXdgFolders) {
   using Strings = std::vector<std::string>;
   const std::optional<std::string> unset;

@@ -115,12 +115,6 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
            .arg(QDir::toNativeSeparators(fifo)),
        false},
       {"a function missing", [&] { return std::make_unique<CPwrio>(partial); }, partialText, false},
-      {"a function missing, named by PWRIO_LIBRARY",
-       [&] {
-         LibraryVariable var{partial};
-         return std::make_unique<CPwrio>();
-       },
-       partialText, false},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.what);

@@ -10,6 +10,7 @@ namespace {
 constexpr const char *kSetNames[4] = {"dsoSetVolt_positive9_CH1", "dsoSetVolt_positive9_CH2",
                                       "dsoSetVolt_positive5_CH3", "dsoSetVolt_negative5_CH4"};
 
+// Each set reads back its own output and leaves the other three as they were.
 TEST_F(PwrioSimTest, SetReadsBackTheOutputOfEachChannel) {
   struct Case {
     CPwrio::Channel channel;
@@ -20,38 +21,23 @@ TEST_F(PwrioSimTest, SetReadsBackTheOutputOfEachChannel) {
   const Case cases[] = {
       {CPwrio::kCh1, 1, {50, 0}, {50, 0}},   {CPwrio::kCh1, 1, {22, 99}, {22, 99}},
       {CPwrio::kCh1, 1, {6, 0}, {6, 0}},     {CPwrio::kCh2, 1, {90, 0}, {90, 0}},
-      {CPwrio::kCh2, 1, {51, 23}, {51, 23}}, {CPwrio::kCh1, 0, {0, 0}, {0, 0}},
-      {CPwrio::kCh2, 0, {33, 5}, {0, 0}},    {CPwrio::kCh3, 1, {0, 0}, {50, 0}},
-      {CPwrio::kCh4, 1, {0, 0}, {50, 0}},    {CPwrio::kCh3, 1, {12, 34}, {50, 0}},
+      {CPwrio::kCh2, 1, {51, 23}, {51, 23}}, {CPwrio::kCh4, 1, {0, 0}, {50, 0}},
+      {CPwrio::kCh1, 0, {0, 0}, {0, 0}},     {CPwrio::kCh3, 1, {0, 0}, {50, 0}},
+      {CPwrio::kCh2, 0, {33, 5}, {0, 0}},    {CPwrio::kCh3, 1, {12, 34}, {50, 0}},
       {CPwrio::kCh3, 0, {0, 0}, {0, 0}},     {CPwrio::kCh4, 0, {0, 0}, {0, 0}},
   };
+  Output expected[4] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
   for (const Case &c : cases) {
     SCOPED_TRACE(testing::Message() << "channel " << c.channel << " on " << c.onFlag << " sent "
                                     << c.sent.first << ',' << c.sent.second);
     VoltageCode code = c.sent;
     EXPECT_TRUE(m_pwrio.SetVolt(c.channel, c.onFlag, code));
     EXPECT_EQ(code, c.readBack);
-    EXPECT_EQ(ReadOutput(c.channel), (Output{c.onFlag, c.readBack.first, c.readBack.second}));
+    expected[c.channel] = {c.onFlag, c.readBack.first, c.readBack.second};
+    for (int channel = 0; channel < 4; ++channel) {
+      EXPECT_EQ(ReadOutput(channel), expected[channel]) << "CH" << channel + 1;
+    }
   }
-}
-
-TEST_F(PwrioSimTest, EachOutputKeepsItsLevelUntilItIsSetAgain) {
-  VoltageCode ch1{50, 0};
-  VoltageCode ch2{90, 0};
-  VoltageCode ch4{0, 0};
-  ASSERT_TRUE(m_pwrio.SetVolt(CPwrio::kCh1, 1, ch1));
-  ASSERT_TRUE(m_pwrio.SetVolt(CPwrio::kCh2, 1, ch2));
-  ASSERT_TRUE(m_pwrio.SetVolt(CPwrio::kCh4, 1, ch4));
-  EXPECT_EQ(ReadOutput(0), (Output{1, 50, 0}));
-  EXPECT_EQ(ReadOutput(1), (Output{1, 90, 0}));
-  EXPECT_EQ(ReadOutput(2), (Output{0, 0, 0}));
-  EXPECT_EQ(ReadOutput(3), (Output{1, 50, 0}));
-
-  VoltageCode off{0, 0};
-  ASSERT_TRUE(m_pwrio.SetVolt(CPwrio::kCh1, 0, off));
-  EXPECT_EQ(ReadOutput(0), (Output{0, 0, 0}));
-  EXPECT_EQ(ReadOutput(1), (Output{1, 90, 0}));
-  EXPECT_EQ(ReadOutput(3), (Output{1, 50, 0}));
 }
 
 TEST_F(PwrioSimTest, BadArgumentsFailAndChangeNothing) {
@@ -126,25 +112,27 @@ TEST_F(PwrioSimTest, UnpluggedDeviceIsNotFoundAndRefusesSets) {
   EXPECT_NE(m_pwrio.dsoSearch(), 0);
 }
 
+// fail_next fails exactly that many set calls, each rewriting only its own line; searching uses
+// none up, and while unplugged the failure is the unplugging's and the count stays.
 TEST_F(PwrioSimTest, FailNextFailsExactlyThatManySetCalls) {
-  for (const int n : {1, 2, 3}) {
-    SCOPED_TRACE(testing::Message() << "fail_next=" << n);
-    WriteControl(QByteArrayLiteral("attached=1\nfail_next=") + QByteArray::number(n) + '\n');
-    // Searching neither fails nor uses up a failure.
-    EXPECT_NE(m_pwrio.dsoSearch(), 0);
-    for (int i = 0; i < n; ++i) {
-      VoltageCode code{70, 0};
-      EXPECT_FALSE(m_pwrio.SetVolt(CPwrio::kCh2, 1, code)) << "call " << i + 1;
-      EXPECT_EQ(code, (VoltageCode{70, 0}));
-      EXPECT_EQ(ReadControl(),
-                QByteArrayLiteral("attached=1\nfail_next=") + QByteArray::number(n - i - 1) + '\n');
-    }
-    EXPECT_EQ(ReadOutput(1), (Output{0, 0, 0}));
-    VoltageCode code{70, 0};
-    EXPECT_TRUE(m_pwrio.SetVolt(CPwrio::kCh2, 1, code));
-    EXPECT_EQ(ReadOutput(1), (Output{1, 70, 0}));
-    ResetSupply();
+  const auto control = [](const char *count) {
+    return "# bench setup\r\n" + QByteArray(count) + "\r\nattached=1\r\nunknown=x\r\ndelay_ms=0";
+  };
+  WriteControl(control("  fail_next = 2 "));
+  EXPECT_NE(m_pwrio.dsoSearch(), 0);
+  VoltageCode code{70, 0};
+  for (const char *left : {"fail_next=1", "fail_next=0"}) {
+    EXPECT_FALSE(m_pwrio.SetVolt(CPwrio::kCh2, 1, code)) << left;
+    EXPECT_EQ(code, (VoltageCode{70, 0}));
+    EXPECT_EQ(ReadControl(), control(left));
   }
+  EXPECT_EQ(ReadOutput(1), (Output{0, 0, 0}));
+  EXPECT_TRUE(m_pwrio.SetVolt(CPwrio::kCh2, 1, code));
+  EXPECT_EQ(ReadOutput(1), (Output{1, 70, 0}));
+
+  WriteControl("attached=0\nfail_next=1\n");
+  EXPECT_FALSE(m_pwrio.SetVolt(CPwrio::kCh1, 1, code));
+  EXPECT_EQ(ReadControl(), "attached=0\nfail_next=1\n");
 }
 
 // A reset line switches everything off before the call that reads it, unplugged or not, and is
@@ -181,23 +169,6 @@ TEST_F(PwrioSimTest, ResetLineSwitchesEveryOutputOffOnce) {
   }
   EXPECT_EQ(testhelp::ReadFile(m_statePath),
             "CH1 on=1 pair=50,0\nCH2 on=1 pair=70,0\nCH3 on=0 pair=0,0\nCH4 on=0 pair=0,0\n");
-}
-
-// A failed set counts fail_next down and rewrites only that line; while unplugged the failure
-// is the unplugging's and the count stays.
-TEST_F(PwrioSimTest, FailNextCountsDownOnlyOnTheFailuresItCauses) {
-  const std::pair<QByteArray, QByteArray> cases[] = {
-      {"attached=0\nfail_next=1\n", "attached=0\nfail_next=1\n"},
-      {"# bench setup\r\n  fail_next = 2 \r\nattached=1\r\nunknown=x\r\ndelay_ms=0",
-       "# bench setup\r\nfail_next=1\r\nattached=1\r\nunknown=x\r\ndelay_ms=0"},
-  };
-  for (const auto &[before, after] : cases) {
-    SCOPED_TRACE(before.toStdString());
-    WriteControl(before);
-    VoltageCode code{60, 0};
-    EXPECT_FALSE(m_pwrio.SetVolt(CPwrio::kCh1, 1, code));
-    EXPECT_EQ(ReadControl(), after);
-  }
 }
 
 TEST_F(PwrioSimTest, ControlFileLinesAreReadByTheDocumentedRules) {
