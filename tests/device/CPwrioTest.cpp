@@ -11,30 +11,20 @@
 
 namespace {
 
-// PWRIO_LIBRARY set for one scope, put back as it was afterwards.
+// PWRIO_LIBRARY set (unset for a null value) for one scope, put back as it was afterwards.
 class LibraryVariable {
 public:
-  explicit LibraryVariable(const QString &value)
-      : m_had(qEnvironmentVariableIsSet("PWRIO_LIBRARY")), m_old(qgetenv("PWRIO_LIBRARY")) {
-    if (value.isNull()) {
-      qunsetenv("PWRIO_LIBRARY");
-    } else {
-      qputenv("PWRIO_LIBRARY", QFile::encodeName(value));
-    }
+  explicit LibraryVariable(const QString &value) {
+    value.isNull() ? qunsetenv(kName) : qputenv(kName, QFile::encodeName(value));
   }
-  ~LibraryVariable() {
-    if (m_had) {
-      qputenv("PWRIO_LIBRARY", m_old);
-    } else {
-      qunsetenv("PWRIO_LIBRARY");
-    }
-  }
+  ~LibraryVariable() { m_had ? qputenv(kName, m_old) : qunsetenv(kName); }
   LibraryVariable(const LibraryVariable &) = delete;
   LibraryVariable &operator=(const LibraryVariable &) = delete;
 
 private:
-  bool m_had;
-  QByteArray m_old;
+  static constexpr const char *kName = "PWRIO_LIBRARY";
+  bool m_had = qEnvironmentVariableIsSet(kName);
+  QByteArray m_old = qgetenv(kName);
 };
 
 // A loader that is not loaded must fail every call and leave the caller's code alone.

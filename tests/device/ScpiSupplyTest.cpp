@@ -33,19 +33,20 @@ constexpr qint64 kMaxCallMs = 1000;
 
 class ScpiSupplyTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_dir.isValid());
+  static void UnsetVariables() {
     for (const char *name : kVariables) {
       qunsetenv(name);
     }
+  }
+  void SetUp() override {
+    ASSERT_TRUE(m_dir.isValid());
+    UnsetVariables();
     ASSERT_TRUE(m_pwrio.IsLoaded()) << m_pwrio.LoadError().toStdString();
     ASSERT_EQ(::pipe2(m_status, O_NONBLOCK | O_CLOEXEC), 0);
     qputenv("PWRIO_STATUS_FD", QByteArray::number(m_status[1]));
   }
   void TearDown() override {
-    for (const char *name : kVariables) {
-      qunsetenv(name);
-    }
+    UnsetVariables();
     ::close(m_status[0]);
     ::close(m_status[1]);
   }
@@ -72,25 +73,21 @@ protected:
     return path;
   }
 
-  // One set call, timed.
-  bool Set(CPwrio::Channel channel, int onFlag, VoltageCode &code, qint64 *ms = nullptr) {
+  // One call of the library, its time in *ms when asked.
+  template <typename Call> static auto Timed(Call call, qint64 *ms) {
     QElapsedTimer timer;
     timer.start();
-    const bool done = m_pwrio.SetVolt(channel, onFlag, code);
+    const auto result = call();
     if (ms) {
       *ms = timer.elapsed();
     }
-    return done;
+    return result;
   }
-
+  bool Set(CPwrio::Channel channel, int onFlag, VoltageCode &code, qint64 *ms = nullptr) {
+    return Timed([&] { return m_pwrio.SetVolt(channel, onFlag, code); }, ms);
+  }
   int Search(qint64 *ms = nullptr) {
-    QElapsedTimer timer;
-    timer.start();
-    const int found = m_pwrio.dsoSearch();
-    if (ms) {
-      *ms = timer.elapsed();
-    }
-    return found;
+    return Timed([this] { return m_pwrio.dsoSearch(); }, ms);
   }
 
   QTemporaryDir m_dir;
@@ -186,81 +183,50 @@ TEST_F(ScpiSupplyTest, SetPointsOutsideTheRangeAreNotSent) {
 // after the failed confirmation reaches the instrument.
 TEST_F(ScpiSupplyTest, UnconfirmedCommandsFailTheCallAndSayWhy) {
   struct Case {
-    QStringList fault;
-    QByteArray profile;
-    QByteArray timeoutMs;
+    const char *fault; // scpisim switches
+    const char *profile;
+    const char *timeoutMs;
     bool done;
+    int outMv;            // the pair after the call, as millivolts
     const char *status;   // in the status line after the call
     const char *received; // what the instrument got after the search
-    VoltageCode out;
   };
-  const auto sw = [](const char *text) { return QString::fromLatin1(text).split(u' '); };
   const Case cases[] = {
-      {sw("--reject INST:NSEL"),
-       "select_query =\n",
-       "",
-       false,
+      {"--reject INST:NSEL", "select_query =\n", "300", false, 5123,
        "CH2 not set: instrument error: -113,\"Undefined header\"",
-       "INST:NSEL 2|SYST:ERR?|SYST:ERR?",
-       {51, 23}},
-      {sw("--ignore-select"),
-       "",
-       "",
-       false,
+       "INST:NSEL 2|SYST:ERR?|SYST:ERR?"},
+      {"--ignore-select", "", "300", false, 5123,
        "CH2 not set: wrong channel: \"INST:NSEL?\" answered 1, expected 2",
-       "INST:NSEL 2|INST:NSEL?",
-       {51, 23}},
-      {sw("--offset-mv 100"),
-       "",
-       "",
-       false,
+       "INST:NSEL 2|INST:NSEL?"},
+      {"--offset-mv 100", "", "300", false, 5123,
        "CH2 not set: set point not taken: VOLT? answered 5.223 V, sent 5.123 V",
-       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|VOLT?",
-       {51, 23}},
-      {sw("--offset-mv 4"),
-       "resolution_mv = 5\n",
-       "",
-       true,
-       "ready, KTX,SCPISIM,0,1.0",
-       kSetCh2,
-       {51, 27}},
-      {sw("--reject OUTP"),
-       "",
-       "",
-       false,
+       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|VOLT?"},
+      {"--offset-mv 4", "resolution_mv = 5\n", "300", true, 5127, "ready, KTX,SCPISIM,0,1.0",
+       kSetCh2},
+      {"--reject OUTP", "", "300", false, 5123,
        "CH2 not set: instrument error: -113,\"Undefined header\"",
-       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|VOLT?|OUTP ON|MEAS:VOLT?|SYST:ERR?|SYST:ERR?",
-       {51, 23}},
-      {sw("--reject VOLT"),
-       "read_setpoint =\n",
-       "",
-       false,
+       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|VOLT?|OUTP ON|MEAS:VOLT?|SYST:ERR?|SYST:ERR?"},
+      {"--reject VOLT", "read_setpoint =\n", "300", false, 5123,
        "CH2 not set: instrument error: -113,\"Undefined header\"",
-       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|OUTP ON|MEAS:VOLT?|SYST:ERR?|SYST:ERR?",
-       {51, 23}},
-      {sw("--slow-ms 20"), "", "3000", true, "ready, KTX,SCPISIM,0,1.0", kSetCh2, {51, 23}},
-      {sw("--slow-ms 400"),
-       "",
-       "300",
-       false,
-       "CH2 not set: timeout: no answer to \"SYST:ERR?\" within 300 ms",
-       "",
-       {51, 23}},
+       "INST:NSEL 2|INST:NSEL?|SYST:ERR?|VOLT 5.123|OUTP ON|MEAS:VOLT?|SYST:ERR?|SYST:ERR?"},
+      {"--slow-ms 20", "", "3000", true, 5123, "ready, KTX,SCPISIM,0,1.0", kSetCh2},
+      {"--slow-ms 400", "", "300", false, 5123,
+       "CH2 not set: timeout: no answer to \"SYST:ERR?\" within 300 ms", ""},
   };
   for (const Case &c : cases) {
-    SCOPED_TRACE(c.fault.join(u' ').toStdString() + " " + c.profile.toStdString());
+    SCOPED_TRACE(std::string(c.fault) + " " + c.profile);
     qputenv("PWRIO_TIMEOUT_MS", "3001");
-    StartSim(c.fault);
+    StartSim(QString::fromLatin1(c.fault).split(u' '));
     qputenv("PWRIO_PROFILE",
             QFile::encodeName(WriteFile(QStringLiteral("case.profile"), c.profile)));
     ASSERT_NE(Search(), 0) << Status();
     // A new bound is a new configuration: the set call connects again and first empties the
     // error queue.
-    qputenv("PWRIO_TIMEOUT_MS", c.timeoutMs.isEmpty() ? QByteArray("300") : c.timeoutMs);
+    qputenv("PWRIO_TIMEOUT_MS", c.timeoutMs);
     m_sim.ClearReceived();
     VoltageCode code{51, 23};
     EXPECT_EQ(Set(CPwrio::kCh2, 1, code), c.done);
-    EXPECT_EQ(code, c.out);
+    EXPECT_EQ(code, (VoltageCode{c.outMv / 100, c.outMv % 100}));
     EXPECT_EQ(Status(), "tcp://127.0.0.1:" + std::to_string(m_sim.Port()) + ": " + c.status);
     EXPECT_EQ(m_sim.Received(),
               Lines(QString::fromStdString(std::string("SYST:ERR?") + (*c.received ? "|" : "") +
