@@ -115,8 +115,8 @@ void CKTX2300MDlgView::BindControls() {
   }
   // The template gives the picture icon 131: no device until the watch has seen one.
   ShowConnection(false);
-  m_c.trendPlot->Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(),
-                        &m_state.m_nRingOldest, m_state.m_nRingSize, m_c.voltRuler);
+  m_c.trendPlot->Attach(m_state.RingCh1(), m_state.RingCh2(), &m_state.m_nRingOldest,
+                        m_c.voltRuler);
   for (const CPanelControls::Channel &channel : m_c.channels)
     channel.actual->setStyle(m_noCaretStyle.get());
   ApplyLegendColours();
@@ -161,9 +161,8 @@ void CKTX2300MDlgView::BindSequencer() {
 void CKTX2300MDlgView::SetDocument(IPanelDocument *doc) {
   m_pDoc = doc;
   m_channels->SetDocument(doc);
-  m_report.Attach(m_state.m_dRingCh1.data(), m_state.m_dRingCh2.data(), &m_state.m_nRingOldest,
-                  m_state.m_nRingSize, m_c.voltRuler, doc ? &doc->StateCh1() : nullptr,
-                  doc ? &doc->StateCh2() : nullptr);
+  m_report.Attach(m_state.RingCh1(), m_state.RingCh2(), &m_state.m_nRingOldest, m_c.voltRuler,
+                  doc ? &doc->StateCh1() : nullptr, doc ? &doc->StateCh2() : nullptr);
 }
 
 void CKTX2300MDlgView::ConnectHandlers() {

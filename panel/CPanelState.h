@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <span>
 
 #include "device/VoltageCode.h"
 
@@ -21,6 +22,10 @@ public:
   // message comes once per loss.
   WatchResult Watch(bool devicePresent);
 
+  // The sample rings as the chart and the report read them: m_nRingSize samples each.
+  std::span<const double> RingCh1() const { return Ring(m_dRingCh1); }
+  std::span<const double> RingCh2() const { return Ring(m_dRingCh2); }
+
   // Whether each output is switched on; the OFF/ON captions show it.
   std::array<bool, 4> m_bOutputOn{};
   std::array<double, 4> m_dActualVolt{};
@@ -34,4 +39,9 @@ public:
   int m_bInitialised = 0;
   int m_nMissCount = 0;
   int m_nStepIndex = 0;
+
+private:
+  std::span<const double> Ring(const std::array<double, kRingSize> &ring) const {
+    return std::span(ring).first(static_cast<std::size_t>(m_nRingSize));
+  }
 };

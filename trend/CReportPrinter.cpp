@@ -14,13 +14,12 @@
 #include "trend/CVoltRuler.h"
 #include "trend/ReportPage.h"
 
-void CReportPrinter::Attach(const double *ringCh1, const double *ringCh2, const int *ringOldest,
-                            int ringSize, const CVoltRuler *ruler, const CChannelState *stateCh1,
-                            const CChannelState *stateCh2) {
-  m_pRingCh1 = ringCh1;
-  m_pRingCh2 = ringCh2;
+void CReportPrinter::Attach(std::span<const double> ringCh1, std::span<const double> ringCh2,
+                            const int *ringOldest, const CVoltRuler *ruler,
+                            const CChannelState *stateCh1, const CChannelState *stateCh2) {
+  m_ringCh1 = ringCh1;
+  m_ringCh2 = ringCh2;
   m_pRingOldest = ringOldest;
-  m_nRingSize = ringSize;
   m_pRuler = ruler;
   m_pStateCh1 = stateCh1;
   m_pStateCh2 = stateCh2;
@@ -28,9 +27,8 @@ void CReportPrinter::Attach(const double *ringCh1, const double *ringCh2, const 
 
 trend::ReportData CReportPrinter::Snapshot(const QDateTime &now) const {
   trend::ReportData data;
-  data.ringCh1 = m_pRingCh1;
-  data.ringCh2 = m_pRingCh2;
-  data.ringSize = m_nRingSize;
+  data.ringCh1 = m_ringCh1;
+  data.ringCh2 = m_ringCh2;
   data.ringOldest = m_pRingOldest ? *m_pRingOldest : 0;
   data.base = m_pRuler ? m_pRuler->GetBase() : 0;
   if (m_pStateCh1)

@@ -13,8 +13,8 @@ class CVoltRuler;
 // redraws whenever it repaints).
 class CReportPrinter {
 public:
-  void Attach(const double *ringCh1, const double *ringCh2, const int *ringOldest, int ringSize,
-              const CVoltRuler *ruler, const CChannelState *stateCh1,
+  void Attach(std::span<const double> ringCh1, std::span<const double> ringCh2,
+              const int *ringOldest, const CVoltRuler *ruler, const CChannelState *stateCh1,
               const CChannelState *stateCh2);
 
   // The data as they stand, stamped with `now`.
@@ -37,10 +37,9 @@ public:
 private:
   bool PrintPdfFile(QPrinter &printer, const QString &path, QString *why) const;
 
-  const double *m_pRingCh1 = nullptr;
-  const double *m_pRingCh2 = nullptr;
+  std::span<const double> m_ringCh1;
+  std::span<const double> m_ringCh2;
   const int *m_pRingOldest = nullptr;
-  int m_nRingSize = 0;
   const CVoltRuler *m_pRuler = nullptr;
   const CChannelState *m_pStateCh1 = nullptr;
   const CChannelState *m_pStateCh2 = nullptr;

@@ -20,7 +20,6 @@ void CTimeRuler::paintEvent(QPaintEvent *) {
   painter.drawLine(0, 0, w - 1, 0);
 
   std::array<trend::RulerTick, trend::kMaxLines> ticks;
-  const int count =
-      trend::TimeRulerTicks(w, m_nBase, m_nStep, m_nDivisions, ticks.data(), trend::kMaxLines);
-  trend::DrawRulerTicks(painter, ticks.data(), count, ink);
+  const int count = trend::TimeRulerTicks(w, m_nBase, m_nStep, m_nDivisions, ticks);
+  trend::DrawRulerTicks(painter, std::span(ticks).first(count), ink);
 }

@@ -21,12 +21,11 @@ CTrendPlot::CTrendPlot(QWidget *parent) : QWidget(parent) {
   setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void CTrendPlot::Attach(const double *ringCh1, const double *ringCh2, const int *ringOldest,
-                        int ringSize, const CVoltRuler *ruler) {
-  m_pRingCh1 = ringCh1;
-  m_pRingCh2 = ringCh2;
+void CTrendPlot::Attach(std::span<const double> ringCh1, std::span<const double> ringCh2,
+                        const int *ringOldest, const CVoltRuler *ruler) {
+  m_ringCh1 = ringCh1;
+  m_ringCh2 = ringCh2;
   m_pRingOldest = ringOldest;
-  m_nRingSize = ringSize;
   m_pRuler = ruler;
   Invalidate();
 }
@@ -59,10 +58,10 @@ void CTrendPlot::DrawGrid(QSize pixels) {
   QPainter painter(&m_grid);
   painter.setPen(QPen(trend::ButtonFaceColor(), 1));
   std::array<int, trend::kMaxLines> pos;
-  int count = trend::GridPositions(w, trend::kChartColumns, pos.data(), trend::kMaxLines);
+  int count = trend::GridPositions(w, trend::kChartColumns, pos);
   for (int i = 0; i < count; ++i)
     painter.drawLine(trend::LineToSegment(QPoint(pos[i], 0), QPoint(pos[i], h)));
-  count = trend::GridPositions(h, trend::kChartRows, pos.data(), trend::kMaxLines);
+  count = trend::GridPositions(h, trend::kChartRows, pos);
   for (int i = 0; i < count; ++i)
     painter.drawLine(trend::LineToSegment(QPoint(0, pos[i]), QPoint(w, pos[i])));
 }
@@ -126,23 +125,23 @@ void CTrendPlot::Render(qreal ratio) {
   m_nDrawnBase = base;
   m_nDrawnOldest = m_pRingOldest ? *m_pRingOldest : -1;
   m_bStale = false;
-  if (!m_pRingCh1 || !m_pRingCh2 || !m_pRingOldest)
+  if (m_ringCh1.empty() || m_ringCh2.empty() || !m_pRingOldest)
     return;
 
   const double lo = base;
   const double hi = lo + trend::kChartVolts;
   // CH2 is drawn last so that it lies on top.
-  DrawCurve(m_pRingCh1, lo, hi, *m_pRingOldest, m_nRingSize, kColorCh1, m_covered[0]);
-  DrawCurve(m_pRingCh2, lo, hi, *m_pRingOldest, m_nRingSize, kColorCh2, m_covered[1]);
+  DrawCurve(m_ringCh1, lo, hi, *m_pRingOldest, kColorCh1, m_covered[0]);
+  DrawCurve(m_ringCh2, lo, hi, *m_pRingOldest, kColorCh2, m_covered[1]);
 }
 
-void CTrendPlot::DrawCurve(const double *ring, double lo, double hi, int start, int n,
+void CTrendPlot::DrawCurve(std::span<const double> ring, double lo, double hi, int start,
                            COLORREF color, Covered &covered) {
-  const int count = trend::CurveLines(ring, start, n, lo, hi, 0, 0, m_image.width(),
-                                      m_image.height(), m_ys.data(), m_lines.data());
+  const int count = trend::CurveLines(ring, start, lo, hi, 0, 0, m_image.width(), m_image.height(),
+                                      m_ys, m_lines);
   // Written straight into the image's rows: QPainter's wide-line spans made a curve where every
   // sample differs cost about ten times as much.
-  trend::DrawWideLines(m_image, m_lines.data(), count, trend::ToQColor(color).rgb(),
+  trend::DrawWideLines(m_image, std::span(m_lines).first(count), trend::ToQColor(color).rgb(),
                        {covered.top.data(), covered.bottom.data()});
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <span>
 #include <vector>
 
 #include <QImage>
@@ -26,8 +27,8 @@ public:
   explicit CTrendPlot(QWidget *parent = nullptr);
 
   // What the chart reads at every repaint, owned by the panel. The ruler may be null (base 0).
-  void Attach(const double *ringCh1, const double *ringCh2, const int *ringOldest, int ringSize,
-              const CVoltRuler *ruler);
+  void Attach(std::span<const double> ringCh1, std::span<const double> ringCh2,
+              const int *ringOldest, const CVoltRuler *ruler);
 
   // After a sample: the next repaint redraws the curves.
   void Invalidate();
@@ -55,13 +56,12 @@ private:
     std::vector<int> top;
     std::vector<int> bottom;
   };
-  void DrawCurve(const double *ring, double lo, double hi, int start, int n, COLORREF color,
+  void DrawCurve(std::span<const double> ring, double lo, double hi, int start, COLORREF color,
                  Covered &covered);
 
-  const double *m_pRingCh1 = nullptr;
-  const double *m_pRingCh2 = nullptr;
+  std::span<const double> m_ringCh1;
+  std::span<const double> m_ringCh2;
   const int *m_pRingOldest = nullptr;
-  int m_nRingSize = 0;
   const CVoltRuler *m_pRuler = nullptr;
 
   QImage m_grid;

@@ -26,8 +26,8 @@ void CVoltRuler::paintEvent(QPaintEvent *) {
 
   std::array<trend::RulerTick, trend::kMaxLines> ticks;
   const int count = trend::VoltRulerTicks(w, h, m_scale.GetBase(), m_scale.GetStep(),
-                                          m_scale.GetDivisions(), ticks.data(), trend::kMaxLines);
-  trend::DrawRulerTicks(painter, ticks.data(), count, ink);
+                                          m_scale.GetDivisions(), ticks);
+  trend::DrawRulerTicks(painter, std::span(ticks).first(count), ink);
 }
 
 void CVoltRuler::mousePressEvent(QMouseEvent *event) {

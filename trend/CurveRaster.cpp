@@ -286,8 +286,9 @@ bool CanRasterInto(const QImage &image) {
   }
 }
 
-void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height, const QLine *lines,
-                   int count, quint32 pixel, ColumnSpans spans) {
+void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height,
+                   std::span<const QLine> lines, quint32 pixel, ColumnSpans spans) {
+  const auto count = static_cast<int>(lines.size());
   if (!bits || width <= 0 || height <= 0 || count <= 0)
     return;
   ColumnRuns runs(bits, bytesPerLine, width, height, pixel, spans);
@@ -311,16 +312,16 @@ void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height, c
     // A dense curve puts several samples into one column: the chain's vertical segments there
     // cover every row between their extremes, so they become one segment as well.
     else if (line.x1() == line.x2())
-      i = JoinColumn(lines, count, i, line);
+      i = JoinColumn(lines.data(), count, i, line);
     AddSegment(runs, width, height, line);
   }
   runs.Flush();
 }
 
-void DrawWideLines(QImage &image, const QLine *lines, int count, QRgb color, ColumnSpans spans) {
+void DrawWideLines(QImage &image, std::span<const QLine> lines, QRgb color, ColumnSpans spans) {
   if (!CanRasterInto(image))
     return;
-  DrawWideLines(image.bits(), image.bytesPerLine(), image.width(), image.height(), lines, count,
+  DrawWideLines(image.bits(), image.bytesPerLine(), image.width(), image.height(), lines,
                 0xff000000u | color, spans);
 }
 

@@ -8,6 +8,8 @@
 // paints it, and each of its pixels (x, y) is widened to the 2 x 2 block x-1 .. x, y-1 .. y. That
 // is where QPainter puts a 2-pixel pen on whole coordinates, so the lines sit where they did.
 // A segment whose two ends coincide paints nothing.
+#include <span>
+
 #include <QImage>
 #include <QLine>
 
@@ -24,16 +26,15 @@ struct ColumnSpans {
   int *bottom = nullptr;
 };
 
-// Draws `count` segments 2 pixels wide in `pixel` (0xffRRGGBB) into the rows of a width x height
+// Draws the segments 2 pixels wide in `pixel` (0xffRRGGBB) into the rows of a width x height
 // image of 32-bit pixels at `bits`, `bytesPerLine` apart. Pixels outside the image are left out;
 // nothing outside it is written. Allocates nothing. Fastest when x never decreases along the
 // list, as on a curve; any order gives the same pixels. Rows written are added to `spans` when
 // it has arrays.
-void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height, const QLine *lines,
-                   int count, quint32 pixel, ColumnSpans spans = {});
+void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height,
+                   std::span<const QLine> lines, quint32 pixel, ColumnSpans spans = {});
 
 // The same on an image for which CanRasterInto holds.
-void DrawWideLines(QImage &image, const QLine *lines, int count, QRgb color,
-                   ColumnSpans spans = {});
+void DrawWideLines(QImage &image, std::span<const QLine> lines, QRgb color, ColumnSpans spans = {});
 
 } // namespace trend

@@ -2,6 +2,7 @@
 // Window-free layout of the one-page test report: every rectangle, text anchor, polygon and
 // line for a page of W x H device pixels, most of them in thousandths of the page.
 #include <array>
+#include <span>
 
 #include <QDateTime>
 #include <QLine>
@@ -14,9 +15,8 @@ namespace trend {
 
 // What the report shows, as it stands when the page is drawn.
 struct ReportData {
-  const double *ringCh1 = nullptr;
-  const double *ringCh2 = nullptr;
-  int ringSize = 0;
+  std::span<const double> ringCh1;
+  std::span<const double> ringCh2;
   int ringOldest = 0;
   int base = 0; // the volt ruler's base: the low end of the printed window
   CChannelState stateCh1;

@@ -109,12 +109,12 @@ void DrawReportGrid(QPainter &painter, const ReportRect &chart, bool fill) {
     painter.fillRect(QRect(chart.left, chart.top, w, h), Qt::white);
   painter.setPen(QPen(ButtonFaceColor(), 1));
   std::array<int, kMaxLines> pos;
-  int count = GridPositions(w, kReportColumns, pos.data(), kMaxLines);
+  int count = GridPositions(w, kReportColumns, pos);
   for (int i = 0; i < count; ++i) {
     const int x = chart.left + pos[i];
     painter.drawLine(LineToSegment(QPoint(x, chart.top), QPoint(x, chart.bottom)));
   }
-  count = GridPositions(h, kReportRows, pos.data(), kMaxLines);
+  count = GridPositions(h, kReportRows, pos);
   for (int i = 0; i < count; ++i) {
     const int y = chart.top + pos[i];
     painter.drawLine(LineToSegment(QPoint(chart.left, y), QPoint(chart.right, y)));
@@ -122,21 +122,21 @@ void DrawReportGrid(QPainter &painter, const ReportRect &chart, bool fill) {
 }
 
 void DrawReportCurve(QPainter &painter, const ReportRect &chart, int channel, double lo, double hi,
-                     int start, int n, const ReportData &data) {
-  const double *ring = channel == 0 ? data.ringCh1 : data.ringCh2;
+                     int start, const ReportData &data) {
+  const std::span<const double> ring = channel == 0 ? data.ringCh1 : data.ringCh2;
   const COLORREF color = channel == 0 ? data.stateCh1.GetColor() : data.stateCh2.GetColor();
-  if (!ring)
+  if (ring.empty())
     return;
   std::array<float, kRingCapacity> ys;
   std::array<QLine, kRingCapacity> lines;
-  int count = CurveLines(ring, start, n, lo, hi, chart.left, chart.top, chart.right - chart.left,
-                         chart.bottom - chart.top, ys.data(), lines.data());
+  int count = CurveLines(ring, start, lo, hi, chart.left, chart.top, chart.right - chart.left,
+                         chart.bottom - chart.top, ys, lines);
   const int penWidth = CurvePenWidth(painter.device() ? painter.device()->logicalDpiY() : 0);
   if (QImage *image = RasterTarget(painter); image && penWidth == 2) {
-    DrawWideLines(*image, lines.data(), count, ToQColor(color).rgb());
+    DrawWideLines(*image, std::span(lines).first(count), ToQColor(color).rgb());
     return;
   }
-  count = MergeStraightRuns(lines.data(), count);
+  count = MergeStraightRuns(std::span(lines).first(count));
   painter.setPen(QPen(ToQColor(color), penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawLines(lines.data(), count);
 }
@@ -165,9 +165,9 @@ void DrawReport(QPainter &painter, int w, int h, const ReportData &data) {
   const double lo = data.base;
   const double hi = lo + kReportVolts;
   if (data.stateCh1.GetOn())
-    DrawReportCurve(painter, layout.chart, 0, lo, hi, data.ringOldest, data.ringSize, data);
+    DrawReportCurve(painter, layout.chart, 0, lo, hi, data.ringOldest, data);
   if (data.stateCh2.GetOn())
-    DrawReportCurve(painter, layout.chart, 1, lo, hi, data.ringOldest, data.ringSize, data);
+    DrawReportCurve(painter, layout.chart, 1, lo, hi, data.ringOldest, data);
   DrawReportFrame(painter, layout.chart);
 }
 

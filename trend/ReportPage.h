@@ -21,7 +21,7 @@ void DrawReportGrid(QPainter &painter, const ReportRect &chart, bool fill = true
 // hi at the top; values outside [lo, hi] are drawn beyond the chart. On a plain 32-bit image the
 // curve is written straight into the pixels (CurveRaster.h); elsewhere QPainter draws it.
 void DrawReportCurve(QPainter &painter, const ReportRect &chart, int channel, double lo, double hi,
-                     int start, int n, const ReportData &data);
+                     int start, const ReportData &data);
 // The curves are 2 device units wide on a 600-dpi page; a finer device (a PDF at 1200 dpi)
 // gets a pen as wide on paper, so the curves never shrink to hairlines. Never under 2.
 inline constexpr int kCurveDpi = 600;

@@ -28,10 +28,10 @@ QLine LineToSegment(QPoint from, QPoint to) {
   return QLine(from, QPoint(to.x() + dx, to.y() + dy));
 }
 
-void DrawRulerTicks(QPainter &painter, const RulerTick *ticks, int count, const QColor &ink) {
+void DrawRulerTicks(QPainter &painter, std::span<const RulerTick> ticks, const QColor &ink) {
   painter.setPen(QPen(ink, 1));
-  for (int i = 0; i < count; ++i)
-    painter.drawLine(LineToSegment(ticks[i].from, ticks[i].to));
+  for (const RulerTick &tick : ticks)
+    painter.drawLine(LineToSegment(tick.from, tick.to));
   // Labels keep their stated places unless the ruler's edge would cut them; then they move just
   // inside, so a narrow volt ruler still shows whole numbers. A small face keeps them clear of
   // the ticks.
@@ -41,9 +41,9 @@ void DrawRulerTicks(QPainter &painter, const RulerTick *ticks, int count, const 
   const QFontMetrics metrics(font, painter.device());
   const int width = painter.device()->width();
   const int lowest = std::max(0, painter.device()->height() - metrics.height());
-  for (int i = 0; i < count; ++i) {
-    const QString text = QString::number(ticks[i].value);
-    QPoint at = ticks[i].label;
+  for (const RulerTick &tick : ticks) {
+    const QString text = QString::number(tick.value);
+    QPoint at = tick.label;
     at.setX(std::clamp(at.x(), 0, std::max(0, width - metrics.horizontalAdvance(text))));
     at.setY(std::clamp(at.y(), 0, lowest));
     DrawTextAt(painter, at, text);

@@ -22,6 +22,6 @@ void DrawTextAt(QPainter &painter, QPoint topLeft, const QString &text);
 QLine LineToSegment(QPoint from, QPoint to);
 
 // Tick lines (end points left out) and "%d" labels in the painter's font.
-void DrawRulerTicks(QPainter &painter, const RulerTick *ticks, int count, const QColor &ink);
+void DrawRulerTicks(QPainter &painter, std::span<const RulerTick> ticks, const QColor &ink);
 
 } // namespace trend

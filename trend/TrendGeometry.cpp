@@ -4,7 +4,8 @@
 
 namespace trend {
 
-int GridPositions(int extent, int divisions, int *out, int capacity) {
+int GridPositions(int extent, int divisions, std::span<int> out) {
+  const auto capacity = static_cast<int>(out.size());
   if (extent <= 0 || divisions <= 0)
     return 0;
   const float step = static_cast<float>(extent) / static_cast<float>(divisions);
@@ -15,9 +16,9 @@ int GridPositions(int extent, int divisions, int *out, int capacity) {
   return count;
 }
 
-int CurveHeights(const double *ring, int start, int n, double lo, double hi, int height,
-                 float *ys) {
-  n = std::min(n, kRingCapacity);
+int CurveHeights(std::span<const double> ring, int start, double lo, double hi, int height,
+                 std::span<float> ys) {
+  const int n = static_cast<int>(std::min({ring.size(), ys.size(), std::size_t{kRingCapacity}}));
   if (n <= 0)
     return 0;
   const double range = hi - lo;
@@ -26,8 +27,8 @@ int CurveHeights(const double *ring, int start, int n, double lo, double hi, int
   int idx = ((start % n) + n) % n;
   for (int i = 0; i < n; idx = 0) {
     const int run = std::min(n - i, n - idx);
-    const double *from = ring + idx;
-    float *to = ys + i;
+    const double *from = ring.data() + idx;
+    float *to = ys.data() + i;
     for (int k = 0; k < run; ++k)
       to[k] = static_cast<float>((hi - from[k]) * height / range);
     i += run;
@@ -35,8 +36,8 @@ int CurveHeights(const double *ring, int start, int n, double lo, double hi, int
   return n;
 }
 
-int CurveSegments(const float *ys, int n, int left, int top, int width, QLine *out) {
-  n = std::min(n, kRingCapacity);
+int CurveSegments(std::span<const float> ys, int left, int top, int width, std::span<QLine> out) {
+  const int n = static_cast<int>(std::min({ys.size(), out.size() + 1, std::size_t{kRingCapacity}}));
   if (n < 2)
     return 0;
   const double step = static_cast<float>(width) / static_cast<float>(n - 1);
@@ -51,13 +52,14 @@ int CurveSegments(const float *ys, int n, int left, int top, int width, QLine *o
   return n - 1;
 }
 
-int CurveLines(const double *ring, int start, int n, double lo, double hi, int left, int top,
-               int width, int height, float *scratch, QLine *out) {
-  const int count = CurveHeights(ring, start, n, lo, hi, height, scratch);
-  return CurveSegments(scratch, count, left, top, width, out);
+int CurveLines(std::span<const double> ring, int start, double lo, double hi, int left, int top,
+               int width, int height, std::span<float> scratch, std::span<QLine> out) {
+  const int count = CurveHeights(ring, start, lo, hi, height, scratch);
+  return CurveSegments(scratch.first(count), left, top, width, out);
 }
 
-int MergeStraightRuns(QLine *lines, int count) {
+int MergeStraightRuns(std::span<QLine> lines) {
+  const auto count = static_cast<int>(lines.size());
   if (count <= 0)
     return 0;
   int written = 0;
@@ -96,8 +98,9 @@ namespace {
 // Both rulers walk their span in single-precision steps of span / divisions, labelling each
 // tick with the next value; place(k, offset, value, tick) decides whether tick k is drawn.
 template <class Place>
-int WalkRulerTicks(float span, int base, int step, int divisions, RulerTick *out, int capacity,
+int WalkRulerTicks(float span, int base, int step, int divisions, std::span<RulerTick> out,
                    Place place) {
+  const auto capacity = static_cast<int>(out.size());
   if (span < 0.0f || divisions <= 0)
     return 0;
   const float p = span / static_cast<float>(divisions);
@@ -118,12 +121,12 @@ int WalkRulerTicks(float span, int base, int step, int divisions, RulerTick *out
 }
 } // namespace
 
-int VoltRulerTicks(int w, int h, int base, int step, int divisions, RulerTick *out, int capacity) {
+int VoltRulerTicks(int w, int h, int base, int step, int divisions, std::span<RulerTick> out) {
   const int top = 5;
   const int bottom = h - 5;
   const int x = w - 2;
   return WalkRulerTicks(
-      static_cast<float>(bottom - top), base, step, divisions, out, capacity,
+      static_cast<float>(bottom - top), base, step, divisions, out,
       [&](int k, int offset, int value, RulerTick &tick) {
         const int y = bottom - offset;
         if (y < top || y > bottom)
@@ -134,8 +137,8 @@ int VoltRulerTicks(int w, int h, int base, int step, int divisions, RulerTick *o
       });
 }
 
-int TimeRulerTicks(int w, int base, int step, int divisions, RulerTick *out, int capacity) {
-  return WalkRulerTicks(static_cast<float>(w - 18), base, step, divisions, out, capacity,
+int TimeRulerTicks(int w, int base, int step, int divisions, std::span<RulerTick> out) {
+  return WalkRulerTicks(static_cast<float>(w - 18), base, step, divisions, out,
                         [&](int k, int offset, int value, RulerTick &tick) {
                           const int x = 9 + offset;
                           if (x < 9 || x > w - 9)

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <span>
 
 #include <functional>
 #include <string>
@@ -23,6 +24,8 @@ struct BenchRings {
     ch1[newest] = v1;
     ch2[newest] = v2;
   }
+  std::span<const double> Ch1() const { return std::span(ch1).first(static_cast<size_t>(size)); }
+  std::span<const double> Ch2() const { return std::span(ch2).first(static_cast<size_t>(size)); }
 };
 
 enum class RingShape {

@@ -38,7 +38,7 @@ struct ChartFixture {
     window.resize(size + QSize(40, 40));
     ruler->setGeometry(0, 0, 20, size.height());
     chart->setGeometry(20, 0, size.width(), size.height());
-    chart->Attach(rings.ch1.data(), rings.ch2.data(), &rings.oldest, rings.size, ruler);
+    chart->Attach(rings.Ch1(), rings.Ch2(), &rings.oldest, ruler);
     window.show();
     QCoreApplication::processEvents();
   }
@@ -90,9 +90,9 @@ void BM_ChartPlainQPainter(benchmark::State &state) {
   for (auto _ : state) {
     image.fill(QColor(247, 247, 255));
     QPainter painter(&image);
-    for (const auto *ring : {&rings.ch1, &rings.ch2}) {
-      const int n = trend::CurveLines(ring->data(), rings.oldest, rings.size, 0, 10, 0, 0,
-                                      size.width(), size.height(), ys.data(), lines.data());
+    for (const std::span<const double> ring : {rings.Ch1(), rings.Ch2()}) {
+      const int n = trend::CurveLines(ring, rings.oldest, 0, 10, 0, 0, size.width(), size.height(),
+                                      ys, lines);
       painter.setPen(QPen(Qt::green, 2));
       for (int i = 0; i < n; ++i)
         painter.drawLine(lines[i]);
@@ -133,9 +133,8 @@ BENCHMARK(BM_ChartRenderAllocations)->Unit(benchmark::kMicrosecond);
 
 trend::ReportData ReportBundle(const BenchRings &rings) {
   trend::ReportData data;
-  data.ringCh1 = rings.ch1.data();
-  data.ringCh2 = rings.ch2.data();
-  data.ringSize = rings.size;
+  data.ringCh1 = rings.Ch1();
+  data.ringCh2 = rings.Ch2();
   data.ringOldest = rings.oldest;
   data.stateCh1.SetOn(1);
   data.stateCh1.SetColor(kColorCh1);

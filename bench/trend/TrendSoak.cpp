@@ -36,7 +36,7 @@ int main(int argc, char **argv) {
   ruler->setGeometry(0, 0, 20, size.height());
   chart->setGeometry(20, 0, size.width(), size.height());
   BenchRings rings;
-  chart->Attach(rings.ch1.data(), rings.ch2.data(), &rings.oldest, rings.size, ruler);
+  chart->Attach(rings.Ch1(), rings.Ch2(), &rings.oldest, ruler);
   window.show();
   QCoreApplication::processEvents();
 

@@ -25,7 +25,7 @@ QImage Blank(int w, int h) {
 
 QImage Raster(const std::vector<QLine> &lines, int w, int h) {
   QImage image = Blank(w, h);
-  DrawWideLines(image, lines.data(), static_cast<int>(lines.size()), kInk);
+  DrawWideLines(image, lines, kInk);
   return image;
 }
 
@@ -168,8 +168,7 @@ TEST(CurveRaster, ClippingKeepsThePixelsInsideAndWritesNothingOutside) {
   const auto drawIntoWindow = [&](const std::vector<QLine> &segments) {
     QImage buffer = Blank(w + 2 * guard, h + 2 * guard);
     uchar *window = buffer.bits() + guard * buffer.bytesPerLine() + guard * 4;
-    DrawWideLines(window, buffer.bytesPerLine(), w, h, segments.data(),
-                  static_cast<int>(segments.size()), kInk);
+    DrawWideLines(window, buffer.bytesPerLine(), w, h, segments, kInk);
     for (int y = 0; y < buffer.height(); ++y)
       for (int x = 0; x < buffer.width(); ++x)
         if (x < guard || x >= guard + w || y < guard || y >= guard + h) {
@@ -201,8 +200,7 @@ TEST(CurveRaster, OrderOfTheSegmentsDoesNotChangeThePixels) {
     ring[static_cast<size_t>(i)] = i % 300 < 150 ? (i / 300) * 1.5 : random.bounded(12.0) - 1.0;
   std::array<float, kRingCapacity> ys;
   std::vector<QLine> curve(kRingCapacity);
-  const int count =
-      CurveLines(ring.data(), 40, kRingCapacity, 0.0, 10.0, 0, 0, 300, 90, ys.data(), curve.data());
+  const int count = CurveLines(ring, 40, 0.0, 10.0, 0, 0, 300, 90, ys, curve);
   curve.resize(static_cast<size_t>(count));
   // Chains inside one column: the last end is a new top, a new bottom, lies between the others,
   // repeats an earlier point, or a zero-length segment sits in the chain.
@@ -221,7 +219,7 @@ TEST(CurveRaster, OrderOfTheSegmentsDoesNotChangeThePixels) {
     const QImage inOrder = Raster(lines, 300, 90);
     QImage oneByOne = Blank(300, 90);
     for (const QLine &line : lines)
-      DrawWideLines(oneByOne, &line, 1, kInk);
+      DrawWideLines(oneByOne, {&line, 1}, kInk);
     EXPECT_EQ(oneByOne, inOrder) << c;
     std::reverse(lines.begin(), lines.end());
     EXPECT_EQ(Raster(lines, 300, 90), inOrder) << c;
@@ -251,8 +249,7 @@ TEST(CurveRaster, CurvesMatchQPaintersTwoPixelPen) {
   for (const auto &c : cases) {
     std::array<float, kRingCapacity> ys;
     std::vector<QLine> lines(kRingCapacity);
-    const int count = CurveLines(c.ring->data(), 0, kRingCapacity, 0.0, 10.0, 0, 0, c.w, c.h,
-                                 ys.data(), lines.data());
+    const int count = CurveLines(*c.ring, 0, 0.0, 10.0, 0, 0, c.w, c.h, ys, lines);
     lines.resize(static_cast<size_t>(count));
     const QImage ours = Raster(lines, c.w, c.h);
     QImage theirs = Blank(c.w, c.h);
@@ -284,7 +281,7 @@ TEST(CurveRaster, OnlyThirtyTwoBitImagesAreWritten) {
     image.fill(Qt::white);
     const QImage before = image;
     EXPECT_EQ(CanRasterInto(image), c.writable) << c.format;
-    DrawWideLines(image, &line, 1, kInk);
+    DrawWideLines(image, {&line, 1}, kInk);
     EXPECT_EQ(image != before, c.writable) << c.format;
     if (c.writable) {
       EXPECT_EQ(image.pixel(2, 2), kInk) << c.format;
@@ -292,5 +289,5 @@ TEST(CurveRaster, OnlyThirtyTwoBitImagesAreWritten) {
   }
   QImage null;
   EXPECT_FALSE(CanRasterInto(null));
-  DrawWideLines(null, &line, 1, kInk); // nothing to write, nothing happens
+  DrawWideLines(null, {&line, 1}, kInk); // nothing to write, nothing happens
 }

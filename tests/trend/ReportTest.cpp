@@ -34,9 +34,8 @@ struct Rings {
 
 ReportData Data(const Rings &rings, bool on1, bool on2, int base = 0) {
   ReportData data;
-  data.ringCh1 = rings.ch1.data();
-  data.ringCh2 = rings.ch2.data();
-  data.ringSize = kRingCapacity;
+  data.ringCh1 = rings.ch1;
+  data.ringCh2 = rings.ch2;
   data.base = base;
   data.stateCh1.SetOn(on1 ? 1 : 0);
   data.stateCh2.SetOn(on2 ? 1 : 0);
@@ -264,7 +263,7 @@ TEST(ReportPrinter, SnapshotTakesTheRingsPlaceAndTheChannelStates) {
   on2.SetOn(1);
   on2.SetColor(kColorCh2);
   CReportPrinter printer;
-  printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, &ruler, &on1, &on2);
+  printer.Attach(rings.ch1, rings.ch2, &oldest, &ruler, &on1, &on2);
   const ReportData data = printer.Snapshot(kPrinted);
   EXPECT_EQ(data.ringOldest, 17);
   EXPECT_EQ(data.stateCh2.GetColor(), kColorCh2);
@@ -272,9 +271,7 @@ TEST(ReportPrinter, SnapshotTakesTheRingsPlaceAndTheChannelStates) {
 
 // A printer on empty rings with both channels off.
 struct QuietPrinter {
-  QuietPrinter() {
-    printer.Attach(rings.ch1.data(), rings.ch2.data(), &oldest, kRingCapacity, nullptr, &off, &off);
-  }
+  QuietPrinter() { printer.Attach(rings.ch1, rings.ch2, &oldest, nullptr, &off, &off); }
   Rings rings;
   const int oldest = 0;
   CChannelState off;

@@ -14,7 +14,7 @@ namespace {
 
 std::vector<int> Grid(int extent, int divisions) {
   std::array<int, kMaxLines> pos;
-  const int count = GridPositions(extent, divisions, pos.data(), kMaxLines);
+  const int count = GridPositions(extent, divisions, pos);
   return {pos.begin(), pos.begin() + count};
 }
 
@@ -26,8 +26,7 @@ struct Curve {
 
 Curve Lines(const std::vector<double> &ring, int start, double lo, double hi, int w, int h) {
   Curve c;
-  c.count = CurveLines(ring.data(), start, static_cast<int>(ring.size()), lo, hi, 0, 0, w, h,
-                       c.ys.data(), c.lines.data());
+  c.count = CurveLines(ring, start, lo, hi, 0, 0, w, h, c.ys, c.lines);
   return c;
 }
 
@@ -100,12 +99,22 @@ TEST(TrendCurve, SegmentsAreChainedAndXGrowsBySingleStep) {
   EXPECT_EQ(c.lines[0].y1(), static_cast<int>(static_cast<float>((10.0 - v) * 82 / 10.0)));
 }
 
-TEST(TrendCurve, ShortOrEmptyRingsDrawNothing) {
-  std::array<float, kRingCapacity> ys;
-  std::array<QLine, kRingCapacity> lines;
-  const double one = 1.0;
-  EXPECT_EQ(CurveLines(&one, 0, 1, 0, 10, 0, 0, 100, 100, ys.data(), lines.data()), 0);
-  EXPECT_EQ(CurveLines(&one, 0, 0, 0, 10, 0, 0, 100, 100, ys.data(), lines.data()), 0);
+TEST(TrendCurve, LinesStopAtTheRingOrTheRoomGiven) {
+  const std::vector<double> ring(10, 1.0);
+  const struct {
+    size_t samples, heights, room;
+    int count;
+  } cases[] = {{1, 10, 10, 0}, {0, 10, 10, 0}, {10, 10, 10, 9}, {10, 4, 10, 3}, {10, 10, 5, 5}};
+  for (const auto &c : cases) {
+    std::array<float, 10> ys;
+    // One guard line past the room given shows nothing is written beyond it.
+    std::array<QLine, 11> lines;
+    lines.fill(QLine(-1, -1, -1, -1));
+    const int count = CurveLines(std::span(ring).first(c.samples), 0, 0, 10, 0, 0, 100, 100,
+                                 std::span(ys).first(c.heights), std::span(lines).first(c.room));
+    EXPECT_EQ(count, c.count) << c.samples << " " << c.heights << " " << c.room;
+    EXPECT_EQ(lines[c.room], QLine(-1, -1, -1, -1)) << c.room;
+  }
 }
 
 namespace {
@@ -132,7 +141,7 @@ TEST(TrendCurve, JoiningStraightRunsKeepsEveryPixel) {
   for (const auto *ring : {&noise, &steps, &flat, &wild}) {
     Curve c = Lines(*ring, 17, 0.0, 10.0, w, h);
     const QImage plain = Draw(c.lines.data(), c.count, w, h);
-    const int merged = MergeStraightRuns(c.lines.data(), c.count);
+    const int merged = MergeStraightRuns(std::span(c.lines).first(c.count));
     EXPECT_LT(merged, c.count);
     EXPECT_EQ(Draw(c.lines.data(), merged, w, h), plain);
   }
@@ -141,7 +150,7 @@ TEST(TrendCurve, JoiningStraightRunsKeepsEveryPixel) {
 TEST(TrendRulers, VoltTicksRunFromBaseAtTheBottomToBasePlusTen) {
   std::array<RulerTick, kMaxLines> ticks;
   // 86 high: span 76, 7.6 pixels a division.
-  const int count = VoltRulerTicks(20, 86, -3, 1, 10, ticks.data(), kMaxLines);
+  const int count = VoltRulerTicks(20, 86, -3, 1, 10, ticks);
   ASSERT_EQ(count, 11);
   EXPECT_EQ(ticks[0].from, QPoint(18, 81));
   EXPECT_EQ(ticks[0].to, QPoint(9, 81)); // long tick
@@ -159,7 +168,7 @@ TEST(TrendRulers, VoltTopTickDependsOnTheSinglePrecisionSum) {
   } cases[] = {{100, 11, 5}, {145, 11, 5}, {123, 10, 17}}; // 123: the sum overshoots the span
   std::array<RulerTick, kMaxLines> ticks;
   for (const auto &c : cases) {
-    ASSERT_EQ(VoltRulerTicks(20, c.h, 0, 1, 10, ticks.data(), kMaxLines), c.count) << c.h;
+    ASSERT_EQ(VoltRulerTicks(20, c.h, 0, 1, 10, ticks), c.count) << c.h;
     EXPECT_EQ(ticks[c.count - 1].from.y(), c.topY) << c.h;
     EXPECT_EQ(ticks[c.count - 1].value, c.count - 1);
   }
@@ -167,14 +176,14 @@ TEST(TrendRulers, VoltTopTickDependsOnTheSinglePrecisionSum) {
 
 TEST(TrendRulers, DegenerateVoltRulersEndTheWalk) {
   std::array<RulerTick, kMaxLines> ticks;
-  EXPECT_EQ(VoltRulerTicks(20, 9, 0, 1, 10, ticks.data(), kMaxLines), 0);
-  EXPECT_EQ(VoltRulerTicks(20, 10, 0, 1, 10, ticks.data(), kMaxLines), 1);
+  EXPECT_EQ(VoltRulerTicks(20, 9, 0, 1, 10, ticks), 0);
+  EXPECT_EQ(VoltRulerTicks(20, 10, 0, 1, 10, ticks), 1);
 }
 
 TEST(TrendRulers, TimeLabelsRunFromMinusTwentyToZero) {
   std::array<RulerTick, kMaxLines> ticks;
   for (int w : {314, 518}) {
-    const int count = TimeRulerTicks(w, -20, 1, 20, ticks.data(), kMaxLines);
+    const int count = TimeRulerTicks(w, -20, 1, 20, ticks);
     ASSERT_EQ(count, 21) << w;
     for (int k = 0; k < count; ++k) {
       EXPECT_EQ(ticks[k].value, k - 20);
@@ -185,5 +194,5 @@ TEST(TrendRulers, TimeLabelsRunFromMinusTwentyToZero) {
     EXPECT_EQ(ticks[20].from.x(), w - 9);
   }
   // At 460 the single-precision sum overshoots and the 0 tick is left out.
-  EXPECT_EQ(TimeRulerTicks(460, -20, 1, 20, ticks.data(), kMaxLines), 20);
+  EXPECT_EQ(TimeRulerTicks(460, -20, 1, 20, ticks), 20);
 }

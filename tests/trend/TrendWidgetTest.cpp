@@ -32,7 +32,7 @@ struct Panel {
     ruler->setGeometry(20, 40, 20, 110); // 110 high: 10 pixels a division
     chart->setGeometry(45, 45, 400, 100);
     time->setGeometry(40, 150, 420, 20);
-    chart->Attach(ch1.data(), ch2.data(), &oldest, kRingCapacity, ruler);
+    chart->Attach(ch1, ch2, &oldest, ruler);
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
@@ -240,7 +240,7 @@ void Fill(Rings &rings, int shape, int seed) {
 QImage Drawn(int w, int h, const Rings &rings, qreal ratio) {
   CTrendPlot chart;
   chart.resize(w, h);
-  chart.Attach(rings.ch1.data(), rings.ch2.data(), &rings.oldest, kRingCapacity, nullptr);
+  chart.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
   chart.Render(ratio);
   QImage image = chart.Image();
   image.setDevicePixelRatio(1.0);
@@ -256,7 +256,7 @@ TEST(TrendPlotWidget, ScaleTwoDrawsAsAChartOfTwiceTheSize) {
     Fill(rings, shape, 5);
     CTrendPlot chart;
     chart.resize(260, 62);
-    chart.Attach(rings.ch1.data(), rings.ch2.data(), &rings.oldest, kRingCapacity, nullptr);
+    chart.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
     chart.Render(2.0);
     ASSERT_EQ(chart.Image().size(), QSize(520, 124)) << shape;
     EXPECT_EQ(chart.Image().devicePixelRatio(), 2.0) << shape;
@@ -279,7 +279,7 @@ TEST(TrendPlotWidget, RedrawingOverOldCurvesEqualsAFreshDrawing) {
     Fill(rings, c.from, 1);
     CTrendPlot chart;
     chart.resize(300, 80);
-    chart.Attach(rings.ch1.data(), rings.ch2.data(), &rings.oldest, kRingCapacity, nullptr);
+    chart.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
     chart.Render(c.ratio);
     for (int seed : {2, 3}) {
       Fill(rings, c.to, seed);
