@@ -30,7 +30,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "tests/support/MessageCapture.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 #include "tests/support/TestHelpers.h"
 
 namespace {

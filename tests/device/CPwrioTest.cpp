@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "tests/device/PwrioSimFixture.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 
 namespace {
 

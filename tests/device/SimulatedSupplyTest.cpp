@@ -3,7 +3,7 @@
 
 #include "device/CDeviceStatus.h"
 #include "tests/device/PwrioSimFixture.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/CUserFile.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 #include "tests/support/TestHelpers.h"
 
 namespace {

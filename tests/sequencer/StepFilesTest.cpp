@@ -12,7 +12,7 @@
 #include "sequencer/CStepTableEditor.h"
 #include "tests/sequencer/StepPanelFixture.h"
 #include "tests/support/MessageCapture.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 
 namespace {
 
@@ -175,7 +175,7 @@ TEST_F(StepFilesTest, UnwritablePathTellsWhyAndKeepsTheOldFile) {
 
 // Every special file and every way a full disk can fail are CUserFile's tables; here one of
 // each shows the save command's message and the file it keeps.
-TEST_F(StepFilesTest, SpecialFilesAreNeverSavedOnto) {
+TEST_F(StepFilesTest, PipesSocketsAndDevicesAreNeverSavedOnto) {
   FillExample();
   ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, Path("fifo.txt")));
   EXPECT_FALSE(files.WriteStepFile(Path("fifo.txt")));

@@ -14,7 +14,7 @@
 
 #include "RecordingDevice.h"
 #include "tests/support/MessageCapture.h"
-#include "tests/support/SpecialFiles.h"
+#include "tests/support/NonRegularFiles.h"
 #include "tests/support/TestHelpers.h"
 #include "trend/CReportPrinter.h"
 #include "trend/CVoltRuler.h"
