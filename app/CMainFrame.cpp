@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "platform/CMenuKeys.h"
+#include "platform/TabWalk.h"
 #include "resources/CommandIds.h"
 #include "resources/FrameResources.h"
 
@@ -120,8 +122,13 @@ void CMainFrame::BuildMenu() {
               m_commands->Update(action->data().toInt(), action);
         });
       };
-  for (const auto &top : res::Menu128())
-    fill(menuBar()->addMenu(QString::fromUtf8(top.text)), top.items);
+  // Items without a '&' (the channel submenus, Contents) answer their first letter instead.
+  auto *keys = new CMenuKeys(this);
+  for (const auto &top : res::Menu128()) {
+    QMenu *menu = menuBar()->addMenu(QString::fromUtf8(top.text));
+    fill(menu, top.items);
+    keys->Watch(menu);
+  }
 }
 
 void CMainFrame::BuildToolBar() {
@@ -211,6 +218,10 @@ QPoint CMainFrame::StartPlace() {
     if (screen->availableGeometry().contains(grip))
       return place;
   return corner;
+}
+
+bool CMainFrame::focusNextPrevChild(bool next) {
+  return platform::FocusNextShown(this, next);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event) {

@@ -51,6 +51,8 @@ public:
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
   bool event(QEvent *event) override;
+  // Tab walks only the controls the frame shows: the compact frame hides part of the form.
+  bool focusNextPrevChild(bool next) override;
   void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -1,8 +1,10 @@
 #include "controls/CKeypadDlg.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "controls/CVoltEdit.h"
+#include "controls/KeypadKeys.h"
 #include "controls/KeypadRules.h"
 #include "platform/CDialogBuilder.h"
 #include "resources/ControlIds.h"
@@ -42,6 +44,18 @@ CKeypadDlg::CKeypadDlg(QWidget *owner, const platform::DialogTemplate &tmpl, QWi
   connectKey(kClearKey, [this] { OnClearKey(); });
   connectKey(kSetKey, [this] { OnSetKey(); });
   UpdateData(false);
+}
+
+void CKeypadDlg::keyPressEvent(QKeyEvent *e) {
+  // Keys the focused control leaves alone come here; the read-only result box keeps its own.
+  const bool plain = !(e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+  const int id = plain ? controls::KeypadKeyControl(e->key(), e->text()) : 0;
+  if (auto *button = id ? platform::DlgItem<QPushButton>(this, id) : nullptr) {
+    e->accept();
+    button->click();
+    return;
+  }
+  QDialog::keyPressEvent(e);
 }
 
 void CKeypadDlg::UpdateData(bool saveAndValidate) {

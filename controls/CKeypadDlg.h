@@ -17,6 +17,8 @@ public:
 protected:
   // owner: the control panel; target: the panel's set-point box that SET writes.
   CKeypadDlg(QWidget *owner, const platform::DialogTemplate &tmpl, QWidget *target);
+  // A key of the computer keyboard presses its button (KeypadKeyControl) as a click would.
+  void keyPressEvent(QKeyEvent *e) override;
 
 private:
   void OnDigitKey(char16_t digit);

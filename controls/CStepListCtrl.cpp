@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -67,6 +68,8 @@ CStepListCtrl::CStepListCtrl(QWidget *parent) : QTableView(parent) {
   // The list takes the focus itself inside the click, after ending an open edit; Qt's
   // focus-on-press would end the edit before the click is seen.
   setFocusPolicy(Qt::TabFocus);
+  // Tab leaves the list for the next control; the arrow keys move between cells.
+  setTabKeyNavigation(false);
   setShowGrid(true);
   setWordWrap(false);
   verticalHeader()->setVisible(false);
@@ -198,7 +201,13 @@ void CStepListCtrl::mouseDoubleClickEvent(QMouseEvent *event) {
 }
 
 void CStepListCtrl::focusInEvent(QFocusEvent *event) {
-  // Deliberately nothing: the item view's own focus handling would move a current row.
+  // Nothing for a click: the item view's own focus handling would move a current row. Tab
+  // selects the cell the keys will act on, so that the operator sees where the focus is.
+  const bool tabbed =
+      event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+  if (tabbed && m_nSelRow < 0 && !m_editCell)
+    if (const auto cell = KeyCellOrFirst())
+      SelectKeyCell(*cell);
   event->accept();
 }
 
@@ -209,10 +218,60 @@ void CStepListCtrl::focusOutEvent(QFocusEvent *event) {
   const bool toOurWindow = QApplication::focusWidget() != nullptr &&
                            event->reason() != Qt::ActiveWindowFocusReason &&
                            event->reason() != Qt::PopupFocusReason;
-  if (CursorOutside() && toOurWindow) {
+  // F2 opens the editor wherever the mouse cursor rests.
+  const bool toEditor = m_editCell && QApplication::focusWidget() == m_editCell;
+  if (CursorOutside() && toOurWindow && !toEditor) {
     DropSelection();
     viewport()->update();
   }
+}
+
+void CStepListCtrl::keyPressEvent(QKeyEvent *event) {
+  const int key = event->key();
+  if (event->modifiers() & ~Qt::KeypadModifier) {
+    QTableView::keyPressEvent(event);
+    return;
+  }
+  if (key == Qt::Key_F2 || key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (const auto cell = KeyCellOrFirst()) {
+      SelectKeyCell(*cell);
+      BeginEdit(cell->row);
+    }
+    event->accept();
+    return;
+  }
+  const auto to = controls::MoveStepCell(key, KeyCell(), GetItemCount(), model()->columnCount());
+  if (!to) {
+    QTableView::keyPressEvent(event);
+    return;
+  }
+  SelectKeyCell(*to);
+  event->accept();
+}
+
+controls::StepCell CStepListCtrl::KeyCell() const {
+  const controls::StepCell cell =
+      m_nSelRow >= 0 ? controls::StepCell{m_nSelRow, m_nSelCol} : m_keyCell;
+  const bool inTable = cell.row >= 0 && cell.row < GetItemCount() && cell.column >= 0 &&
+                       cell.column < model()->columnCount();
+  return inTable ? cell : controls::StepCell{};
+}
+
+std::optional<controls::StepCell> CStepListCtrl::KeyCellOrFirst() const {
+  const controls::StepCell cell = KeyCell();
+  if (cell.row >= 0)
+    return cell;
+  return controls::MoveStepCell(Qt::Key_Home, cell, GetItemCount(), model()->columnCount());
+}
+
+void CStepListCtrl::SelectKeyCell(controls::StepCell cell) {
+  m_bActive = 1;
+  m_nSelRow = cell.row;
+  m_nSelCol = cell.column;
+  m_bCellSelected = 1;
+  m_keyCell = cell;
+  scrollTo(model()->index(cell.row, cell.column));
+  viewport()->update();
 }
 
 void CStepListCtrl::DefaultClick() {
@@ -234,6 +293,8 @@ void CStepListCtrl::BeginEdit(int row) {
   connect(m_editCell, &CStepCellEdit::EditEnded, this, &CStepListCtrl::EndEdit,
           Qt::DirectConnection);
   m_editCell->show();
+  // Tab from the editor goes on to the control after the list.
+  setTabOrder(this, m_editCell);
   m_editCell->setFocus(Qt::MouseFocusReason);
   viewport()->update();
 }
@@ -262,6 +323,8 @@ bool CStepListCtrl::CursorOutside() const {
 }
 
 void CStepListCtrl::DropSelection() {
+  if (m_nSelRow >= 0)
+    m_keyCell = {m_nSelRow, m_nSelCol};
   m_nSelRow = -1;
   m_nSelCol = -1;
   m_bActive = 0;

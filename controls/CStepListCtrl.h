@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QTableView>
 
+#include "controls/StepCellKeys.h"
 #include "core/IStepFileLoader.h"
 
 class CStepCellEdit;
@@ -64,8 +65,15 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent *event) override;
   void focusInEvent(QFocusEvent *event) override;
   void focusOutEvent(QFocusEvent *event) override;
+  // Arrow keys, Home and End select a cell; F2 and Enter open the editor on it.
+  void keyPressEvent(QKeyEvent *event) override;
 
 private:
+  // The cell the keys act on: the selected one, else the last one selected, else none.
+  controls::StepCell KeyCell() const;
+  // KeyCell, or the first cell a key lands on; no value for an empty table.
+  std::optional<controls::StepCell> KeyCellOrFirst() const;
+  void SelectKeyCell(controls::StepCell cell);
   void DefaultClick();
   void BeginEdit(int row);
   void EndEdit(bool store);
@@ -77,6 +85,7 @@ private:
   int m_bCellSelected = 0;
   int m_bActive = 0;
   CStepCellEdit *m_editCell = nullptr; // exists only while an edit is open
+  controls::StepCell m_keyCell;        // the cell last selected, kept when the selection goes
   int m_nEditRow = -1;
   StepFileReader m_reader;
   CStepTable *m_pTable = nullptr;

@@ -3,12 +3,15 @@
 #include <cmath>
 #include <numbers>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 #include "controls/CVoltEdit.h"
 #include "controls/ControlTexts.h"
 #include "controls/IKnobHost.h"
+#include "controls/KnobKeys.h"
 #include "controls/KnobRules.h"
 #include "platform/CDialogBuilder.h"
 
@@ -41,6 +44,8 @@ void DrawPie(QPainter &painter, const QRect &box, QPointF from, QPointF to) {
 
 CVoltKnob::CVoltKnob(QWidget *parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Tab reaches the knob; a click does not take the focus, it hands it to the set-point box.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 int CVoltKnob::KnobPosition(int x, int y) const {
@@ -48,13 +53,16 @@ int CVoltKnob::KnobPosition(int x, int y) const {
 }
 
 void CVoltKnob::HandleKnobInput(int x, int y) {
+  HandleKnobDigit(controls::KnobDigit(KnobPosition(x, y)), true);
+}
+
+void CVoltKnob::HandleKnobDigit(int digit, bool focusSetPoint) {
   if (m_pHost && m_pHost->KnobChannelState(m_nChannel).GetOn()) {
-    const int digit = controls::KnobDigit(KnobPosition(x, y));
     const std::int16_t step = controls::KnobStep(digit);
     // Staying in the digit last entered types nothing.
     if (m_pHost->KnobChannelState(m_nChannel).GetKnobStep() != step) {
       CVoltEdit *edit = m_pHost->KnobSetPointEdit(m_nChannel);
-      if (edit)
+      if (edit && focusSetPoint)
         edit->setFocus(Qt::OtherFocusReason);
       m_pHost->SetKnobStep(m_nChannel, step);
       const CKnobEntry::Result result =
@@ -129,6 +137,25 @@ void CVoltKnob::paintEvent(QPaintEvent *) {
   DrawFace();
   QPainter painter(this);
   painter.drawImage(0, 0, m_face);
+  // The focus frame goes on the window only; the face image stays as drawn.
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.state |= QStyle::State_KeyboardFocusChange; // only Tab gives the knob the focus
+    option.backgroundColor = palette().color(QPalette::Button);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+}
+
+void CVoltKnob::keyPressEvent(QKeyEvent *e) {
+  const int step = m_pHost ? m_pHost->KnobChannelState(m_nChannel).GetKnobStep() : -1;
+  const int digit = controls::KnobKeyDigit(e->key(), e->text(), step);
+  if (digit < 0 || (e->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  HandleKnobDigit(digit, false);
+  e->accept();
 }
 
 void CVoltKnob::mousePressEvent(QMouseEvent *e) {

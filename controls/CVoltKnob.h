@@ -22,6 +22,9 @@ public:
 
   int KnobPosition(int x, int y) const;
   void HandleKnobInput(int x, int y);
+  // One touch on a digit. A mouse touch hands the focus to the set-point box; a key keeps it on
+  // the knob so that the next key turns it again.
+  void HandleKnobDigit(int digit, bool focusSetPoint);
   const CKnobEntry &Entry() const { return m_entry; }
 
   // Renders the face into the off-screen image that paintEvent copies, and returns it.
@@ -31,6 +34,7 @@ protected:
   void paintEvent(QPaintEvent *e) override;
   void mousePressEvent(QMouseEvent *e) override;
   void mouseMoveEvent(QMouseEvent *e) override;
+  void keyPressEvent(QKeyEvent *e) override;
 
 private:
   void DrawDial(const QSize &size);
