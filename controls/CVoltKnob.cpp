@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include "controls/CVoltEdit.h"
 #include "controls/ControlTexts.h"
@@ -139,11 +138,9 @@ void CVoltKnob::paintEvent(QPaintEvent *) {
   painter.drawImage(0, 0, m_face);
   // The focus frame goes on the window only; the face image stays as drawn.
   if (hasFocus()) {
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.state |= QStyle::State_KeyboardFocusChange; // only Tab gives the knob the focus
-    option.backgroundColor = palette().color(QPalette::Button);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }
 }
 
