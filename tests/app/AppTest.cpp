@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
