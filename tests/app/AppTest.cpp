@@ -298,7 +298,7 @@ TEST_F(App, KeysOpenTheHelpAndThePrintDialog) {
   EXPECT_EQ(dialogClass, QStringLiteral("QPrintDialog"));
 }
 
-TEST(Frame, ReopensWhereItWasClosedWhenThatPlaceIsOnAScreen) {
+TEST_F(App, FrameReopensWhereItWasClosedWhenThatPlaceIsOnAScreen) {
   const QString key = QLatin1String(CMainFrame::kPlaceKey);
   struct Case {
     QVariant saved;
@@ -313,17 +313,13 @@ TEST(Frame, ReopensWhereItWasClosedWhenThatPlaceIsOnAScreen) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.saved.toString().toStdString());
-    CKTX2300MApp app;
-    ASSERT_TRUE(app.InitInstance({}));
     QSettings().setValue(key, c.saved);
     if (!c.saved.isValid())
       QSettings().remove(key);
     EXPECT_EQ(CMainFrame::StartPlace(), c.opens);
   }
-  CKTX2300MApp app;
-  ASSERT_TRUE(app.InitInstance({}));
-  app.Frame()->move(60, 70);
-  app.Frame()->close();
+  m_frame->move(60, 70);
+  m_frame->close();
   CKTX2300MApp again;
   ASSERT_TRUE(again.InitInstance({}));
   EXPECT_EQ(again.Frame()->pos(), QPoint(60, 70));
