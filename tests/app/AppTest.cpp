@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,59 +48,47 @@ protected:
   CKTX2300MDlgView *m_view = nullptr;
 };
 
-// The message keeps its text; the status bar says why the device is absent, and that it is back.
+// The status bar's one pane says why the device is absent; a prompt shows over the reason and
+// gives it back.
 TEST_F(App, StatusBarSaysWhyTheDeviceIsAbsent) {
   QTemporaryDir dir;
   const QString control = dir.filePath(QStringLiteral("control"));
   qputenv("PWRIO_SIM_CONTROL", QFile::encodeName(control));
-  const auto watchUntil = [this](const char *status) {
-    m_view->OnDeviceWatch();
-    EXPECT_TRUE(m_view->WaitForDeviceWatch());
-    QCoreApplication::processEvents(); // the watch's message comes after its handler
-    return QTest::qWaitFor([&] { return m_frame->DeviceStatus() == QString::fromLatin1(status); },
-                           3000);
-  };
   ASSERT_TRUE(testhelp::WriteFile(control, "attached=0\n"));
-  EXPECT_TRUE(watchUntil("simulated supply: device absent: detached (the control file says "
-                         "attached=0)"))
+  m_view->OnDeviceWatch();
+  EXPECT_TRUE(m_view->WaitForDeviceWatch());
+  const QString why = QStringLiteral(
+      "simulated supply: device absent: detached (the control file says attached=0)");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return m_frame->DeviceStatus() == why; }, 3000))
       << m_frame->DeviceStatus().toStdString();
-  EXPECT_EQ(m_messages.Texts(),
-            QStringList{
-                QStringLiteral("Communication Error,please try again after connecting devices!")});
-  ASSERT_TRUE(testhelp::WriteFile(control, "attached=1\n"));
-  EXPECT_TRUE(watchUntil("simulated supply: ready")) << m_frame->DeviceStatus().toStdString();
-  // The reason is the pane's text between prompts: a prompt shows over it and gives it back.
-  EXPECT_EQ(m_frame->m_wndStatusBar->currentMessage(), QStringLiteral("simulated supply: ready"));
+  qunsetenv("PWRIO_SIM_CONTROL");
+  QStatusBar *bar = m_frame->m_wndStatusBar;
+  EXPECT_TRUE(bar->findChildren<QLabel *>(Qt::FindDirectChildrenOnly).isEmpty());
+  EXPECT_EQ(bar->currentMessage(), why);
   QStatusTipEvent prompt(QStringLiteral("open a document "));
   QApplication::sendEvent(m_frame, &prompt);
-  EXPECT_EQ(m_frame->m_wndStatusBar->currentMessage(), QStringLiteral("open a document "));
+  EXPECT_EQ(bar->currentMessage(), QStringLiteral("open a document "));
   QStatusTipEvent none{QString()};
   QApplication::sendEvent(m_frame, &none);
-  EXPECT_EQ(m_frame->m_wndStatusBar->currentMessage(), QStringLiteral("simulated supply: ready"));
-  qunsetenv("PWRIO_SIM_CONTROL");
+  EXPECT_EQ(bar->currentMessage(), why);
 }
 
+// The toggle keeps the frame's top-left corner; the simulated supply is found at start-up.
 TEST_F(App, FrameHasItsTitleFixedSizeAndNoMaximiseBox) {
   EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("KTX2300M(Ver1.0.1)"));
   const Qt::WindowFlags flags = m_frame->windowFlags();
   EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
   EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-  EXPECT_EQ(m_frame->minimumSize(), m_frame->maximumSize()) << "no resizing";
-  EXPECT_EQ(m_frame->size(), QSize(390, 470));
   EXPECT_EQ(m_frame->pos(), QPoint(10, 10));
-  EXPECT_TRUE(m_messages.Texts().isEmpty()) << "the simulated supply is found and attached";
-}
-
-TEST_F(App, ToggleKeepsTheTopLeftCornerAndTwoClicksRestoreCompact) {
+  EXPECT_TRUE(m_messages.Texts().isEmpty());
   m_frame->move(40, 60);
-  platform::DlgItem<QAbstractButton>(m_view, ctl::kToggleArea)->click();
-  EXPECT_EQ(m_frame->size(), QSize(990, 470));
-  EXPECT_EQ(m_frame->pos(), QPoint(40, 60));
-  platform::DlgItem<QAbstractButton>(m_view, ctl::kToggleArea)->click();
-  EXPECT_EQ(m_frame->size(), QSize(390, 470));
-  EXPECT_EQ(m_frame->pos(), QPoint(40, 60));
-  EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("KTX2300M(Ver1.0.1)"));
+  for (const int width : {390, 990, 390}) {
+    EXPECT_EQ(m_frame->size(), QSize(width, 470));
+    EXPECT_EQ(m_frame->minimumSize(), m_frame->maximumSize()) << "no resizing";
+    EXPECT_EQ(m_frame->pos(), QPoint(40, 60));
+    platform::DlgItem<QAbstractButton>(m_view, ctl::kToggleArea)->click();
+  }
 }
 
 TEST_F(App, ToolbarButtonsCarryPromptsAndOnlyHandledOnesAreEnabled) {
@@ -120,19 +106,6 @@ TEST_F(App, ToolbarButtonsCarryPromptsAndOnlyHandledOnesAreEnabled) {
   EXPECT_EQ(m_frame->Action(cmd::kFileOpen)->toolTip(), QStringLiteral(" open"));
   EXPECT_EQ(m_frame->Action(cmd::kFileSaveAs)->statusTip(),
             QStringLiteral("save a valid document as a new name "));
-}
-
-TEST_F(App, StatusBarHasOnePaneThatShowsPrompts) {
-  EXPECT_TRUE(
-      m_frame->m_wndStatusBar->findChildren<QLabel *>(Qt::FindDirectChildrenOnly).isEmpty());
-  m_frame->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
-  QWidget *button = m_frame->m_wndToolBar->widgetForAction(m_frame->Action(cmd::kFilePrint));
-  ASSERT_NE(button, nullptr);
-  QTest::mouseMove(button, button->rect().center());
-  QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));
-  QApplication::sendEvent(button, &enter);
-  EXPECT_EQ(m_frame->m_wndStatusBar->currentMessage(), QStringLiteral("print a valid document "));
 }
 
 TEST_F(App, EditKeysDoNothingInThePanelsBoxes) {
@@ -193,17 +166,13 @@ TEST(Help, OpensTheGuideWithItsHandlerOrInTheProgramsOwnWindow) {
     bool ownWindow;
   };
   const Case cases[] = {
-      {false, true, false, true},
-      {true, true, true, false},
-      {true, false, true, true},
-  };
+      {false, true, false, true}, {true, true, true, false}, {true, false, true, true}};
   for (const Case &c : cases) {
     SCOPED_TRACE(testing::Message() << c.guideThere << c.handlerTakesIt);
     QTemporaryDir dir;
     const QString guide = dir.filePath(QStringLiteral("KTX2300M.chm"));
     if (c.guideThere) {
-      QFile file(guide);
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      ASSERT_TRUE(testhelp::WriteFile(guide, ""));
     }
     QStringList asked;
     auto previous = CKTX2300MDoc::SetShellOpen([&](const QString &path) {
@@ -239,13 +208,11 @@ TEST(Help, AHandlerCountsOnlyWhenXdgMimeNamesOne) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.script ? c.script : "none");
-    QFile script(bin.filePath(QStringLiteral("xdg-mime")));
-    script.remove();
+    const QString script = bin.filePath(QStringLiteral("xdg-mime"));
+    QFile::remove(script);
     if (c.script) {
-      ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-      script.write(QByteArray("#!/bin/sh\n") + c.script + "\n");
-      script.close();
-      script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+      ASSERT_TRUE(testhelp::WriteFile(script, QByteArray("#!/bin/sh\n") + c.script + "\n"));
+      QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
     }
     qputenv("PATH", QFile::encodeName(bin.path()));
     EXPECT_EQ(CKTX2300MDoc::HasRegisteredHandler(bin.filePath(QStringLiteral("KTX2300M.chm"))),
@@ -254,66 +221,62 @@ TEST(Help, AHandlerCountsOnlyWhenXdgMimeNamesOne) {
   }
 }
 
+// Every topic's page is compiled in; the search narrows the list to the topics that hold every
+// word, and Return opens the first.
 TEST(Help, WindowListsTheContentsSearchesAndGoesBackAndForward) {
   CHelpWindow window(QLatin1String(CHelpWindow::kFolder));
   window.ShowContents();
   QListWidget *list = window.TopicList();
-  const QStringList titles = {QStringLiteral("The control panel"),
-                              QStringLiteral("Switching and setting outputs"),
-                              QStringLiteral("Voltage steps and step files"),
-                              QStringLiteral("Trend chart and test report"),
-                              QStringLiteral("Connecting a real instrument"),
-                              QStringLiteral("Messages and what to do"),
-                              QStringLiteral("Keyboard use")};
-  ASSERT_EQ(list->count(), titles.size());
+  const auto shown = [list] {
+    QStringList titles;
+    for (int i = 0; i < list->count(); ++i)
+      titles << list->item(i)->text();
+    return titles;
+  };
+  const QStringList titles = shown();
+  ASSERT_EQ(titles.size(), 7);
+  EXPECT_EQ(titles.first(), QStringLiteral("The control panel"));
   for (int i = 0; i < list->count(); ++i) {
-    SCOPED_TRACE(titles[i].toStdString());
-    EXPECT_EQ(list->item(i)->text(), titles[i]);
-    list->setCurrentRow(i);
     Q_EMIT list->itemActivated(list->item(i));
-    EXPECT_FALSE(window.Browser()->toPlainText().isEmpty()) << "every page is compiled in";
+    EXPECT_FALSE(window.Browser()->toPlainText().isEmpty()) << titles[i].toStdString();
   }
   const QUrl last = window.Browser()->source();
   window.BackButton()->click();
   EXPECT_NE(window.Browser()->source(), last);
-  EXPECT_TRUE(window.ForwardButton()->isEnabled());
   window.ForwardButton()->click();
   EXPECT_EQ(window.Browser()->source(), last);
 
   const std::pair<const char *, QStringList> searches[] = {
-      {"dialout", {titles[4]}},
-      {"SENDING error", {titles[5]}},
-      {"keypad voltage", {titles[1]}},
+      {"dialout", {QStringLiteral("Connecting a real instrument")}},
+      {"SENDING error", {QStringLiteral("Messages and what to do")}},
+      {"keypad voltage", {QStringLiteral("Switching and setting outputs")}},
       {"no such words", {}},
-      {"", titles},
-  };
+      {"", titles}};
   for (const auto &[query, found] : searches) {
     window.SearchBox()->setText(QString::fromLatin1(query));
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-      shown << list->item(i)->text();
-    EXPECT_EQ(shown, found) << query;
+    EXPECT_EQ(shown(), found) << query;
   }
   window.SearchBox()->setText(QStringLiteral("dialout"));
   QTest::keyClick(window.SearchBox(), Qt::Key_Return);
   EXPECT_EQ(window.Browser()->source(), QUrl(QStringLiteral("qrc:/help/instrument.html")));
 }
 
+// Names and pages in either case and order of the parameters; an entry without a page is none.
 TEST(Help, ContentsFileGivesTheTopicsInOrder) {
   const QString hhc = QStringLiteral(
       "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A &amp; B\">"
       "<param name=\"Local\" value=\"a.html\"></OBJECT>"
       "<li><object><PARAM NAME=\"local\" VALUE=\"b.html\"><param name=\"name\" value=\"B\">"
       "</object><li><object><param name=\"Name\" value=\"no page\"></object></UL>");
-  const QList<CHelpIndex::Topic> topics = CHelpIndex::ParseContents(hhc);
-  ASSERT_EQ(topics.size(), 2);
-  EXPECT_EQ(topics[0].title, QStringLiteral("A & B"));
-  EXPECT_EQ(topics[0].page, QStringLiteral("a.html"));
-  EXPECT_EQ(topics[1].title, QStringLiteral("B"));
-  EXPECT_EQ(topics[1].page, QStringLiteral("b.html"));
+  QStringList topics;
+  for (const CHelpIndex::Topic &topic : CHelpIndex::ParseContents(hhc))
+    topics << topic.title + u'=' + topic.page;
+  EXPECT_EQ(topics, (QStringList{QStringLiteral("A & B=a.html"), QStringLiteral("B=b.html")}));
 }
 
-TEST_F(App, F1OpensTheHelpAndTheDesktopKnowsTheProgramsEntry) {
+// F1 opens the help, Ctrl+P the print dialog. Wayland shows the icon of the .desktop file named
+// here: the name must be the installed one.
+TEST_F(App, KeysOpenTheHelpAndThePrintDialog) {
   auto previous = CKTX2300MDoc::SetShellOpen([](const QString &) { return false; });
   m_frame->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
@@ -321,12 +284,21 @@ TEST_F(App, F1OpensTheHelpAndTheDesktopKnowsTheProgramsEntry) {
   CKTX2300MDoc::SetShellOpen(std::move(previous));
   ASSERT_NE(m_app.Document().HelpWindow(), nullptr);
   EXPECT_TRUE(m_app.Document().HelpWindow()->isVisible());
-  // Wayland shows the icon of the .desktop file named here: the name must be the installed one.
   EXPECT_TRUE(QFile::exists(QStringLiteral(KTX_SOURCE_DIR "/resources/desktop/") +
                             QGuiApplication::desktopFileName() + QStringLiteral(".desktop")));
+  m_app.Document().HelpWindow()->close();
+  QString dialogClass;
+  QTimer::singleShot(0, [&] {
+    QWidget *dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+    dialog->close();
+  });
+  QTest::keyClick(m_frame, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(dialogClass, QStringLiteral("QPrintDialog"));
 }
 
-TEST(Frame, ReopensWhereItWasClosedWhenThatPlaceIsOnAScreen) {
+TEST_F(App, FrameReopensWhereItWasClosedWhenThatPlaceIsOnAScreen) {
   const QString key = QLatin1String(CMainFrame::kPlaceKey);
   struct Case {
     QVariant saved;
@@ -341,18 +313,13 @@ TEST(Frame, ReopensWhereItWasClosedWhenThatPlaceIsOnAScreen) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.saved.toString().toStdString());
-    CKTX2300MApp app;
-    ASSERT_TRUE(app.InitInstance({}));
     QSettings().setValue(key, c.saved);
     if (!c.saved.isValid())
       QSettings().remove(key);
     EXPECT_EQ(CMainFrame::StartPlace(), c.opens);
   }
-  CKTX2300MApp app;
-  ASSERT_TRUE(app.InitInstance({}));
-  EXPECT_EQ(app.Frame()->pos(), QPoint(10, 10));
-  app.Frame()->move(60, 70);
-  app.Frame()->close();
+  m_frame->move(60, 70);
+  m_frame->close();
   CKTX2300MApp again;
   ASSERT_TRUE(again.InitInstance({}));
   EXPECT_EQ(again.Frame()->pos(), QPoint(60, 70));
@@ -383,49 +350,37 @@ TEST(Document, KnobStepsAreStoredPerChannel) {
   EXPECT_EQ(doc.StateCh2().GetKnobStep(), static_cast<std::int16_t>(70000));
 }
 
+// Nobody ever opens the FIFO's other end: a plain open() of it would wait for ever. Every kind
+// of file that is not regular is CUserFile's table; here one of each direction.
 TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
   const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/KTX2300M");
-  ASSERT_TRUE(QFile::exists(program));
   QTemporaryDir dir;
   const QString shot = dir.filePath(QStringLiteral("panel.png"));
   const QString fifo = dir.filePath(QStringLiteral("fifo"));
-  const QString socket = dir.filePath(QStringLiteral("socket"));
   ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
-  ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Socket, socket));
+  struct Case {
+    QStringList arguments;
+    QString message; // empty: the screenshot is written, of the size given
+    QSize size = {};
+  };
   const QString screenshot = QStringLiteral("--screenshot");
   const QString noFile = QStringLiteral("/no/such/file");
-  struct Case {
-    const char *name;
-    QStringList arguments;
-    QString message;
-  };
-  // Nobody ever opens the FIFO's other end: a plain open() of it would wait for ever.
   const Case cases[] = {
-      {"missing FILE",
-       {screenshot, shot, noFile},
+      {{screenshot, shot, noFile},
        QStringLiteral("Cannot open \"%1\": No such file or directory.").arg(noFile)},
-      {"FIFO as FILE",
-       {screenshot, shot, fifo},
+      {{screenshot, shot, fifo},
        QStringLiteral("Cannot open \"%1\": Not a regular file.").arg(fifo)},
-      {"socket as FILE",
-       {screenshot, shot, socket},
-       QStringLiteral("Cannot open \"%1\": Not a regular file.").arg(socket)},
-      {"folder as FILE",
-       {screenshot, shot, dir.path()},
-       QStringLiteral("Cannot open \"%1\": Is a directory.").arg(dir.path())},
-      {"FIFO as screenshot",
-       {screenshot, fifo},
+      {{screenshot, fifo}, QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
+      {{QStringLiteral("--report-pdf"), fifo},
        QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
-      {"FIFO as report",
-       {QStringLiteral("--report-pdf"), fifo},
-       QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
+      {{screenshot, shot}, QString(), QSize(390, 470)},
+      {{QStringLiteral("--expanded"), screenshot, shot}, QString(), QSize(990, 470)},
   };
   QProcess process;
-  process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
   const QStringList common = {QStringLiteral("-platform"), QStringLiteral("offscreen"),
                               QStringLiteral("--after"), QStringLiteral("100")};
   for (const Case &c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.arguments.join(u' ').toStdString());
     process.start(program, common + c.arguments);
     const bool finished = process.waitForFinished(30000);
     if (!finished) {
@@ -433,21 +388,16 @@ TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
       process.waitForFinished();
     }
     EXPECT_TRUE(finished) << "the program waited on the named file";
-    EXPECT_EQ(process.exitCode(), 1);
-    EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError())
-                    .contains(QStringLiteral("message: ") + c.message));
-    EXPECT_FALSE(QFile::exists(shot));
+    EXPECT_EQ(process.exitCode(), c.message.isEmpty() ? 0 : 1);
+    if (c.message.isEmpty())
+      EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), shot);
+    else
+      EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError())
+                      .contains(QStringLiteral("message: ") + c.message));
+    const QImage image(shot);
+    EXPECT_EQ(image.isNull() ? QSize() : image.size(), c.size);
     EXPECT_EQ(testhelp::FileType(fifo), static_cast<mode_t>(S_IFIFO));
   }
-  process.start(program, common + QStringList{screenshot, shot});
-  ASSERT_TRUE(process.waitForFinished(30000));
-  EXPECT_EQ(process.exitCode(), 0);
-  EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), shot);
-  EXPECT_EQ(QImage(shot).size(), QSize(390, 470));
-  process.start(program, common + QStringList{QStringLiteral("--expanded"), screenshot, shot});
-  ASSERT_TRUE(process.waitForFinished(30000));
-  EXPECT_EQ(process.exitCode(), 0);
-  EXPECT_EQ(QImage(shot).size(), QSize(990, 470));
 }
 
 // --help and --version answer in a terminal with no display at all; the usage names every
@@ -459,50 +409,24 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplayAndAWrongOptionFails) {
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   struct Case {
-    const char *option;
+    const char *arguments;
     int status;
-    QStringList says;
+    const char *says; // on standard output
   };
-  const Case cases[] = {
-      {"--version", 0, {QStringLiteral("KTX2300M 1.0.1")}},
-      {"--help",
-       0,
-       {QStringLiteral("[FILE]"), QStringLiteral("--demo"), QStringLiteral("--screenshot <png>"),
-        QStringLiteral("--expanded"), QStringLiteral("--report-pdf <pdf>"),
-        QStringLiteral("--after <ms>"), QStringLiteral("--version"),
-        QStringLiteral("PWRIO_BACKEND"), QStringLiteral("Exit status:")}},
-      {"-h", 0, {QStringLiteral("Exit status:")}},
-  };
+  const Case cases[] = {{"--version", 0, "KTX2300M 1.0.1"},
+                        {"--help", 0, "--screenshot <png>"},
+                        {"--help", 0, "PWRIO_BACKEND"},
+                        {"-h", 0, "Exit status:"},
+                        {"-platform offscreen --no-such-option", 1, ""}};
   for (const Case &c : cases) {
-    SCOPED_TRACE(c.option);
+    SCOPED_TRACE(c.arguments);
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(program, {QString::fromLatin1(c.option)});
+    process.start(program, QString::fromLatin1(c.arguments).split(u' '));
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), c.status);
-    const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    for (const QString &text : c.says)
-      EXPECT_TRUE(out.contains(text)) << text.toStdString() << " in " << out.toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().contains(c.says));
   }
-  QProcess wrong;
-  wrong.start(program, {QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                        QStringLiteral("--no-such-option")});
-  ASSERT_TRUE(wrong.waitForFinished(30000));
-  EXPECT_EQ(wrong.exitCode(), 1);
-}
-
-TEST_F(App, CtrlPOpensThePrintDialog) {
-  m_frame->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
-  QString dialogClass;
-  QTimer::singleShot(0, [&] {
-    QWidget *dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
-    dialogClass = QString::fromLatin1(dialog->metaObject()->className());
-    dialog->close();
-  });
-  QTest::keyClick(m_frame, Qt::Key_P, Qt::ControlModifier);
-  EXPECT_EQ(dialogClass, QStringLiteral("QPrintDialog"));
 }
 
 TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
@@ -514,12 +438,6 @@ TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
   ASSERT_EQ(messages.Texts().size(), 1);
   EXPECT_TRUE(messages.Texts().first().contains(QStringLiteral("/no/such/libPwrio.so")));
   EXPECT_TRUE(app.Frame()->DeviceStatus().contains(QStringLiteral("/no/such/libPwrio.so")));
-  app.View()->OnDeviceWatch();
-  ASSERT_TRUE(app.View()->WaitForDeviceWatch());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(messages.Texts().size(), 2) << "the watch reports the missing device";
-  platform::DlgItem<QAbstractButton>(app.View(), ctl::kCh3Switch)->click();
-  EXPECT_EQ(messages.Texts().last(), QStringLiteral("Sending Error"));
 }
 
 TEST_F(App, ChannelMenuNamesWhatTheItemWillDo) {

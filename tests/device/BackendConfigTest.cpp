@@ -14,48 +14,46 @@ namespace {
 using pwrio::CBackendConfig;
 using Kind = CBackendConfig::Kind;
 
-TEST(BackendConfig, BackendTextsNameTheirTransport) {
-  struct Case {
-    const char *text;
-    Kind kind;
-    const char *host;
-    int port;
-    const char *device;
-    int baud;
-  };
-  const Case cases[] = {
-      {"", Kind::kSimulated, "", 5025, "", 9600},
-      {"sim", Kind::kSimulated, "", 5025, "", 9600},
-      {"  sim \r", Kind::kSimulated, "", 5025, "", 9600},
-      {"tcp://127.0.0.1:5555", Kind::kTcp, "127.0.0.1", 5555, "", 9600},
-      {"tcp://127.0.0.1", Kind::kTcp, "127.0.0.1", 5025, "", 9600},
-      {"tcp://localhost:1", Kind::kTcp, "127.0.0.1", 1, "", 9600},
-      {"tcp://[::1]:65535", Kind::kTcp, "::1", 65535, "", 9600},
-      {"tcp://[::1]", Kind::kTcp, "::1", 5025, "", 9600},
-      {"serial:/dev/ttyUSB0", Kind::kSerial, "", 5025, "/dev/ttyUSB0", 9600},
-      {"serial:/dev/ttyS1?baud=115200", Kind::kSerial, "", 5025, "/dev/ttyS1", 115200},
-      {"usbtmc:/dev/usbtmc0", Kind::kUsbtmc, "", 5025, "/dev/usbtmc0", 9600},
-      {"TCPIP::192.0.2.10::5025::SOCKET", Kind::kTcp, "192.0.2.10", 5025, "", 9600},
-      {"tcpip0::127.0.0.1::5555::socket", Kind::kTcp, "127.0.0.1", 5555, "", 9600},
-      {"ASRL/dev/ttyUSB0::INSTR", Kind::kSerial, "", 5025, "/dev/ttyUSB0", 9600},
-      {"USB0::0x1AB1::0x0E11::DP8A1234::INSTR", Kind::kUsbtmc, "", 5025, "", 9600},
-      {"USB::6833::3601::DP8A1234::0::INSTR", Kind::kUsbtmc, "", 5025, "", 9600},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.text);
-    const CBackendConfig config = CBackendConfig::ParseBackend(c.text);
-    EXPECT_EQ(config.kind, c.kind);
-    EXPECT_TRUE(config.error.empty()) << config.error;
-    EXPECT_EQ(config.host, c.host);
-    EXPECT_EQ(config.port, c.port);
-    EXPECT_EQ(config.device, c.device);
-    EXPECT_EQ(config.baud, c.baud);
-    if (config.kind == Kind::kUsbtmc && config.device.empty()) {
-      EXPECT_EQ(config.usbVendor, 0x1AB1);
-      EXPECT_EQ(config.usbProduct, 0x0E11);
-      EXPECT_EQ(config.usbSerial, "DP8A1234");
-    }
+// The fields that matter for the configuration's kind, in one line.
+std::string Describe(const CBackendConfig &c) {
+  const std::string timing = " " + std::to_string(c.timeoutMs) + "ms " + c.profilePath;
+  switch (c.kind) {
+  case Kind::kSimulated:
+    return "sim" + timing;
+  case Kind::kTcp:
+    return "tcp " + c.host + ":" + std::to_string(c.port) + timing;
+  case Kind::kSerial:
+    return "serial " + c.device + " " + std::to_string(c.baud) + timing;
+  case Kind::kUsbtmc:
+    return "usbtmc " + c.device + " " + std::to_string(c.usbVendor) + ":" +
+           std::to_string(c.usbProduct) + ":" + c.usbSerial + timing;
+  case Kind::kInvalid:
+    break;
   }
+  return c.error.empty() ? "invalid without a reason" : "invalid";
+}
+
+TEST(BackendConfig, BackendTextsNameTheirTransport) {
+  const std::pair<const char *, const char *> cases[] = {
+      {"", "sim"},
+      {"  sim \r", "sim"},
+      {"tcp://127.0.0.1:5555", "tcp 127.0.0.1:5555"},
+      {"tcp://127.0.0.1", "tcp 127.0.0.1:5025"},
+      {"tcp://localhost:1", "tcp 127.0.0.1:1"},
+      {"tcp://[::1]:65535", "tcp ::1:65535"},
+      {"tcp://[::1]", "tcp ::1:5025"},
+      {"serial:/dev/ttyUSB0", "serial /dev/ttyUSB0 9600"},
+      {"serial:/dev/ttyS1?baud=115200", "serial /dev/ttyS1 115200"},
+      {"usbtmc:/dev/usbtmc0", "usbtmc /dev/usbtmc0 0:0:"},
+      {"TCPIP::192.0.2.10::5025::SOCKET", "tcp 192.0.2.10:5025"},
+      {"tcpip0::127.0.0.1::5555::socket", "tcp 127.0.0.1:5555"},
+      {"ASRL/dev/ttyUSB0::INSTR", "serial /dev/ttyUSB0 9600"},
+      {"USB0::0x1AB1::0x0E11::DP8A1234::INSTR", "usbtmc  6833:3601:DP8A1234"},
+      {"USB::6833::3601::DP8A1234::0::INSTR", "usbtmc  6833:3601:DP8A1234"},
+  };
+  for (const auto &[text, expected] : cases)
+    EXPECT_EQ(Describe(CBackendConfig::ParseBackend(text)), expected + std::string(" 300ms "))
+        << text;
   // A host name is refused because its lookup could block.
   const QStringList unusable = testhelp::Cells(
       "tcp://127.0.0.1:0 tcp://127.0.0.1:65536 tcp://127.0.0.1: tcp://127.0.0.1:50x "
@@ -65,14 +63,14 @@ TEST(BackendConfig, BackendTextsNameTheirTransport) {
       "TCPIP::supply.lab::5025::SOCKET TCPIP::192.0.2.10::hislip0::INSTR ASRL1::INSTR "
       "ASRL/dev/ttyS0 USB0::0x1AB1::0x0E11::INSTR USB0::0x1AB1::0xFFFFF::X::INSTR "
       "USB0::vendor::0x0E11::X::INSTR GPIB0::5::INSTR");
-  for (const QString &entry : unusable) {
-    const std::string text = entry.toStdString();
-    const CBackendConfig config = CBackendConfig::ParseBackend(text);
-    EXPECT_EQ(config.kind, Kind::kInvalid) << text;
-    EXPECT_FALSE(config.error.empty()) << text;
-  }
+  for (const QString &entry : unusable)
+    EXPECT_EQ(Describe(CBackendConfig::ParseBackend(entry.toStdString())), "invalid")
+        << entry.toStdString();
 }
 
+// The environment overrides the file key by key; an empty variable counts as unset; a profile
+// named in the file is found beside it, one from the environment is taken as given. A timeout
+// outside 10..10000 ms makes the configuration unusable.
 TEST(BackendConfig, EnvironmentOverridesTheFileKeyByKey) {
   const auto file = CBackendConfig::ParseFile("# lab bench\r\n"
                                               "backend = tcp://127.0.0.1:6000\r\n"
@@ -80,55 +78,27 @@ TEST(BackendConfig, EnvironmentOverridesTheFileKeyByKey) {
                                               "profile = acme.profile\n"
                                               "colour = blue\n"
                                               "no equals sign\n");
-  ASSERT_TRUE(file.backend && file.timeoutMs && file.profile);
-
-  CBackendConfig::Values environment;
-  CBackendConfig config = CBackendConfig::Resolve(environment, file, "/opt/ktx");
-  EXPECT_EQ(config.kind, Kind::kTcp);
-  EXPECT_EQ(config.port, 6000);
-  EXPECT_EQ(config.timeoutMs, 250);
-  EXPECT_EQ(config.profilePath, "/opt/ktx/acme.profile");
-
-  // An empty variable counts as unset.
-  environment.backend = "";
-  environment.timeoutMs = "1000";
-  environment.profile = "local.profile";
-  config = CBackendConfig::Resolve(environment, file, "/opt/ktx");
-  EXPECT_EQ(config.port, 6000);
-  EXPECT_EQ(config.timeoutMs, 1000);
-  EXPECT_EQ(config.profilePath, "local.profile"); // taken as given, from the working folder
-
-  environment.backend = "sim";
-  config = CBackendConfig::Resolve(environment, file, "/opt/ktx");
-  EXPECT_EQ(config.kind, Kind::kSimulated);
-
-  config = CBackendConfig::Resolve({}, {}, "");
-  EXPECT_EQ(config.kind, Kind::kSimulated);
-  EXPECT_EQ(config.timeoutMs, 300);
-  EXPECT_EQ(config.profilePath, "");
-}
-
-TEST(BackendConfig, TimeoutOutsideItsRangeMakesTheConfigurationUnusable) {
+  using Opt = std::optional<std::string>;
   struct Case {
-    const char *text;
-    int ms; // 0: unusable
+    Opt backend, timeout, profile;
+    const char *expected;
   };
-  const Case cases[] = {{"10", 10},  {"10000", 10000}, {" 300 ", 300}, {"9", 0},   {"10001", 0},
-                        {"-300", 0}, {"300ms", 0},     {"0.3", 0},     {"1e3", 0}, {"x", 0}};
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.text);
-    CBackendConfig::Values environment;
-    environment.backend = "tcp://127.0.0.1";
-    environment.timeoutMs = c.text;
-    const CBackendConfig config = CBackendConfig::Resolve(environment, {}, "");
-    if (c.ms == 0) {
-      EXPECT_EQ(config.kind, Kind::kInvalid);
-      EXPECT_NE(config.error.find("timeout"), std::string::npos) << config.error;
-    } else {
-      EXPECT_EQ(config.kind, Kind::kTcp);
-      EXPECT_EQ(config.timeoutMs, c.ms);
-    }
-  }
+  const Opt unset;
+  const Case cases[] = {
+      {unset, unset, unset, "tcp 127.0.0.1:6000 250ms /opt/ktx/acme.profile"},
+      {"", "1000", "local.profile", "tcp 127.0.0.1:6000 1000ms local.profile"},
+      {"sim", unset, "", "sim 250ms /opt/ktx/acme.profile"},
+      {unset, "10", unset, "tcp 127.0.0.1:6000 10ms /opt/ktx/acme.profile"},
+      {unset, " 10000 ", unset, "tcp 127.0.0.1:6000 10000ms /opt/ktx/acme.profile"},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(
+        Describe(CBackendConfig::Resolve({c.backend, c.timeout, c.profile}, file, "/opt/ktx")),
+        c.expected);
+  EXPECT_EQ(Describe(CBackendConfig::Resolve({}, {}, "")), "sim 300ms ");
+  for (const char *timeout : {"9", "10001", "-300", "300ms", "0.3", "1e3", "x"})
+    EXPECT_EQ(Describe(CBackendConfig::Resolve({unset, timeout, unset}, file, "")), "invalid")
+        << timeout;
 }
 
 TEST(BackendConfig, ConfigurationFileIsLookedForBesideTheLibraryThenInTheXdgFolders) {
@@ -138,21 +108,17 @@ TEST(BackendConfig, ConfigurationFileIsLookedForBesideTheLibraryThenInTheXdgFold
     std::optional<std::string> configHome, home, configDirs;
     Strings expected;
   };
+  const Strings defaults = {"/lib/pwrio.conf", "/home/op/.config/KTX2300M/pwrio.conf",
+                            "/etc/xdg/KTX2300M/pwrio.conf"};
   const Case cases[] = {
-      {unset,
-       "/home/op",
-       unset,
-       {"/lib/pwrio.conf", "/home/op/.config/KTX2300M/pwrio.conf", "/etc/xdg/KTX2300M/pwrio.conf"}},
+      {unset, "/home/op", unset, defaults},
       {"/cfg",
        "/home/op",
        "/a:/b",
        {"/lib/pwrio.conf", "/cfg/KTX2300M/pwrio.conf", "/a/KTX2300M/pwrio.conf",
         "/b/KTX2300M/pwrio.conf"}},
       // Empty and relative entries are not XDG folders: the defaults stand in or they drop out.
-      {"",
-       "/home/op",
-       "",
-       {"/lib/pwrio.conf", "/home/op/.config/KTX2300M/pwrio.conf", "/etc/xdg/KTX2300M/pwrio.conf"}},
+      {"", "/home/op", "", defaults},
       {"rel", unset, "rel::/c", {"/lib/pwrio.conf", "/c/KTX2300M/pwrio.conf"}},
   };
   for (const Case &c : cases)

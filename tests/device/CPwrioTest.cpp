@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
 #include "tests/device/PwrioSimFixture.h"
@@ -27,20 +26,6 @@ private:
   QByteArray m_old = qgetenv(kName);
 };
 
-// A loader that is not loaded must fail every call and leave the caller's code alone.
-void ExpectEveryCallFails(CPwrio &pwrio) {
-  EXPECT_FALSE(pwrio.IsLoaded());
-  EXPECT_TRUE(pwrio.LibraryPath().isEmpty());
-  EXPECT_EQ(pwrio.dsoSearch(), 0);
-  for (const auto channel : {CPwrio::kCh1, CPwrio::kCh2, CPwrio::kCh3, CPwrio::kCh4}) {
-    for (const int onFlag : {0, 1}) {
-      VoltageCode code{31, 4};
-      EXPECT_FALSE(pwrio.SetVolt(channel, onFlag, code)) << "channel " << channel;
-      EXPECT_EQ(code, (VoltageCode{31, 4})) << "channel " << channel;
-    }
-  }
-}
-
 // An unset or empty PWRIO_LIBRARY means the library beside the program; a set one is taken.
 TEST(CPwrioLoad, SearchTakesTheVariableOrTheLibraryBesideTheProgram) {
   const QString beside =
@@ -59,6 +44,7 @@ TEST(CPwrioLoad, SearchTakesTheVariableOrTheLibraryBesideTheProgram) {
   }
 }
 
+// The partial library's own functions would answer "done" with 77, 7: none may be called.
 TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -68,56 +54,39 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
   // Nobody writes to it: loading it as a library would wait for ever.
   const QString fifo = dir.filePath(QStringLiteral("fifo.so"));
   ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
-  const QString partial = PartialLibraryFile();
-  const QString partialText = QStringLiteral("The device library %1 lacks the function "
-                                             "dsoSetVolt_negative5_CH4.")
-                                  .arg(QDir::toNativeSeparators(partial));
-
   struct Case {
-    const char *what;
-    std::function<std::unique_ptr<CPwrio>()> make;
-    QString error; // exact text, or the start of it when prefixOnly
-    bool prefixOnly;
+    bool byVariable; // named by PWRIO_LIBRARY, else handed to the loader
+    QString path;
+    const char *error; // %1 the path; only the start of it when it ends in '('
   };
   const Case cases[] = {
-      {"missing file", [&] { return std::make_unique<CPwrio>(absent); },
-       QStringLiteral("The device library %1 does not exist.")
-           .arg(QDir::toNativeSeparators(absent)),
-       false},
-      {"missing file named by PWRIO_LIBRARY",
-       [&] {
-         LibraryVariable var{absent};
-         return std::make_unique<CPwrio>();
-       },
-       QStringLiteral("The device library %1 named by PWRIO_LIBRARY does not exist.")
-           .arg(QDir::toNativeSeparators(absent)),
-       false},
-      {"not a library", [&] { return std::make_unique<CPwrio>(notALibrary); },
-       QStringLiteral("The device library %1 could not be loaded (")
-           .arg(QDir::toNativeSeparators(notALibrary)),
-       true},
-      {"a FIFO named by PWRIO_LIBRARY",
-       [&] {
-         LibraryVariable var{fifo};
-         return std::make_unique<CPwrio>();
-       },
-       QStringLiteral("The device library %1 could not be loaded (not a regular file).")
-           .arg(QDir::toNativeSeparators(fifo)),
-       false},
-      {"a function missing", [&] { return std::make_unique<CPwrio>(partial); }, partialText, false},
+      {false, absent, "The device library %1 does not exist."},
+      {true, absent, "The device library %1 named by PWRIO_LIBRARY does not exist."},
+      {false, notALibrary, "The device library %1 could not be loaded ("},
+      {true, fifo, "The device library %1 could not be loaded (not a regular file)."},
+      {false, PartialLibraryFile(),
+       "The device library %1 lacks the function dsoSetVolt_negative5_CH4."},
   };
   for (const Case &c : cases) {
-    SCOPED_TRACE(c.what);
-    const auto pwrio = c.make();
-    const QString error = pwrio->LoadError();
-    if (c.prefixOnly) {
-      EXPECT_TRUE(error.startsWith(c.error)) << error.toStdString();
-      EXPECT_TRUE(error.endsWith(QStringLiteral(").")));
-    } else {
-      EXPECT_EQ(error, c.error);
+    SCOPED_TRACE(c.path.toStdString());
+    const auto pwrio = [&c] {
+      LibraryVariable var{c.byVariable ? c.path : QString()};
+      return c.byVariable ? std::make_unique<CPwrio>() : std::make_unique<CPwrio>(c.path);
+    }();
+    const QString error = QString::fromLatin1(c.error).arg(QDir::toNativeSeparators(c.path));
+    if (error.endsWith(u'('))
+      EXPECT_TRUE(pwrio->LoadError().startsWith(error) && pwrio->LoadError().endsWith(u'.'))
+          << pwrio->LoadError().toStdString();
+    else
+      EXPECT_EQ(pwrio->LoadError(), error);
+    EXPECT_FALSE(pwrio->IsLoaded());
+    EXPECT_TRUE(pwrio->LibraryPath().isEmpty());
+    EXPECT_EQ(pwrio->dsoSearch(), 0);
+    for (const auto channel : {CPwrio::kCh1, CPwrio::kCh2, CPwrio::kCh3, CPwrio::kCh4}) {
+      VoltageCode code{31, 4};
+      EXPECT_FALSE(pwrio->SetVolt(channel, 1, code)) << "channel " << channel;
+      EXPECT_EQ(code, (VoltageCode{31, 4})) << "channel " << channel;
     }
-    // The partial library's own functions would answer "done" with 77, 7: none may be called.
-    ExpectEveryCallFails(*pwrio);
   }
 }
 

@@ -56,11 +56,8 @@ protected:
   QByteArray ReadControl() const { return testhelp::ReadFile(m_controlPath); }
 
   QStringList LogLines() const {
-    QFile file(m_logPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-      return {};
-    }
-    return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromLatin1(testhelp::ReadFile(m_logPath))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   }
 
   void ClearLog() { QFile::remove(m_logPath); }

@@ -9,20 +9,17 @@ namespace {
 
 using pwrio::CScpiProfile;
 
+// The shipped generic file, the compiled-in text and an empty file all give the defaults.
 TEST(ScpiProfile, ShippedGenericFileAndCompiledInTextAreTheDefaults) {
   QFile file(QString::fromUtf8(PWRIO_TEST_GENERIC_PROFILE));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const std::string shipped = file.readAll().toStdString();
-  std::string error;
-  const auto fromFile = CScpiProfile::Parse(shipped, &error);
-  ASSERT_TRUE(fromFile) << error;
-  const auto compiled = CScpiProfile::Parse(CScpiProfile::kGenericText, &error);
-  ASSERT_TRUE(compiled) << error;
-  EXPECT_EQ(*fromFile, CScpiProfile{});
-  EXPECT_EQ(*compiled, CScpiProfile{});
-  const auto empty = CScpiProfile::Parse("", &error);
-  ASSERT_TRUE(empty) << error;
-  EXPECT_EQ(*empty, CScpiProfile{});
+  for (const std::string &text :
+       {file.readAll().toStdString(), std::string(CScpiProfile::kGenericText), std::string()}) {
+    std::string error;
+    const auto parsed = CScpiProfile::Parse(text, &error);
+    ASSERT_TRUE(parsed) << error;
+    EXPECT_EQ(*parsed, CScpiProfile{});
+  }
 }
 
 TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
@@ -76,24 +73,17 @@ TEST(ScpiProfile, MistakesMakeTheWholeProfileUnusable) {
        "line 1 (set_voltage = VOLT {volt}): unknown placeholder in \"VOLT {volt}\""},
       {"set_voltage = VOLT {volts\n",
        "line 1 (set_voltage = VOLT {volts): unknown placeholder in \"VOLT {volts\""},
-      {"set_voltage = VOLT volts}\n",
-       "line 1 (set_voltage = VOLT volts}): unknown placeholder in \"VOLT volts}\""},
       {"set_voltage = VOLT 5\n", "line 1: set_voltage needs {volts} or {millivolts}"},
-      {"read_voltage = MEAS:VOLT\n", kNotAQuery},
       {"read_voltage = MEAS:VOLT CH?\n", kNotAQuery},
       {"read_voltage = MEAS:VOLT?;OUTP ON\n", kNotAQuery},
       {"identify =\n", kNotAQuery},
       {"error_query = SYST:ERR\n", kNotAnOptionalQuery},
-      {"select_query = INST:NSEL\n", kNotAnOptionalQuery},
       {"output_off =\n", "line 1: output_on and output_off may not be empty"},
       {"channels = 1 2 3\n", "line 1 (channels = 1 2 3): channels needs four numbers 0..99"},
-      {"channels = 1,2,3,4\n", "line 1 (channels = 1,2,3,4): channels needs four numbers 0..99"},
       {"channels = 1 2 3 100\n",
        "line 1 (channels = 1 2 3 100): channels needs four numbers 0..99"},
       {"line_end = CR\n", "line 1 (line_end = CR): line_end is LF or CRLF"},
       {"resolution_mv = 0\n", "line 1 (resolution_mv = 0): resolution_mv is a whole number 1..100"},
-      {"resolution_mv = 5mV\n",
-       "line 1 (resolution_mv = 5mV): resolution_mv is a whole number 1..100"},
       {"idn_shape = scpi\n", "line 1 (idn_shape = scpi): idn_shape is SCPI or ANY"},
       {"output_on = OUTP\tON\n", "line 1 (output_on = OUTP\tON): value has control characters"},
   };
@@ -114,20 +104,14 @@ TEST(ScpiProfile, TemplatesAreFilledWithChannelAndSetPoint) {
     int mv;
     const char *expected;
   };
-  const Case cases[] = {
-      {"VOLT {volts}", 0, 5123, "VOLT 5.123"},
-      {"VOLT {volts}", 0, 600, "VOLT 0.600"},
-      {"VOLT {volts}", 1, 5, "VOLT 0.005"},
-      {"VOLT {volts}", 1, 0, "VOLT 0.000"},
-      {"VOLT {millivolts}E-3", 0, 5123, "VOLT 5123E-3"},
-      {"INST:NSEL {channel}", 2, 0, "INST:NSEL 7"},
-      {"INST:NSEL {channel};VOLT {volts}", 3, 9500, "INST:NSEL 12;VOLT 9.500"},
-      {"OUTP ON", 0, 5000, "OUTP ON"},
-  };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.pattern);
-    EXPECT_EQ(profile.Expand(c.pattern, c.channel, c.mv), c.expected);
-  }
+  const Case cases[] = {{"VOLT {volts}", 0, 5123, "VOLT 5.123"},
+                        {"VOLT {volts}", 0, 600, "VOLT 0.600"},
+                        {"VOLT {volts}", 1, 5, "VOLT 0.005"},
+                        {"VOLT {millivolts}E-3", 0, 5123, "VOLT 5123E-3"},
+                        {"INST:NSEL {channel};VOLT {volts}", 3, 9500, "INST:NSEL 12;VOLT 9.500"},
+                        {"OUTP ON", 0, 5000, "OUTP ON"}};
+  for (const Case &c : cases)
+    EXPECT_EQ(profile.Expand(c.pattern, c.channel, c.mv), c.expected) << c.pattern;
 }
 
 } // namespace

@@ -63,19 +63,12 @@ public:
   }
 
   QString LogPath() const { return m_dir.filePath(QStringLiteral("received.log")); }
+  // What arrived since the last clearing; {"<missing>"} before the simulator made its log.
   QStringList Received() const {
-    QFile file(LogPath());
-    if (!file.open(QIODevice::ReadOnly)) {
-      return {};
-    }
-    return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromLatin1(testhelp::ReadFile(LogPath()))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   }
-  void ClearReceived() {
-    QFile file(LogPath());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      file.close();
-    }
-  }
+  void ClearReceived() { testhelp::WriteFile(LogPath(), {}); }
 
 private:
   QTemporaryDir m_dir;

@@ -46,55 +46,42 @@ TEST(UserFile, AFullDiskNeverCostsTheOldFile) {
     const QDir folder(QFileInfo(target).path());
     const QStringList before = folder.entryList(QDir::Files);
     const QByteArray bytes(c.newSize, 'n');
-    QString why;
-    bool saved = false;
-    if (c.lockedFolder) {
+    if (c.lockedFolder)
       QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-      const testhelp::WithoutPermissionOverride notRoot;
-      saved = CUserFile::Save(target, bytes, &why);
-    } else {
-      saved = CUserFile::Save(target, bytes, &why);
-    }
-    EXPECT_EQ(saved, c.saved);
+    const testhelp::WithoutPermissionOverride notRoot;
+    QString why;
+    EXPECT_EQ(CUserFile::Save(target, bytes, &why), c.saved);
     EXPECT_EQ(testhelp::ReadFile(target), c.saved ? bytes : old);
     EXPECT_EQ(why, c.saved ? QString() : kNoSpace);
     EXPECT_EQ(folder.entryList(QDir::Files), before) << "no temporary file is left behind";
   }
 }
 
+// Neither call may wait for a writer or reader that never comes. A device node needs root.
 TEST(UserFile, OnlyRegularFilesAreOpenedOrReplaced) {
-  struct Case {
-    const char *name;
-    Special kind;
-  };
-  const Case cases[] = {
-      {"fifo", Special::Fifo}, {"socket", Special::Socket}, {"device", Special::Device}};
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.name);
-    const QString path = dir.filePath(QString::fromLatin1(c.name));
-    if (!testhelp::MakeSpecial(c.kind, path))
-      continue; // a device node needs root
+  QStringList paths{dir.path()};
+  for (const Special kind : {Special::Fifo, Special::Socket, Special::Device}) {
+    const QString path = dir.filePath(QString::number(static_cast<int>(kind)));
+    if (testhelp::MakeSpecial(kind, path))
+      paths << path;
+  }
+  QFile file;
+  for (const QString &path : paths) {
+    SCOPED_TRACE(path.toStdString());
+    const QString expected =
+        path == dir.path() ? QStringLiteral("Is a directory") : CUserFile::NotRegularText();
     const mode_t type = testhelp::FileType(path);
-    QFile file;
     QString why;
-    // Neither call may wait for a writer or reader that never comes.
     EXPECT_FALSE(CUserFile::OpenForReading(path, file, &why));
-    EXPECT_EQ(why, CUserFile::NotRegularText());
+    EXPECT_EQ(why, expected);
     why.clear();
     EXPECT_FALSE(CUserFile::Save(path, "x", &why));
-    EXPECT_EQ(why, CUserFile::NotRegularText());
+    EXPECT_EQ(why, expected);
     EXPECT_EQ(testhelp::FileType(path), type) << "still the special file";
     EXPECT_FALSE(file.isOpen());
   }
-  QString why;
-  QFile file;
-  EXPECT_FALSE(CUserFile::OpenForReading(dir.path(), file, &why));
-  EXPECT_EQ(why, QStringLiteral("Is a directory"));
-  EXPECT_FALSE(CUserFile::Save(dir.path(), "x", &why));
-  EXPECT_EQ(why, QStringLiteral("Is a directory"));
-
   // A link to a step file is saved through: the link stays, its target takes the bytes.
   const QString real = dir.filePath(QStringLiteral("real.txt"));
   const QString link = dir.filePath(QStringLiteral("link.txt"));
