@@ -33,16 +33,10 @@ QString Compose(const char *keys) {
 }
 
 int KeyId(char key) {
-  switch (key) {
-  case '.':
-    return ctl::kKeyPoint;
-  case '0':
-    return ctl::kKey0;
-  case 'C':
-    return ctl::kKeyClear;
-  default:
-    return ctl::kKey1 + (key - '1');
-  }
+  return key == '.'   ? ctl::kKeyPoint
+         : key == 'C' ? ctl::kKeyClear
+         : key == '0' ? ctl::kKey0
+                      : ctl::kKey1 + (key - '1');
 }
 
 void Press(QDialog &dlg, const char *keys) {

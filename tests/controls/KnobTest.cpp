@@ -139,33 +139,6 @@ TEST(KnobRules, PointerPointsAtItsDigitsStop) {
   }
 }
 
-TEST(KnobEntry, ComposesThenEdits) {
-  CKnobEntry entry;
-  struct Step {
-    int digit;
-    controls::SelWord selBefore;
-    const char *text;
-    int selStart, selEnd;
-  };
-  const Step steps[] = {
-      {5, 0, "5.0", 2, 3},
-      {3, MakeSel(2, 3), "5.3", 2, 3},
-      {7, MakeSel(2, 3), "5.37", 3, 4},
-      {1, MakeSel(3, 4), "5.371", 4, 5},
-      {8, MakeSel(4, 5), "5.378", 4, 5},
-  };
-  QString text;
-  for (const Step &s : steps) {
-    const CKnobEntry::Result r = entry.Enter(s.digit, text, s.selBefore);
-    EXPECT_EQ(r.text, QString::fromLatin1(s.text));
-    EXPECT_EQ(r.selStart, s.selStart) << s.text;
-    EXPECT_EQ(r.selEnd, s.selEnd) << s.text;
-    text = r.text;
-  }
-  EXPECT_EQ(entry.DigitCount(), 4);
-  EXPECT_EQ(entry.LastSel(), MakeSel(4, 5));
-}
-
 TEST(KnobEntry, EditingReplacesTheDigitBeforeTheSelectionEnd) {
   struct Case {
     int end;
@@ -191,32 +164,35 @@ TEST(KnobEntry, EditingReplacesTheDigitBeforeTheSelectionEnd) {
 // right-clicks, "e" selects the box's first character as the operator might.
 TEST(KnobWidget, MouseInputComposesIntoTheSetPointBox) {
   const struct {
+    int ch;
     bool on;
     const char *script;
     std::vector<int> steps;
     const char *text;
     controls::SelWord sel;
   } cases[] = {
-      {true, "c5 c3 c7 c1", {4, 6, 2, 8}, "5.371", MakeSel(4, 5)},
-      {true, "c5 c3 c7 c1 e0 c7", {4, 6, 2, 8, 2}, "7.371", MakeSel(0, 1)},
-      {true, "c0 c0 c4 c0", {9, 5, 9}, "0.40", MakeSel(3, 4)}, // a repeated digit counts once
-      {false, "c5 p2 m3 r3", {}, "1.000", 0},
-      {true, "p1 m2 M2 m3 M3 m4 M4 m5 M5 m6 M6 r6", {8, 7, 6, 5, 4, 3}, "1.236", MakeSel(4, 5)},
-      {true, "p2 o0 s7 b7 m7 r7 ^4 R6", {7, 2, 5}, "2.74", MakeSel(3, 4)},
+      {0, true, "c5 c3 c7 c1", {4, 6, 2, 8}, "5.371", MakeSel(4, 5)},
+      {1, true, "c5 c3", {4, 6}, "5.3", MakeSel(2, 3)},
+      {0, true, "c5 c3 c7 c1 e0 c7", {4, 6, 2, 8, 2}, "7.371", MakeSel(0, 1)},
+      {0, true, "c0 c0 c4 c0", {9, 5, 9}, "0.40", MakeSel(3, 4)}, // a repeated digit counts once
+      {0, false, "c5 p2 m3 r3", {}, "1.000", 0},
+      {0, true, "p1 m2 M2 m3 M3 m4 M4 m5 M5 m6 M6 r6", {8, 7, 6, 5, 4, 3}, "1.236", MakeSel(4, 5)},
+      {0, true, "p2 o0 s7 b7 m7 r7 ^4 R6", {7, 2, 5}, "2.74", MakeSel(3, 4)},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.script);
     Bench bench;
+    bench.TurnOn(1 - c.ch); // the other channel is on and must stay untouched
     if (c.on)
-      bench.TurnOn(0);
-    CVoltKnob *knob = bench.knobs[0];
+      bench.TurnOn(c.ch);
+    CVoltKnob *knob = bench.knobs[c.ch];
     const QStringList actions = QString::fromLatin1(c.script).split(QLatin1Char(' '));
     for (const QString &action : actions) {
       const int digit = action.at(1).digitValue();
       const QPoint at = PointInDigit(digit);
       switch (action.at(0).toLatin1()) {
       case 'c':
-        bench.Touch(0, digit);
+        bench.Touch(c.ch, digit);
         break;
       case 'p':
         QTest::mousePress(knob, Qt::LeftButton, {}, at);
@@ -233,10 +209,10 @@ TEST(KnobWidget, MouseInputComposesIntoTheSetPointBox) {
         QTest::mouseMove(knob, QPoint(-5, kSize / 2));
         break;
       case 's':
-        bench.MoveWith(0, at, Qt::LeftButton, Qt::ShiftModifier);
+        bench.MoveWith(c.ch, at, Qt::LeftButton, Qt::ShiftModifier);
         break;
       case 'b':
-        bench.MoveWith(0, at, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+        bench.MoveWith(c.ch, at, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
         break;
       case '^':
         QTest::mouseClick(knob, Qt::LeftButton, Qt::ControlModifier, at);
@@ -245,33 +221,22 @@ TEST(KnobWidget, MouseInputComposesIntoTheSetPointBox) {
         QTest::mouseClick(knob, Qt::RightButton, {}, at);
         break;
       case 'e':
-        bench.edits[0]->SetSel(0, 1);
+        bench.edits[c.ch]->SetSel(0, 1);
         break;
       }
     }
-    EXPECT_EQ(bench.host.steps[0], c.steps);
-    EXPECT_EQ(bench.host.states[0].GetKnobStep(), c.steps.empty() ? -1 : c.steps.back());
-    EXPECT_EQ(bench.edits[0]->text(), QString::fromLatin1(c.text));
-    EXPECT_EQ(bench.host.texts[0], QString::fromLatin1(c.text));
+    EXPECT_EQ(bench.host.steps[c.ch], c.steps);
+    EXPECT_EQ(bench.host.states[c.ch].GetKnobStep(), c.steps.empty() ? -1 : c.steps.back());
+    EXPECT_EQ(bench.edits[c.ch]->text(), QString::fromLatin1(c.text));
+    EXPECT_EQ(bench.host.texts[c.ch], QString::fromLatin1(c.text));
     if (c.on) {
-      EXPECT_EQ(bench.edits[0]->GetSel(), c.sel);
+      EXPECT_EQ(bench.edits[c.ch]->GetSel(), c.sel);
     }
     EXPECT_EQ(bench.window.focusWidget(),
-              c.steps.empty() ? static_cast<QWidget *>(bench.other) : bench.edits[0]);
+              c.steps.empty() ? static_cast<QWidget *>(bench.other) : bench.edits[c.ch]);
+    EXPECT_TRUE(bench.host.steps[1 - c.ch].empty());
+    EXPECT_EQ(bench.host.texts[1 - c.ch], QStringLiteral("1.000"));
   }
-}
-
-TEST(KnobWidget, KnobsAreIndependent) {
-  Bench bench;
-  bench.TurnOn(0);
-  bench.TurnOn(1);
-  bench.Touch(0, 5);
-  bench.Touch(0, 2);
-  bench.Touch(1, 3);
-  EXPECT_EQ(bench.edits[0]->text(), QStringLiteral("5.2"));
-  EXPECT_EQ(bench.edits[1]->text(), QStringLiteral("3.0"));
-  EXPECT_EQ(bench.host.steps[0], (std::vector<int>{4, 7}));
-  EXPECT_EQ(bench.host.steps[1], (std::vector<int>{6}));
 }
 
 TEST(KnobWidget, FaceShowsChannelStateAndPointer) {

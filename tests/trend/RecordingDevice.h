@@ -51,17 +51,9 @@ public:
     for (int i = 0; i < count; ++i)
       m_rec.lines.push_back({lines[i], m_pen.color(), m_pen.widthF()});
   }
-  void drawLines(const QLine *lines, int count) override {
-    for (int i = 0; i < count; ++i)
-      m_rec.lines.push_back({QLineF(lines[i]), m_pen.color(), m_pen.widthF()});
-  }
   void drawPolygon(const QPointF *points, int count, PolygonDrawMode) override {
     m_rec.polygons.emplace_back(QPolygonF(QList<QPointF>(points, points + count)).boundingRect(),
                                 m_brush.color());
-  }
-  void drawPolygon(const QPoint *points, int count, PolygonDrawMode) override {
-    const QPolygonF polygon(QPolygon(QList<QPoint>(points, points + count)));
-    m_rec.polygons.emplace_back(polygon.boundingRect(), m_brush.color());
   }
 
 private:

@@ -70,20 +70,6 @@ TEST(TrendCurve, WindowEdgesMapToChartEdges) {
   EXPECT_EQ(c.lines[c.count - 1].x2(), w);
 }
 
-TEST(TrendCurve, OldestSampleIsDrawnFirstAndNewestAtTheRightEdge) {
-  std::vector<double> ring(kRingCapacity, 0.0);
-  // After 5 ticks from start-up the oldest index is 5 and the newest samples sit in slots 0..4.
-  for (int slot = 0; slot < 5; ++slot)
-    ring[slot] = 5.0;
-  const Curve c = Lines(ring, 5, 0.0, 10.0, 400, 100);
-  // Segment i joins samples i and i + 1: the last five end on the newest five samples.
-  for (int i = 0; i <= c.count - 5; ++i)
-    ASSERT_EQ(c.lines[i].y1(), 100) << i;
-  for (int i = c.count - 5; i < c.count; ++i)
-    EXPECT_EQ(c.lines[i].y2(), 50) << i;
-  EXPECT_EQ(c.lines[c.count - 6].y2(), 100);
-}
-
 TEST(TrendCurve, SegmentsAreChainedAndXGrowsBySingleStep) {
   std::vector<double> ring(kRingCapacity);
   for (int i = 0; i < kRingCapacity; ++i)
