@@ -177,7 +177,7 @@ TEST(KnobWidget, MouseInputComposesIntoTheSetPointBox) {
       {0, true, "c0 c0 c4 c0", {9, 5, 9}, "0.40", MakeSel(3, 4)}, // a repeated digit counts once
       {0, false, "c5 p2 m3 r3", {}, "1.000", 0},
       {0, true, "p1 m2 M2 m3 M3 m4 M4 m5 M5 m6 M6 r6", {8, 7, 6, 5, 4, 3}, "1.236", MakeSel(4, 5)},
-      {0, true, "p2 o0 s7 b7 m7 r7 ^4 R6", {7, 2, 5}, "2.74", MakeSel(3, 4)},
+      {0, true, "p2 o0 s7 b8 m5 r5 ^4 R6", {7, 4, 5}, "2.54", MakeSel(3, 4)},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.script);

@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include "ImageChecks.h"
 #include "trend/CurveRaster.h"
 #include "trend/TrendGeometry.h"
 
@@ -150,6 +151,41 @@ TEST(CurveRaster, OrderOfTheSegmentsDoesNotChangeThePixels) {
     EXPECT_EQ(Raster(lines, 300, 90), inOrder) << c;
     std::shuffle(lines.begin(), lines.end(), *QRandomGenerator::global());
     EXPECT_EQ(Raster(lines, 300, 90), inOrder) << c;
+  }
+}
+
+// The curve the operator sees is the one QPainter's 2-pixel pen drew: no pixel of either lies
+// more than one pixel from the other's line, and the amount of ink is nearly the same (a line
+// too thin, too thick or with gaps would change it).
+TEST(CurveRaster, CurvesMatchQPaintersTwoPixelPen) {
+  QRandomGenerator random(19);
+  std::vector<double> noise(kRingCapacity), steps(kRingCapacity), ramp(kRingCapacity);
+  for (int i = 0; i < kRingCapacity; ++i) {
+    noise[i] = random.bounded(10.0);
+    steps[i] = (i / 150) % 9 + 0.5;
+    ramp[i] = (i % 400) * 0.03 - 1.0;
+  }
+  const struct {
+    const std::vector<double> *ring;
+    int w, h;
+  } cases[] = {{&noise, 520, 123},
+               {&steps, 520, 123},
+               {&ramp, 520, 123},
+               {&noise, 3000, 900},
+               {&ramp, 3000, 900}};
+  for (const auto &c : cases) {
+    std::array<float, kRingCapacity> ys;
+    std::vector<QLine> lines(kRingCapacity);
+    lines.resize(static_cast<size_t>(CurveLines(*c.ring, 0, 0.0, 10.0, 0, 0, c.w, c.h, ys, lines)));
+    const QImage ours = Raster(lines, c.w, c.h);
+    QImage theirs = Blank(c.w, c.h);
+    QPainter painter(&theirs);
+    painter.setPen(QPen(QColor(kInk), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    painter.end();
+    EXPECT_TRUE(WithinOnePixel(ours, theirs, kInk)) << c.w;
+    EXPECT_TRUE(WithinOnePixel(theirs, ours, kInk)) << c.w;
+    EXPECT_NEAR(CountInk(ours, kInk), CountInk(theirs, kInk), CountInk(theirs, kInk) / 50) << c.w;
   }
 }
 
