@@ -63,14 +63,6 @@ TEST(VoltFilter, TypedSequences) {
         << c.start << " + " << c.keys;
 }
 
-TEST(IntFilter, OnlyDigitsAndBackspaceAreSilent) {
-  for (char16_t c = u'0'; c <= u'9'; ++c)
-    EXPECT_TRUE(IsIntCharSilent(c));
-  EXPECT_TRUE(IsIntCharSilent(kBackspace));
-  for (char16_t c : {u'.', u'-', u'a', u' ', char16_t{3}})
-    EXPECT_FALSE(IsIntCharSilent(c)) << int(c);
-}
-
 TEST(SelWord, ClampFollowsThePlatformEdit) {
   struct Case {
     int start, end, length, caret;

@@ -78,9 +78,9 @@ TEST(StepListCtrl, ListApi) {
 }
 
 // Scripts of what the operator does: "c2.1" clicks row 2, column 1; "b" clicks below the rows;
-// "=7.5" puts 7.5 into the open editor; "t99" types 99 into it and ends with Return, "x99" with
-// Escape, "n" ends an empty entry with Enter; "o" gives the focus to another control with the
-// pointer outside the list, "k" with the pointer over it (from the keyboard).
+// "=7.5" puts 7.5 into the open editor; "t99" types 99 into it ('_' for a space) and ends with
+// Return, "x99" with Escape, "n" ends an empty entry with Enter; "o" gives the focus to another
+// control with the pointer outside the list, "k" with the pointer over it (from the keyboard).
 TEST(StepListCtrl, ClicksKeysAndFocusMoves) {
   const struct {
     const char *script;

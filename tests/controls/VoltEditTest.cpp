@@ -40,8 +40,6 @@ TEST(VoltEdit, TypingGoesThroughTheFilter) {
   const Case cases[] = {
       {"", false, false, "55.1234<a- .", "5.12", -1},
       {"", false, false, "0.3", "0.600", 0},
-      {"", false, false, "0.6", "0.6", -1},
-      {"", false, false, "9.3", "9.000", 0},
       {"5.1", false, true, "5", "55.1", -1},
       {"9.", true, false, "4", "9.000", 0},
       {"5.", true, false, "4<", "5.", -1},
@@ -208,7 +206,7 @@ TEST(IntEdit, WarnsAboutNonDigitsAndInsertsThemAnyway) {
   QTest::keyClick(&edit, Qt::Key_Backspace);
   EXPECT_EQ(capture.Texts().size(), 1);
   EXPECT_EQ(edit.text(), QStringLiteral("1000"));
-  QTest::keyClicks(&edit, QStringLiteral("a "));
-  EXPECT_EQ(capture.Texts().size(), 3);
-  EXPECT_EQ(edit.text(), QStringLiteral("1000a "));
+  QTest::keyClicks(&edit, QStringLiteral("a -"));
+  EXPECT_EQ(capture.Texts().size(), 4);
+  EXPECT_EQ(edit.text(), QStringLiteral("1000a -"));
 }
