@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -25,7 +26,6 @@ struct Panel {
   std::array<double, kRingCapacity> ch1{};
   std::array<double, kRingCapacity> ch2{};
   int oldest = 0;
-  int newest = kRingCapacity - 1;
 
   Panel() {
     window->resize(600, 300);
@@ -35,14 +35,6 @@ struct Panel {
     chart->Attach(ch1, ch2, &oldest, ruler);
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  }
-
-  void Sample(double v1, double v2) {
-    oldest = (oldest + 1) % kRingCapacity;
-    newest = (newest + 1) % kRingCapacity;
-    ch1[newest] = v1;
-    ch2[newest] = v2;
-    chart->Invalidate();
   }
 
   // Mouse input through the window, as the platform delivers it: Qt's implicit grab applies.
@@ -121,8 +113,10 @@ TEST(TrendPlotWidget, ChartShowsGridAndSamplesInTheRulersWindow) {
   // Before any sample both rings are 0 V, on the bottom edge; CH2 is drawn over CH1.
   EXPECT_EQ(image.pixel(200, 99), kCh2);
 
-  for (int i = 0; i < 300; ++i)
-    panel.Sample(7.0, 0.0);
+  // 300 ticks after start-up the oldest sample sits in slot 300 and the newest in 0 ... 299.
+  std::fill_n(panel.ch1.begin(), 300, 7.0);
+  panel.oldest = 300;
+  panel.chart->Invalidate();
   image = panel.Chart();
   // 300 of 2000 samples: the rightmost 60 pixels, 7 V in 0..10.
   EXPECT_EQ(image.pixel(395, 30), kCh1);
