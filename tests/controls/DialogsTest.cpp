@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "controls/CKeypadCh1Dlg.h"
@@ -32,16 +33,10 @@ QString Compose(const char *keys) {
 }
 
 int KeyId(char key) {
-  switch (key) {
-  case '.':
-    return ctl::kKeyPoint;
-  case '0':
-    return ctl::kKey0;
-  case 'C':
-    return ctl::kKeyClear;
-  default:
-    return ctl::kKey1 + (key - '1');
-  }
+  return key == '.'   ? ctl::kKeyPoint
+         : key == 'C' ? ctl::kKeyClear
+         : key == '0' ? ctl::kKey0
+                      : ctl::kKey1 + (key - '1');
 }
 
 void Press(QDialog &dlg, const char *keys) {
@@ -78,21 +73,31 @@ TEST(KeypadRules, KeySequences) {
     EXPECT_EQ(Compose(keys), QString::fromLatin1(expected)) << keys;
 }
 
+namespace {
+// Runs the dialog modally; `operate` acts on it from inside the nested loop.
+int RunModal(QDialog &dlg, const std::function<void()> &operate) {
+  QTimer::singleShot(0, &dlg, operate);
+  return dlg.exec();
+}
+} // namespace
+
 // Keys compose the text (their rules are KeySequences above); typing into the read-only result
-// box changes only what it shows; SET writes the composed text, empty too, into its own box only.
+// box changes only what it shows; SET (clicked, or Return as the default button) writes the
+// composed text, empty too, into its own box only; Escape leaves both boxes alone.
 TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
-  struct Case {
+  const struct {
     int channel;
     const char *keys;
     char typed; // typed into the result box afterwards; 0: nothing
     const char *shown;
-    const char *written;
-  };
-  const Case cases[] = {{1, "5.2501", 0, "5.250", "5.250"},
-                        {2, "7.", 0, "7.", "7."},
-                        {1, "3.1C", 0, "", ""},
-                        {2, "9.", '4', "9.000", "9."}};
-  for (const Case &c : cases) {
+    Qt::Key end;         // Key_unknown: a click on SET
+    const char *written; // nullptr: nothing written
+  } cases[] = {{1, "5.2501", 0, "5.250", Qt::Key_unknown, "5.250"},
+               {2, "7.", 0, "7.", Qt::Key_Return, "7."},
+               {1, "3.1C", 0, "", Qt::Key_unknown, ""},
+               {2, "9.", '4', "9.000", Qt::Key_unknown, "9."},
+               {1, "6.1", 0, "6.1", Qt::Key_Escape, nullptr}};
+  for (const auto &c : cases) {
     SCOPED_TRACE(c.keys);
     Panel panel;
     std::unique_ptr<CKeypadDlg> dlg;
@@ -100,91 +105,61 @@ TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
       dlg = std::make_unique<CKeypadCh1Dlg>(&panel, panel.Target(1));
     else
       dlg = std::make_unique<CKeypadCh2Dlg>(&panel, panel.Target(2));
-    dlg->show();
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("KEYBOARD_CH%1").arg(c.channel));
-    auto *box = platform::DlgItem<CVoltEdit>(dlg.get(), ctl::kKeyResult);
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->isReadOnly()); // a read-only line edit draws no caret
-    Press(*dlg, c.keys);
-    if (c.typed)
-      QTest::keyClick(box, c.typed);
-    EXPECT_EQ(box->text(), QString::fromLatin1(c.shown));
-    EXPECT_EQ(dlg->Result(), QString::fromLatin1(c.written));
-    QTest::mouseClick(platform::DlgItem<QPushButton>(dlg.get(), ctl::kKeySet), Qt::LeftButton);
-    EXPECT_EQ(dlg->result(), QDialog::Accepted);
-    EXPECT_EQ(panel.Box(c.channel), QString::fromLatin1(c.written));
+    const QString kept = panel.Box(c.channel);
+    const int result = RunModal(*dlg, [&c, d = dlg.get()] {
+      EXPECT_EQ(d->windowTitle(), QStringLiteral("KEYBOARD_CH%1").arg(c.channel));
+      auto *box = platform::DlgItem<CVoltEdit>(d, ctl::kKeyResult);
+      EXPECT_TRUE(box->isReadOnly()); // a read-only line edit draws no caret
+      Press(*d, c.keys);
+      if (c.typed)
+        QTest::keyClick(box, c.typed);
+      EXPECT_EQ(box->text(), QString::fromLatin1(c.shown));
+      if (c.end == Qt::Key_unknown)
+        QTest::mouseClick(platform::DlgItem<QPushButton>(d, ctl::kKeySet), Qt::LeftButton);
+      else
+        QTest::keyClick(box, c.end);
+    });
+    EXPECT_EQ(result, c.written ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(panel.Box(c.channel), c.written ? QString::fromLatin1(c.written) : kept);
     EXPECT_EQ(panel.Box(3 - c.channel), QString::fromLatin1(c.channel == 1 ? "2.000" : "1.000"));
   }
 }
 
-TEST(Keypad, ModalRunSetsAndEscapeCancels) {
-  Panel panel;
-  {
-    CKeypadCh1Dlg dlg(&panel, panel.Target(1));
-    QTimer::singleShot(0, &dlg, [&dlg] {
-      Press(dlg, "4.2");
-      QTest::keyClick(&dlg, Qt::Key_Return); // SET is the default button
-    });
-    EXPECT_EQ(dlg.exec(), QDialog::Accepted);
-    EXPECT_EQ(panel.Box(1), QStringLiteral("4.2"));
-  }
-  CKeypadCh1Dlg dlg(&panel, panel.Target(1));
-  QTimer::singleShot(0, &dlg, [&dlg] {
-    Press(dlg, "6.1");
-    QTest::keyClick(platform::GetDlgItem(&dlg, ctl::kKeyResult), Qt::Key_Escape);
-  });
-  EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-  EXPECT_EQ(panel.Box(1), QStringLiteral("4.2"));
-  EXPECT_EQ(panel.Box(2), QStringLiteral("2.000"));
-}
-
-// Channel on: typing reaches the box and OK writes it; off: nothing types and OK empties it.
+// Channel on: typing reaches the box; off: nothing types. OK (clicked or Return) writes the box's
+// text into its channel's set-point box only; Cancel and Escape drop what was typed.
 TEST(VoltSet, OkWritesOnlyItsChannelsSetPointBox) {
-  const std::pair<bool, const char *> cases[] = {{true, "5.25"}, {false, ""}};
-  for (const auto &[on, written] : cases) {
+  const struct {
+    int channel;
+    bool on;
+    int button;          // 0: Return, -1: Escape
+    const char *written; // nullptr: the box keeps its text
+  } cases[] = {{1, true, ctl::kVoltSetOk, "5.25"},
+               {1, false, ctl::kVoltSetOk, ""},
+               {2, true, 0, "5.25"},
+               {2, true, ctl::kVoltSetCh2Cancel, nullptr},
+               {1, true, ctl::kVoltSetCh1Cancel, nullptr},
+               {1, true, -1, nullptr}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.channel << c.on << c.button);
     Panel panel;
-    CVoltSetCh1Dlg dlg(&panel, panel.Target(1), on);
-    dlg.show();
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("VOLT_SET_CH1"));
-    ASSERT_NE(dlg.VoltEdit(), nullptr);
-    QTest::keyClicks(dlg.VoltEdit(), QStringLiteral("5.25"));
-    EXPECT_EQ(dlg.VoltEdit()->isReadOnly(), !on);
-    EXPECT_EQ(dlg.VoltEdit()->text(), QString::fromLatin1(written)) << on;
-    QTest::mouseClick(platform::DlgItem<QPushButton>(&dlg, ctl::kVoltSetOk), Qt::LeftButton);
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(panel.Box(1), QString::fromLatin1(written)) << on;
-    EXPECT_EQ(panel.Box(2), QStringLiteral("2.000")) << on;
-  }
-}
-
-TEST(VoltSet, Ch2WritesOnlyItsBoxAndBothCancelsLeaveThePanel) {
-  Panel panel;
-  {
-    CVoltSetCh2Dlg dlg(&panel, panel.Target(2), true);
-    QTimer::singleShot(0, &dlg, [&dlg] {
-      QTest::keyClicks(dlg.VoltEdit(), QStringLiteral("3.3"));
-      QTest::keyClick(dlg.VoltEdit(), Qt::Key_Return);
-    });
-    EXPECT_EQ(dlg.exec(), QDialog::Accepted);
-  }
-  // Each dialog's Cancel button, and Escape (button 0), drop what was typed.
-  const std::pair<int, int> cancels[] = {
-      {2, ctl::kVoltSetCh2Cancel}, {1, ctl::kVoltSetCh1Cancel}, {1, 0}};
-  for (const auto &[channel, button] : cancels) {
     std::unique_ptr<CVoltSetDlg> dlg;
-    if (channel == 1)
-      dlg = std::make_unique<CVoltSetCh1Dlg>(&panel, panel.Target(1), true);
+    if (c.channel == 1)
+      dlg = std::make_unique<CVoltSetCh1Dlg>(&panel, panel.Target(1), c.on);
     else
-      dlg = std::make_unique<CVoltSetCh2Dlg>(&panel, panel.Target(2), true);
-    QTimer::singleShot(0, dlg.get(), [d = dlg.get(), button] {
-      QTest::keyClicks(d->VoltEdit(), QStringLiteral("4.4"));
-      if (button)
-        QTest::mouseClick(platform::DlgItem<QPushButton>(d, button), Qt::LeftButton);
+      dlg = std::make_unique<CVoltSetCh2Dlg>(&panel, panel.Target(2), c.on);
+    const QString kept = panel.Box(c.channel);
+    const int result = RunModal(*dlg, [&c, d = dlg.get()] {
+      EXPECT_EQ(d->windowTitle(), QStringLiteral("VOLT_SET_CH%1").arg(c.channel));
+      EXPECT_EQ(d->VoltEdit()->isReadOnly(), !c.on);
+      QTest::keyClicks(d->VoltEdit(), QStringLiteral("5.25"));
+      EXPECT_EQ(d->VoltEdit()->text(), QString::fromLatin1(c.on ? "5.25" : ""));
+      if (c.button > 0)
+        QTest::mouseClick(platform::DlgItem<QPushButton>(d, c.button), Qt::LeftButton);
       else
-        QTest::keyClick(d->VoltEdit(), Qt::Key_Escape);
+        QTest::keyClick(d->VoltEdit(), c.button == 0 ? Qt::Key_Return : Qt::Key_Escape);
     });
-    EXPECT_EQ(dlg->exec(), QDialog::Rejected) << button;
+    EXPECT_EQ(result, c.written ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(panel.Box(c.channel), c.written ? QString::fromLatin1(c.written) : kept);
+    EXPECT_EQ(panel.Box(3 - c.channel), QString::fromLatin1(c.channel == 1 ? "2.000" : "1.000"));
   }
-  EXPECT_EQ(panel.Box(2), QStringLiteral("3.3"));
-  EXPECT_EQ(panel.Box(1), QStringLiteral("1.000"));
 }

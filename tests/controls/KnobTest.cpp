@@ -50,20 +50,21 @@ public:
   std::vector<int> steps[2];
 };
 
-class KnobTest : public ::testing::Test {
-protected:
-  void SetUp() override {
+// Two knobs with their set-point boxes, and another control that holds the focus at first.
+struct Bench {
+  Bench() {
     window.resize(300, 200);
     for (int ch = 0; ch < 2; ++ch) {
       edits[ch] = new CVoltEdit(&window);
       edits[ch]->setGeometry(0, ch * 30, 80, 20);
+      edits[ch]->setText(QStringLiteral("1.000"));
+      host.texts[ch] = edits[ch]->text();
       host.edits[ch] = edits[ch];
       knobs[ch] = new CVoltKnob(&window);
       knobs[ch]->setGeometry(100 + ch * 100, 0, kSize, kSize);
       knobs[ch]->SetChannel(static_cast<std::int16_t>(ch));
       knobs[ch]->SetHost(&host);
     }
-    other = new QPushButton(&window);
     other->setGeometry(0, 100, 80, 20);
     window.show();
     other->setFocus();
@@ -75,12 +76,18 @@ protected:
   void Touch(int ch, int digit) {
     QTest::mouseClick(knobs[ch], Qt::LeftButton, {}, PointInDigit(digit));
   }
+  // A move with the given buttons and modifiers, as the platform sends it during a drag.
+  void MoveWith(int ch, QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
+    QMouseEvent move(QEvent::MouseMove, at, knobs[ch]->mapToGlobal(at), Qt::NoButton, buttons,
+                     mods);
+    QApplication::sendEvent(knobs[ch], &move);
+  }
 
   QWidget window;
   Host host;
   CVoltEdit *edits[2] = {};
   CVoltKnob *knobs[2] = {};
-  QPushButton *other = nullptr;
+  QPushButton *other = new QPushButton(&window);
 };
 
 } // namespace
@@ -132,33 +139,6 @@ TEST(KnobRules, PointerPointsAtItsDigitsStop) {
   }
 }
 
-TEST(KnobEntry, ComposesThenEdits) {
-  CKnobEntry entry;
-  struct Step {
-    int digit;
-    controls::SelWord selBefore;
-    const char *text;
-    int selStart, selEnd;
-  };
-  const Step steps[] = {
-      {5, 0, "5.0", 2, 3},
-      {3, MakeSel(2, 3), "5.3", 2, 3},
-      {7, MakeSel(2, 3), "5.37", 3, 4},
-      {1, MakeSel(3, 4), "5.371", 4, 5},
-      {8, MakeSel(4, 5), "5.378", 4, 5},
-  };
-  QString text;
-  for (const Step &s : steps) {
-    const CKnobEntry::Result r = entry.Enter(s.digit, text, s.selBefore);
-    EXPECT_EQ(r.text, QString::fromLatin1(s.text));
-    EXPECT_EQ(r.selStart, s.selStart) << s.text;
-    EXPECT_EQ(r.selEnd, s.selEnd) << s.text;
-    text = r.text;
-  }
-  EXPECT_EQ(entry.DigitCount(), 4);
-  EXPECT_EQ(entry.LastSel(), MakeSel(4, 5));
-}
-
 TEST(KnobEntry, EditingReplacesTheDigitBeforeTheSelectionEnd) {
   struct Case {
     int end;
@@ -178,98 +158,90 @@ TEST(KnobEntry, EditingReplacesTheDigitBeforeTheSelectionEnd) {
   }
 }
 
-// KnobEntry's table holds the composition rule; here the box, the host's copy and the knob
-// step follow it, and an edit starts from the selection the operator left in the box.
-TEST_F(KnobTest, TouchesComposeIntoTheSetPointBox) {
-  TurnOn(0);
-  for (int digit : {5, 3, 7, 1})
-    Touch(0, digit);
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("5.371"));
-  EXPECT_EQ(host.texts[0], QStringLiteral("5.371"));
-  EXPECT_EQ(edits[0]->GetSel(), MakeSel(4, 5));
-  EXPECT_EQ(host.steps[0], (std::vector<int>{4, 6, 2, 8}));
-  EXPECT_EQ(window.focusWidget(), edits[0]);
-  edits[0]->SetSel(0, 1);
-  Touch(0, 7);
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("7.371"));
-  EXPECT_EQ(edits[0]->GetSel(), MakeSel(0, 1));
-}
-
-TEST_F(KnobTest, FirstTouchOnZeroAndRepeatedDigits) {
-  TurnOn(0);
-  Touch(0, 0);
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("0.0"));
-  EXPECT_EQ(edits[0]->GetSel(), MakeSel(2, 3));
-  Touch(0, 0); // same digit: no effect
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("0.0"));
-  Touch(0, 4);
-  Touch(0, 0); // a different digit and then the first again both count
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("0.40"));
-  EXPECT_EQ(host.steps[0], (std::vector<int>{9, 5, 9}));
-}
-
-TEST_F(KnobTest, ChannelOffIgnoresTheMouse) {
-  host.texts[0] = QStringLiteral("1.000");
-  edits[0]->setText(QStringLiteral("1.000"));
-  Touch(0, 5);
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("1.000"));
-  EXPECT_EQ(host.texts[0], QStringLiteral("1.000"));
-  EXPECT_EQ(host.states[0].GetKnobStep(), -1);
-  EXPECT_EQ(window.focusWidget(), other);
-  EXPECT_EQ(knobs[0]->Entry().FirstEntry(), 1);
-}
-
-TEST_F(KnobTest, KnobsAreIndependent) {
-  TurnOn(0);
-  TurnOn(1);
-  Touch(0, 5);
-  Touch(0, 2);
-  Touch(1, 3);
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("5.2"));
-  EXPECT_EQ(edits[1]->text(), QStringLiteral("3.0"));
-  EXPECT_EQ(host.states[0].GetKnobStep(), 7);
-  EXPECT_EQ(host.states[1].GetKnobStep(), 6);
-  EXPECT_EQ(window.focusWidget(), edits[1]);
-}
-
-TEST_F(KnobTest, DragAcrossSectorsTouchesEachInTurn) {
-  TurnOn(0);
-  QTest::mousePress(knobs[0], Qt::LeftButton, {}, PointInDigit(1));
-  for (int digit = 2; digit <= 6; ++digit) {
-    QTest::mouseMove(knobs[0], PointAt(digit * 100.0 / 9 + 2));
-    QTest::mouseMove(knobs[0], PointAt(digit * 100.0 / 9 + 8)); // same sector: no touch
+// KnobEntry's tables hold the composition rule; here the mouse reaches it. Script: "c5" clicks
+// digit 5, "p" / "r" press / release there, "m" moves early in the digit's sector and "M" late in
+// it, "o" moves off the knob, "s" / "b" move with Shift / both buttons, "^" clicks with Ctrl, "R"
+// right-clicks, "e" selects the box's first character as the operator might.
+TEST(KnobWidget, MouseInputComposesIntoTheSetPointBox) {
+  const struct {
+    int ch;
+    bool on;
+    const char *script;
+    std::vector<int> steps;
+    const char *text;
+    controls::SelWord sel;
+  } cases[] = {
+      {0, true, "c5 c3 c7 c1", {4, 6, 2, 8}, "5.371", MakeSel(4, 5)},
+      {1, true, "c5 c3", {4, 6}, "5.3", MakeSel(2, 3)},
+      {0, true, "c5 c3 c7 c1 e0 c7", {4, 6, 2, 8, 2}, "7.371", MakeSel(0, 1)},
+      {0, true, "c0 c0 c4 c0", {9, 5, 9}, "0.40", MakeSel(3, 4)}, // a repeated digit counts once
+      {0, false, "c5 p2 m3 r3", {}, "1.000", 0},
+      {0, true, "p1 m2 M2 m3 M3 m4 M4 m5 M5 m6 M6 r6", {8, 7, 6, 5, 4, 3}, "1.236", MakeSel(4, 5)},
+      {0, true, "p2 o0 s7 b8 m5 r5 ^4 R6", {7, 4, 5}, "2.54", MakeSel(3, 4)},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.script);
+    Bench bench;
+    bench.TurnOn(1 - c.ch); // the other channel is on and must stay untouched
+    if (c.on)
+      bench.TurnOn(c.ch);
+    CVoltKnob *knob = bench.knobs[c.ch];
+    const QStringList actions = QString::fromLatin1(c.script).split(QLatin1Char(' '));
+    for (const QString &action : actions) {
+      const int digit = action.at(1).digitValue();
+      const QPoint at = PointInDigit(digit);
+      switch (action.at(0).toLatin1()) {
+      case 'c':
+        bench.Touch(c.ch, digit);
+        break;
+      case 'p':
+        QTest::mousePress(knob, Qt::LeftButton, {}, at);
+        break;
+      case 'r':
+        QTest::mouseRelease(knob, Qt::LeftButton, {}, at);
+        break;
+      case 'm':
+      case 'M':
+        QTest::mouseMove(knob, PointAt(digit * 100.0 / 9 + (action.at(0) == u'm' ? 2 : 8)));
+        break;
+      case 'o': // Qt keeps sending moves to the pressed knob after the pointer has left it
+        QTest::mouseMove(knob, QPoint(kSize + 20, kSize / 2));
+        QTest::mouseMove(knob, QPoint(-5, kSize / 2));
+        break;
+      case 's':
+        bench.MoveWith(c.ch, at, Qt::LeftButton, Qt::ShiftModifier);
+        break;
+      case 'b':
+        bench.MoveWith(c.ch, at, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+        break;
+      case '^':
+        QTest::mouseClick(knob, Qt::LeftButton, Qt::ControlModifier, at);
+        break;
+      case 'R':
+        QTest::mouseClick(knob, Qt::RightButton, {}, at);
+        break;
+      case 'e':
+        bench.edits[c.ch]->SetSel(0, 1);
+        break;
+      }
+    }
+    EXPECT_EQ(bench.host.steps[c.ch], c.steps);
+    EXPECT_EQ(bench.host.states[c.ch].GetKnobStep(), c.steps.empty() ? -1 : c.steps.back());
+    EXPECT_EQ(bench.edits[c.ch]->text(), QString::fromLatin1(c.text));
+    EXPECT_EQ(bench.host.texts[c.ch], QString::fromLatin1(c.text));
+    if (c.on) {
+      EXPECT_EQ(bench.edits[c.ch]->GetSel(), c.sel);
+    }
+    EXPECT_EQ(bench.window.focusWidget(),
+              c.steps.empty() ? static_cast<QWidget *>(bench.other) : bench.edits[c.ch]);
+    EXPECT_TRUE(bench.host.steps[1 - c.ch].empty());
+    EXPECT_EQ(bench.host.texts[1 - c.ch], QStringLiteral("1.000"));
   }
-  QTest::mouseRelease(knobs[0], Qt::LeftButton, {}, PointInDigit(6));
-  EXPECT_EQ(host.steps[0], (std::vector<int>{8, 7, 6, 5, 4, 3}));
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("1.236"));
 }
 
-TEST_F(KnobTest, MovesOutsideOrWithoutTheLeftButtonAloneAreIgnored) {
-  TurnOn(0);
-  QTest::mousePress(knobs[0], Qt::LeftButton, {}, PointInDigit(2));
-  // Qt keeps sending moves to the pressed knob after the pointer has left it.
-  QTest::mouseMove(knobs[0], QPoint(kSize + 20, kSize / 2));
-  QTest::mouseMove(knobs[0], QPoint(-5, kSize / 2));
-  EXPECT_EQ(host.steps[0], (std::vector<int>{7}));
-  const QPoint inSeven = PointInDigit(7);
-  QMouseEvent shifted(QEvent::MouseMove, inSeven, knobs[0]->mapToGlobal(inSeven), Qt::NoButton,
-                      Qt::LeftButton, Qt::ShiftModifier);
-  QApplication::sendEvent(knobs[0], &shifted);
-  QMouseEvent both(QEvent::MouseMove, inSeven, knobs[0]->mapToGlobal(inSeven), Qt::NoButton,
-                   Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-  QApplication::sendEvent(knobs[0], &both);
-  EXPECT_EQ(host.steps[0], (std::vector<int>{7}));
-  QTest::mouseMove(knobs[0], inSeven);
-  QTest::mouseRelease(knobs[0], Qt::LeftButton, {}, inSeven);
-  EXPECT_EQ(host.steps[0], (std::vector<int>{7, 2}));
-  // A press with modifiers counts; a right click does not.
-  QTest::mouseClick(knobs[0], Qt::LeftButton, Qt::ControlModifier, PointInDigit(4));
-  QTest::mouseClick(knobs[0], Qt::RightButton, {}, PointInDigit(6));
-  EXPECT_EQ(host.steps[0], (std::vector<int>{7, 2, 5}));
-  EXPECT_EQ(edits[0]->text(), QStringLiteral("2.74"));
-}
-
-TEST_F(KnobTest, FaceShowsChannelStateAndPointer) {
+TEST(KnobWidget, FaceShowsChannelStateAndPointer) {
+  Bench bench;
+  CVoltKnob *const *knobs = bench.knobs;
   const auto pointerMid = [](int step) {
     const QPoint end = controls::KnobPointerEnd(step, kSize, kSize);
     return (QPoint(kSize / 2, kSize / 2) + end) / 2;
@@ -280,8 +252,8 @@ TEST_F(KnobTest, FaceShowsChannelStateAndPointer) {
   EXPECT_EQ(QColor(face.pixel(pointerMid(-1))), QColor(155, 155, 155));
   EXPECT_EQ(QColor(face.pixel(discSpot)), knobs[0]->palette().color(QPalette::Button));
 
-  TurnOn(0);
-  host.states[0].SetKnobStep(9); // digit 0: the pointer goes to the lower-left stop
+  bench.TurnOn(0);
+  bench.host.states[0].SetKnobStep(9); // digit 0: the pointer goes to the lower-left stop
   face = knobs[0]->DrawFace();
   EXPECT_EQ(QColor(face.pixel(pointerMid(9))), QColor(255, 0, 0));
   EXPECT_EQ(QColor(face.pixel(pointerMid(-1))), QColor(128, 255, 128));

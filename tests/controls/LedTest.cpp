@@ -13,7 +13,7 @@ QColor Centre(QWidget &lamp) {
 }
 } // namespace
 
-TEST(Led, SetOnSwitchesTheLampThroughPropertyOne) {
+TEST(Led, SetOnSwitchesItsLampOnly) {
   QWidget panel;
   CLampWidget lamp(&panel);
   lamp.resize(16, 14);
@@ -29,20 +29,16 @@ TEST(Led, SetOnSwitchesTheLampThroughPropertyOne) {
   EXPECT_GT(lit.red(), 200);
   EXPECT_LT(dark.red(), 150);
   EXPECT_GT(lit.lightness(), dark.lightness());
-}
-
-TEST(Led, UnboundOrForeignWidgetIsLeftAlone) {
-  CLED unbound;
-  unbound.SetOn(true); // nothing to switch, nothing breaks
-  EXPECT_EQ(unbound.GetLamp(), nullptr);
-  QLabel label;
-  CLED foreign;
-  foreign.Attach(&label);
-  EXPECT_EQ(foreign.GetLamp(), nullptr);
-  QWidget panel;
+  // An LED made in place gets a lamp of its own; one on another kind of widget, or on none, has
+  // no lamp and switches nothing.
   CLED own;
   own.Create(&panel, QRect(2, 3, 16, 14));
   own.SetOn(true);
   EXPECT_TRUE(own.GetLamp()->IsLit());
   EXPECT_EQ(own.GetLamp()->geometry(), QRect(2, 3, 16, 14));
+  QLabel label;
+  CLED foreign;
+  foreign.Attach(&label);
+  foreign.SetOn(true);
+  EXPECT_EQ(foreign.GetLamp(), nullptr);
 }

@@ -30,10 +30,10 @@ TEST(StepListHighlight, Geometry) {
     EXPECT_EQ(CStepListCtrl::HighlightRect(c.label, c.textWidth, c.empty), c.expected) << c.name;
 }
 
-// A panel-like window: the step list with its three columns above another control.
-class StepListCtrlTest : public ::testing::Test {
-protected:
-  void SetUp() override {
+// A panel-like window: the step list with its three columns above another control, the pointer
+// over the list.
+struct ListWindow {
+  ListWindow() {
     auto *layout = new QVBoxLayout(&window);
     layout->addWidget(list);
     layout->addWidget(other);
@@ -49,28 +49,12 @@ protected:
     window.resize(300, 260);
     window.show();
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    CursorOverList();
-  }
-
-  QPoint CellCentre(int row, int column) const {
-    return list->visualRect(list->model()->index(row, column)).center();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    QCursor::setPos(list->mapToGlobal(list->rect().center()));
   }
   void Click(int row, int column) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, CellCentre(row, column));
-  }
-  void ClickBelowRows() {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      QPoint(10, list->viewport()->height() - 3));
-  }
-  void CursorOverList() { QCursor::setPos(list->mapToGlobal(list->rect().center())); }
-  void CursorOutside() { QCursor::setPos(other->mapToGlobal(other->rect().center())); }
-  void Type(const QString &text, Qt::Key end) {
-    ASSERT_NE(list->CellEditor(), nullptr);
-    list->CellEditor()->clear();
-    QTest::keyClicks(list->CellEditor(), text);
-    QTest::keyClick(list->CellEditor(), end);
-    QCoreApplication::processEvents();
+    const QPoint at = list->visualRect(list->model()->index(row, column)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
   }
 
   QWidget window;
@@ -78,7 +62,9 @@ protected:
   QLineEdit *other = new QLineEdit;
 };
 
-TEST_F(StepListCtrlTest, ListApi) {
+TEST(StepListCtrl, ListApi) {
+  ListWindow w;
+  CStepListCtrl *list = w.list;
   EXPECT_EQ(list->GetItemCount(), 5);
   EXPECT_EQ(list->GetItemText(4, 0), QStringLiteral("5"));
   EXPECT_EQ(list->GetItemText(9, 0), QString());
@@ -87,161 +73,127 @@ TEST_F(StepListCtrlTest, ListApi) {
   EXPECT_EQ(list->InsertItem(99, QStringLiteral("end")), 5);
   EXPECT_EQ(list->GetItemText(5, 0), QStringLiteral("end"));
   EXPECT_EQ(list->GetItemText(5, 2), QString());
-  EXPECT_EQ(list->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Volt"));
-  EXPECT_EQ(list->columnWidth(0), 40);
   list->DeleteAllItems();
   EXPECT_EQ(list->GetItemCount(), 0);
 }
 
-TEST_F(StepListCtrlTest, OneClickSelectsTheCell) {
-  Click(2, 2);
-  EXPECT_TRUE(list->IsActive());
-  EXPECT_TRUE(list->IsCellSelected());
-  EXPECT_EQ(list->SelectedRow(), 2);
-  EXPECT_EQ(list->SelectedColumn(), 2);
-  EXPECT_EQ(list->LookOf(2, 2), CStepListCtrl::CellLook::Highlighted);
-  EXPECT_EQ(list->LookOf(2, 1), CStepListCtrl::CellLook::Plain);
-  EXPECT_EQ(list->CellEditor(), nullptr);
-  EXPECT_TRUE(list->hasFocus());
-}
-
-TEST_F(StepListCtrlTest, SecondClickEditsOverTheCell) {
-  Click(0, 2);
-  Click(0, 2);
-  CStepCellEdit *editor = list->CellEditor();
-  ASSERT_NE(editor, nullptr);
-  const QRect cell = list->visualRect(list->model()->index(0, 2));
-  EXPECT_EQ(editor->geometry().left(), cell.left() + 4);
-  EXPECT_EQ(editor->geometry().top(), cell.top());
-  EXPECT_EQ(editor->text(), QStringLiteral("1.000"));
-  EXPECT_TRUE(editor->hasFocus());
-  EXPECT_TRUE(list->IsCellSelected()) << "the editor's focus keeps the selection";
-
-  // A move the list did not ask for is pulled back over the column.
-  editor->move(0, editor->y());
-  EXPECT_EQ(editor->x(), cell.left() + 4);
-}
-
-// Enter stores the text as typed (even an empty one) and keeps the cell selected; Escape keeps
-// the cell's text.
-TEST_F(StepListCtrlTest, KeysEndTheEdit) {
-  struct Case {
+// Scripts of what the operator does: "c2.1" clicks row 2, column 1; "b" clicks below the rows;
+// "=7.5" puts 7.5 into the open editor; "t99" types 99 into it ('_' for a space) and ends with
+// Return, "x99" with Escape, "n" ends an empty entry with Enter; "o" gives the focus to another
+// control with the pointer outside the list, "k" with the pointer over it (from the keyboard).
+TEST(StepListCtrl, ClicksKeysAndFocusMoves) {
+  const struct {
+    const char *script;
     int row, column;
-    const char *typed;
-    Qt::Key key;
-    const char *stored;
+    bool selected, active, focused, editing;
+    int cellRow, cellColumn;
+    const char *cell; // the text the cell holds afterwards
+  } cases[] = {
+      {"c2.2", 2, 2, true, true, true, false, 2, 2, ""},
+      {"c0.2 c0.2", 0, 2, true, true, false, true, 0, 2, "1.000"},
+      {"c0.2 c0.2 t_2,5_V", 0, 2, true, true, true, false, 0, 2, " 2,5 V"},
+      {"c1.0 c1.0 x99", 1, 0, true, true, true, false, 1, 0, "2"},
+      {"c0.2 c0.2 n", 0, 2, true, true, true, false, 0, 2, ""},
+      {"c0.2 c0.2 =7.5 c3.1", 3, 1, true, true, true, false, 0, 2, "7.5"},
+      {"c1.2 b", 1, 2, false, true, true, false, 1, 2, ""},
+      {"c1.2 b c1.2", 1, 2, true, true, true, false, 1, 2, ""}, // selects again, no editor
+      {"c1.2 c1.2 =4.4 b", 1, 2, true, true, true, false, 1, 2, "4.4"},
+      {"c1.2 o", -1, -1, false, false, false, false, 1, 2, ""},
+      {"c1.2 k", 1, 2, true, true, false, false, 1, 2, ""},
+      {"c4.2 c4.2 =abc o", -1, -1, false, false, false, false, 4, 2, "abc"},
   };
-  const Case cases[] = {{0, 2, " 2,5 V", Qt::Key_Return, " 2,5 V"},
-                        {1, 0, "99", Qt::Key_Escape, "2"},
-                        {0, 2, "", Qt::Key_Enter, ""}};
-  for (const Case &c : cases) {
-    Click(c.row, c.column);
-    Click(c.row, c.column);
-    Type(QString::fromLatin1(c.typed), c.key);
-    EXPECT_EQ(list->GetItemText(c.row, c.column), QString::fromLatin1(c.stored)) << c.typed;
-    EXPECT_EQ(list->CellEditor(), nullptr) << c.typed;
-    EXPECT_TRUE(list->IsCellSelected()) << c.typed;
-    EXPECT_TRUE(list->hasFocus()) << c.typed;
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.script);
+    ListWindow w;
+    CStepListCtrl *list = w.list;
+    QLineEdit *other = w.other;
+    for (const QString &action : QString::fromLatin1(c.script).split(QLatin1Char(' '))) {
+      const QString arg = action.mid(1).replace(QLatin1Char('_'), QLatin1Char(' '));
+      switch (action.at(0).toLatin1()) {
+      case 'c':
+        w.Click(arg.section(QLatin1Char('.'), 0, 0).toInt(),
+                arg.section(QLatin1Char('.'), 1).toInt());
+        break;
+      case 'b':
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          QPoint(10, list->viewport()->height() - 3));
+        break;
+      case '=':
+        list->CellEditor()->setText(arg);
+        break;
+      case 't':
+      case 'x':
+      case 'n':
+        ASSERT_NE(list->CellEditor(), nullptr);
+        list->CellEditor()->clear();
+        QTest::keyClicks(list->CellEditor(), arg);
+        QTest::keyClick(list->CellEditor(), action.at(0) == u't'   ? Qt::Key_Return
+                                            : action.at(0) == u'x' ? Qt::Key_Escape
+                                                                   : Qt::Key_Enter);
+        break;
+      case 'o':
+      case 'k':
+        QCursor::setPos(action.at(0) == u'o' ? other->mapToGlobal(other->rect().center())
+                                             : list->mapToGlobal(list->rect().center()));
+        other->setFocus(action.at(0) == u'o' ? Qt::MouseFocusReason : Qt::TabFocusReason);
+        break;
+      }
+      QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(list->SelectedRow(), c.row);
+    EXPECT_EQ(list->SelectedColumn(), c.column);
+    EXPECT_EQ(list->IsCellSelected(), c.selected);
+    EXPECT_EQ(list->IsActive(), c.active);
+    EXPECT_EQ(list->hasFocus(), c.focused);
+    EXPECT_EQ(list->CellEditor() != nullptr, c.editing);
+    EXPECT_EQ(list->GetItemText(c.cellRow, c.cellColumn), QString::fromLatin1(c.cell));
+    if (c.row >= 0) {
+      EXPECT_EQ(list->LookOf(c.row, c.column), c.selected ? CStepListCtrl::CellLook::Highlighted
+                                                          : CStepListCtrl::CellLook::Framed);
+      EXPECT_EQ(list->LookOf(c.row, (c.column + 1) % 3), CStepListCtrl::CellLook::Plain);
+    }
   }
 }
 
-TEST_F(StepListCtrlTest, ClickOnAnotherCellFirstStoresTheEdit) {
-  Click(0, 2);
-  Click(0, 2);
-  list->CellEditor()->setText(QStringLiteral("7.5"));
-  Click(3, 1);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(list->GetItemText(0, 2), QStringLiteral("7.5"));
-  EXPECT_EQ(list->GetItemText(3, 1), QStringLiteral("1"));
-  EXPECT_EQ(list->SelectedRow(), 3);
-  EXPECT_EQ(list->SelectedColumn(), 1);
-  EXPECT_TRUE(list->IsCellSelected());
-  EXPECT_EQ(list->CellEditor(), nullptr);
+// The editor lies over the cell, its text indented as the cell's, and stays there.
+TEST(StepListCtrl, SecondClickEditsOverTheCell) {
+  ListWindow w;
+  w.Click(0, 2);
+  w.Click(0, 2);
+  CStepCellEdit *editor = w.list->CellEditor();
+  ASSERT_NE(editor, nullptr);
+  const QRect cell = w.list->visualRect(w.list->model()->index(0, 2));
+  EXPECT_EQ(editor->geometry().topLeft(), cell.topLeft() + QPoint(4, 0));
+  EXPECT_TRUE(editor->hasFocus());
+  editor->move(0, editor->y()); // a move the list did not ask for is pulled back
+  EXPECT_EQ(editor->x(), cell.left() + 4);
 }
 
-TEST_F(StepListCtrlTest, ClickBesideTheRowsMarks) {
-  Click(1, 2);
-  ClickBelowRows();
-  EXPECT_FALSE(list->IsCellSelected());
-  EXPECT_EQ(list->SelectedRow(), 1);
-  EXPECT_EQ(list->LookOf(1, 2), CStepListCtrl::CellLook::Framed);
-  // Marked, a click on the same cell selects it again instead of editing.
-  Click(1, 2);
-  EXPECT_TRUE(list->IsCellSelected());
-  EXPECT_EQ(list->CellEditor(), nullptr);
-}
-
-TEST_F(StepListCtrlTest, ClickBesideTheRowsWhileEditingStoresAndStaysSelected) {
-  Click(1, 2);
-  Click(1, 2);
-  list->CellEditor()->setText(QStringLiteral("4.4"));
-  ClickBelowRows();
-  QCoreApplication::processEvents();
-  EXPECT_EQ(list->GetItemText(1, 2), QStringLiteral("4.4"));
-  EXPECT_TRUE(list->IsCellSelected());
-  EXPECT_EQ(list->CellEditor(), nullptr);
-}
-
-TEST_F(StepListCtrlTest, FocusToAnotherControlWithTheCursorOutsideDropsTheSelection) {
-  Click(1, 2);
-  CursorOutside();
-  other->setFocus(Qt::MouseFocusReason);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(list->SelectedRow(), -1);
-  EXPECT_EQ(list->SelectedColumn(), -1);
-  EXPECT_FALSE(list->IsActive());
-  EXPECT_FALSE(list->IsCellSelected());
-}
-
-TEST_F(StepListCtrlTest, FocusLeavingWithTheCursorOverTheListKeepsTheSelection) {
-  Click(1, 2);
-  other->setFocus(Qt::TabFocusReason);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(list->SelectedRow(), 1);
-  EXPECT_TRUE(list->IsCellSelected());
-}
-
-TEST_F(StepListCtrlTest, EditEndedByAnotherControlStoresAndDropsTheSelection) {
-  Click(4, 2);
-  Click(4, 2);
-  list->CellEditor()->setText(QStringLiteral("abc"));
-  CursorOutside();
-  other->setFocus(Qt::MouseFocusReason);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(list->GetItemText(4, 2), QStringLiteral("abc"));
-  EXPECT_EQ(list->CellEditor(), nullptr);
-  EXPECT_EQ(list->SelectedRow(), -1);
-  EXPECT_FALSE(list->IsActive());
-}
-
-TEST_F(StepListCtrlTest, HighlightIsPaintedAsWideAsTheText) {
+// The highlight is as wide as the text (41 for an empty one), the rest of the row is drawn plain,
+// and a long text is elided so that it keeps to its cell.
+TEST(StepListCtrl, HighlightAndTextsKeepToTheirCells) {
+  ListWindow w;
+  CStepListCtrl *list = w.list;
   list->SetItemText(2, 2, QString());
-  Click(2, 2);
-  const QImage image = list->viewport()->grab().toImage();
-  const QRect cell = list->visualRect(list->model()->index(2, 2));
-  const QRect highlight = CStepListCtrl::HighlightRect(cell, 0, true);
-  const QColor highlightColour = list->palette().color(QPalette::Highlight);
-  const int y = cell.center().y();
-  EXPECT_EQ(image.pixelColor(highlight.left() + 2, y), highlightColour);
-  EXPECT_EQ(image.pixelColor(highlight.right() - 2, y), highlightColour);
-  EXPECT_EQ(image.pixelColor(cell.left() + 1, y), QColor(247, 247, 255));
-  EXPECT_EQ(image.pixelColor(highlight.right() + 3, y), QColor(247, 247, 255));
-  // The row's other cells are drawn normally.
-  const QRect number = list->visualRect(list->model()->index(2, 1));
-  EXPECT_EQ(image.pixelColor(number.right() - 3, y), QColor(247, 247, 255));
-}
-
-TEST_F(StepListCtrlTest, LongTextEndsInAnEllipsis) {
-  // The painter elides to the cell less its indent: drawn, the text keeps to its cell.
   list->SetItemText(0, 0, QStringLiteral("123456789012345"));
+  w.Click(2, 2);
   const QImage image = list->viewport()->grab().toImage();
-  const QRect step = list->visualRect(list->model()->index(0, 0));
-  const QRect number = list->visualRect(list->model()->index(0, 1));
+  const auto cell = [&](int row, int column) {
+    return list->visualRect(list->model()->index(row, column));
+  };
+  const QRect highlight = CStepListCtrl::HighlightRect(cell(2, 2), 0, true);
+  const QColor back(247, 247, 255);
+  const int y = cell(2, 2).center().y();
+  EXPECT_EQ(image.pixelColor(highlight.left() + 2, y), list->palette().color(QPalette::Highlight));
+  EXPECT_EQ(image.pixelColor(highlight.right() - 2, y), list->palette().color(QPalette::Highlight));
+  EXPECT_EQ(image.pixelColor(cell(2, 2).left() + 1, y), back);
+  EXPECT_EQ(image.pixelColor(highlight.right() + 3, y), back);
+  EXPECT_EQ(image.pixelColor(cell(2, 1).right() - 3, y), back);
   // Column 1 holds "1" at its left + 6: nothing of column 0's text may reach its first pixels.
-  for (int x = number.left() + 1; x < number.left() + 5; ++x)
-    for (int y = number.top() + 1; y < number.bottom(); ++y)
-      ASSERT_EQ(image.pixelColor(x, y), QColor(247, 247, 255)) << x << "," << y;
-  EXPECT_LT(step.width(), list->fontMetrics().horizontalAdvance(list->GetItemText(0, 0)));
+  EXPECT_LT(cell(0, 0).width(), list->fontMetrics().horizontalAdvance(list->GetItemText(0, 0)));
+  for (int x = cell(0, 1).left() + 1; x < cell(0, 1).left() + 5; ++x)
+    for (int v = cell(0, 1).top() + 1; v < cell(0, 1).bottom(); ++v)
+      ASSERT_EQ(image.pixelColor(x, v), back) << x << "," << v;
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
 #include <memory>
@@ -41,8 +40,6 @@ TEST(VoltEdit, TypingGoesThroughTheFilter) {
   const Case cases[] = {
       {"", false, false, "55.1234<a- .", "5.12", -1},
       {"", false, false, "0.3", "0.600", 0},
-      {"", false, false, "0.6", "0.6", -1},
-      {"", false, false, "9.3", "9.000", 0},
       {"5.1", false, true, "5", "55.1", -1},
       {"9.", true, false, "4", "9.000", 0},
       {"5.", true, false, "4<", "5.", -1},
@@ -78,20 +75,17 @@ TEST(VoltEdit, SetValueShowsThreeDecimals) {
 }
 
 // Every edit shortcut's route is in EditRulesTest's key table and the panel's boxes try them all
-// in AppTest; here one swallowed and one typed control key, select-all, and the menu's paste.
-TEST(VoltEdit, EditShortcutsDoNothingButContextMenuPasteWorks) {
+// in AppTest; here a swallowed and a typed control key, and select-all.
+TEST(VoltEdit, EditShortcutsDoNothing) {
   CVoltEdit edit;
   QApplication::clipboard()->setText(QStringLiteral("abc"));
   QTest::keyClicks(&edit, QStringLiteral("5.1"));
   edit.selectAll();
   QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
   QTest::keyClick(&edit, Qt::Key_Delete, Qt::ShiftModifier);
-  EXPECT_EQ(edit.text(), QStringLiteral("5.1"));
   edit.deselect();
-  QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-  QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
-  EXPECT_EQ(edit.text(), QStringLiteral("5.1"));
   QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(edit.text(), QStringLiteral("5.1"));
   EXPECT_FALSE(edit.hasSelectedText());
 }
 
@@ -164,47 +158,20 @@ TEST(VoltEdit, SelectionReadAndSetAsThePlatformEdit) {
   EXPECT_FALSE(edit.hasSelectedText());
 }
 
-class WheelWalkTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    window.resize(300, 100);
-    set1 = new CVoltEdit(&window);
-    set1->setGeometry(0, 0, 80, 20);
-    set1->SetWheelWalk(true);
-    range = new CVoltEdit(&window);
-    range->setGeometry(100, 0, 80, 20);
-    button = new QPushButton(&window);
-    button->setGeometry(200, 0, 80, 20);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    set1->setText(QStringLiteral("5.123"));
-    range->setText(QStringLiteral("1.000"));
-  }
+// The walk's rule has its table in EditRulesTest; here the focused set-point box runs it on real
+// notches, forward from the second decimal past the end and back, while a box that
+// does not walk, or a walking box without the focus, keeps its selection.
+TEST(VoltEdit, NotchesWalkOnlyTheFocusedSetPointBox) {
   QWidget window;
-  CVoltEdit *set1 = nullptr;
-  CVoltEdit *range = nullptr;
-  QPushButton *button = nullptr;
-};
-
-// The walk's rule has its table in EditRulesTest; here the box runs it on real notches, forward
-// from the second decimal and then back to the first character.
-TEST_F(WheelWalkTest, NotchesWalkTheFocusedBoxBothWays) {
-  set1->setFocus();
-  set1->SetSel(2, 3);
-  const std::pair<int, controls::SelWord> notches[] = {
-      {120, MakeSel(3, 4)},  {120, MakeSel(4, 5)},  {120, MakeSel(5, 5)},  {120, MakeSel(4, 5)},
-      {120, MakeSel(4, 5)},  {-120, MakeSel(3, 4)}, {-120, MakeSel(2, 3)}, {-120, MakeSel(1, 2)},
-      {-120, MakeSel(0, 1)}, {-120, MakeSel(0, 1)}};
-  for (const auto &[delta, want] : notches) {
-    Wheel(set1, delta);
-    EXPECT_EQ(set1->GetSel(), want) << delta;
-    EXPECT_EQ(set1->cursorPosition(), controls::SelEnd(want)) << delta;
-  }
-  EXPECT_EQ(set1->WheelSel(), MakeSel(0, 1));
-}
-
-TEST_F(WheelWalkTest, OnlyTheFocusedSetPointBoxWalks) {
+  auto *set1 = new CVoltEdit(&window);
+  auto *range = new CVoltEdit(&window);
+  range->move(100, 0);
+  set1->SetWheelWalk(true);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  set1->setText(QStringLiteral("5.123"));
+  range->setText(QStringLiteral("1.000"));
   range->setFocus();
   range->SetSel(1, 2);
   set1->SetSel(2, 3);
@@ -212,16 +179,20 @@ TEST_F(WheelWalkTest, OnlyTheFocusedSetPointBoxWalks) {
   Wheel(set1, 120);
   EXPECT_EQ(range->GetSel(), MakeSel(1, 2));
   EXPECT_EQ(set1->GetSel(), MakeSel(2, 3));
-  button->setFocus();
-  Wheel(set1, -120);
-  EXPECT_EQ(set1->GetSel(), MakeSel(2, 3));
   EXPECT_EQ(set1->WheelSel(), 0u);
-  // Over another box, the notch walks the focused set-point box.
+
   set1->setFocus();
-  set1->SetSel(2, 3);
-  Wheel(range, 120);
-  EXPECT_EQ(set1->GetSel(), MakeSel(3, 4));
-  EXPECT_EQ(range->WheelSel(), 0u);
+  const std::pair<int, controls::SelWord> notches[] = {{120, MakeSel(3, 4)},
+                                                       {120, MakeSel(4, 5)},
+                                                       {120, MakeSel(5, 5)},
+                                                       {120, MakeSel(4, 5)},
+                                                       {-120, MakeSel(3, 4)}};
+  for (const auto &[delta, want] : notches) {
+    Wheel(set1, delta);
+    EXPECT_EQ(set1->GetSel(), want) << delta;
+    EXPECT_EQ(set1->cursorPosition(), controls::SelEnd(want)) << delta;
+  }
+  EXPECT_EQ(set1->WheelSel(), MakeSel(4, 5)) << "the walk remembers where its last notch began";
 }
 
 TEST(IntEdit, WarnsAboutNonDigitsAndInsertsThemAnyway) {
@@ -235,7 +206,7 @@ TEST(IntEdit, WarnsAboutNonDigitsAndInsertsThemAnyway) {
   QTest::keyClick(&edit, Qt::Key_Backspace);
   EXPECT_EQ(capture.Texts().size(), 1);
   EXPECT_EQ(edit.text(), QStringLiteral("1000"));
-  QTest::keyClicks(&edit, QStringLiteral("a "));
-  EXPECT_EQ(capture.Texts().size(), 3);
-  EXPECT_EQ(edit.text(), QStringLiteral("1000a "));
+  QTest::keyClicks(&edit, QStringLiteral("a -"));
+  EXPECT_EQ(capture.Texts().size(), 4);
+  EXPECT_EQ(edit.text(), QStringLiteral("1000a -"));
 }

@@ -1,61 +1,100 @@
 #pragma once
-// A paint device that records what is drawn on it (texts, lines, rectangles, polygons with the
-// pen or brush in force), so a test can read a page back as a list of drawing calls.
-#include <memory>
+// A paint device that records the texts, the lines (with the pen in force) and the filled
+// polygons drawn on it, so a test can read a page back as drawing calls. Rectangles are ignored.
+#include <algorithm>
+#include <climits>
 #include <vector>
 
-#include <QColor>
-#include <QLineF>
 #include <QPaintDevice>
-#include <QPointF>
+#include <QPaintEngine>
 #include <QPolygonF>
-#include <QRectF>
-#include <QString>
-
-struct RecordedText {
-  QString text;
-  QPointF baseline;
-};
-struct RecordedLine {
-  QLineF line;
-  QColor color;
-  qreal width = 0;
-};
-struct RecordedPolygon {
-  QPolygonF polygon;
-  QColor brush;
-};
-struct RecordedRect {
-  QRectF rect;
-  QColor pen;   // invalid when drawn without a pen
-  QColor brush; // invalid when drawn without a brush
-};
+#include <QTextItem>
 
 struct Recording {
-  std::vector<RecordedText> texts;
-  std::vector<RecordedLine> lines;
-  std::vector<RecordedPolygon> polygons;
-  std::vector<RecordedRect> rects;
+  struct Line {
+    QLineF line;
+    QColor color;
+    qreal width;
+  };
+  std::vector<QString> texts;
+  std::vector<Line> lines;
+  std::vector<std::pair<QRectF, QColor>> polygons; // bounding box and brush
 
-  bool HasText(const QString &text) const;
-  int CountLines(const QColor &color) const;
+  bool HasText(const char *text) const {
+    return std::count(texts.begin(), texts.end(), QString::fromLatin1(text)) > 0;
+  }
+  int CountLines(const QColor &color) const {
+    return static_cast<int>(
+        std::count_if(lines.begin(), lines.end(), [&](const Line &l) { return l.color == color; }));
+  }
+};
+
+class RecordingEngine : public QPaintEngine {
+public:
+  explicit RecordingEngine(Recording &recording) : QPaintEngine(AllFeatures), m_rec(recording) {}
+  bool begin(QPaintDevice *) override { return true; }
+  bool end() override { return true; }
+  Type type() const override { return User; }
+  void updateState(const QPaintEngineState &changed) override {
+    if (changed.state() & DirtyPen)
+      m_pen = changed.pen();
+    if (changed.state() & DirtyBrush)
+      m_brush = changed.brush();
+  }
+  void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+  void drawRects(const QRectF *, int) override {}
+  void drawRects(const QRect *, int) override {}
+  void drawTextItem(const QPointF &, const QTextItem &item) override {
+    m_rec.texts.push_back(item.text());
+  }
+  void drawLines(const QLineF *lines, int count) override {
+    for (int i = 0; i < count; ++i)
+      m_rec.lines.push_back({lines[i], m_pen.color(), m_pen.widthF()});
+  }
+  void drawPolygon(const QPointF *points, int count, PolygonDrawMode) override {
+    m_rec.polygons.emplace_back(QPolygonF(QList<QPointF>(points, points + count)).boundingRect(),
+                                m_brush.color());
+  }
+
+private:
+  Recording &m_rec;
+  QPen m_pen;
+  QBrush m_brush;
 };
 
 class RecordingDevice : public QPaintDevice {
 public:
-  RecordingDevice(int w, int h, int dpi = 600);
-  ~RecordingDevice() override;
-
-  QPaintEngine *paintEngine() const override;
+  RecordingDevice(int w, int h, int dpi = 600) : m_w(w), m_h(h), m_dpi(dpi) {}
+  QPaintEngine *paintEngine() const override { return &m_engine; }
   const Recording &Result() const { return m_recording; }
 
 protected:
-  int metric(PaintDeviceMetric metric) const override;
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+    case PdmWidth:
+      return m_w;
+    case PdmHeight:
+      return m_h;
+    case PdmWidthMM:
+      return m_w * 254 / (m_dpi * 10);
+    case PdmHeightMM:
+      return m_h * 254 / (m_dpi * 10);
+    case PdmDepth:
+      return 32;
+    case PdmNumColors:
+      return INT_MAX;
+    case PdmDevicePixelRatio:
+    case PdmDevicePixelRatioScaled:
+      return metric == PdmDevicePixelRatio ? 1 : static_cast<int>(devicePixelRatioFScale());
+    default:
+      return m_dpi; // the four resolutions
+    }
+  }
 
 private:
   int m_w;
   int m_h;
   int m_dpi;
   Recording m_recording;
-  std::unique_ptr<QPaintEngine> m_engine;
+  mutable RecordingEngine m_engine{m_recording};
 };

@@ -70,20 +70,6 @@ TEST(TrendCurve, WindowEdgesMapToChartEdges) {
   EXPECT_EQ(c.lines[c.count - 1].x2(), w);
 }
 
-TEST(TrendCurve, OldestSampleIsDrawnFirstAndNewestAtTheRightEdge) {
-  std::vector<double> ring(kRingCapacity, 0.0);
-  // After 5 ticks from start-up the oldest index is 5 and the newest samples sit in slots 0..4.
-  for (int slot = 0; slot < 5; ++slot)
-    ring[slot] = 5.0;
-  const Curve c = Lines(ring, 5, 0.0, 10.0, 400, 100);
-  // Segment i joins samples i and i + 1: the last five end on the newest five samples.
-  for (int i = 0; i <= c.count - 5; ++i)
-    ASSERT_EQ(c.lines[i].y1(), 100) << i;
-  for (int i = c.count - 5; i < c.count; ++i)
-    EXPECT_EQ(c.lines[i].y2(), 50) << i;
-  EXPECT_EQ(c.lines[c.count - 6].y2(), 100);
-}
-
 TEST(TrendCurve, SegmentsAreChainedAndXGrowsBySingleStep) {
   std::vector<double> ring(kRingCapacity);
   for (int i = 0; i < kRingCapacity; ++i)
@@ -147,37 +133,29 @@ TEST(TrendCurve, JoiningStraightRunsKeepsEveryPixel) {
   }
 }
 
+// The ticks climb from the bottom by the division height summed in single precision: where the
+// sum falls short or overshoots the span decides the top tick's place, or leaves it out.
 TEST(TrendRulers, VoltTicksRunFromBaseAtTheBottomToBasePlusTen) {
   std::array<RulerTick, kMaxLines> ticks;
-  // 86 high: span 76, 7.6 pixels a division.
-  const int count = VoltRulerTicks(20, 86, -3, 1, 10, ticks);
-  ASSERT_EQ(count, 11);
-  EXPECT_EQ(ticks[0].from, QPoint(18, 81));
-  EXPECT_EQ(ticks[0].to, QPoint(9, 81)); // long tick
-  EXPECT_EQ(ticks[0].label, QPoint(-11, 73));
-  EXPECT_EQ(ticks[0].value, -3);
-  EXPECT_EQ(ticks[1].to, QPoint(12, ticks[1].from.y())); // short tick
-  EXPECT_EQ(ticks[1].from.y(), 81 - 7);
-  EXPECT_EQ(ticks[10].value, 7);
-  EXPECT_EQ(ticks[10].from.y(), 6); // the float sum stops at 75.99..., one pixel short
-}
-
-TEST(TrendRulers, VoltTopTickDependsOnTheSinglePrecisionSum) {
   const struct {
     int h, count, topY;
-  } cases[] = {{100, 11, 5}, {145, 11, 5}, {123, 10, 17}}; // 123: the sum overshoots the span
-  std::array<RulerTick, kMaxLines> ticks;
+  } cases[] = {{86, 11, 6}, {100, 11, 5}, {145, 11, 5}, {123, 10, 17}, {10, 1, 5}, {9, 0, 0}};
   for (const auto &c : cases) {
-    ASSERT_EQ(VoltRulerTicks(20, c.h, 0, 1, 10, ticks), c.count) << c.h;
-    EXPECT_EQ(ticks[c.count - 1].from.y(), c.topY) << c.h;
-    EXPECT_EQ(ticks[c.count - 1].value, c.count - 1);
+    ASSERT_EQ(VoltRulerTicks(20, c.h, -3, 1, 10, ticks), c.count) << c.h;
+    for (int k = 0; k < c.count; ++k) {
+      EXPECT_EQ(ticks[k].value, k - 3) << c.h;
+      EXPECT_EQ(ticks[k].to.x(), k % 2 == 0 ? 9 : 12) << c.h; // long and short ticks
+    }
+    if (c.count > 0) {
+      EXPECT_EQ(ticks[0].from.y(), c.h - 5);
+      EXPECT_EQ(ticks[c.count - 1].from.y(), c.topY) << c.h;
+    }
   }
-}
-
-TEST(TrendRulers, DegenerateVoltRulersEndTheWalk) {
-  std::array<RulerTick, kMaxLines> ticks;
-  EXPECT_EQ(VoltRulerTicks(20, 9, 0, 1, 10, ticks), 0);
-  EXPECT_EQ(VoltRulerTicks(20, 10, 0, 1, 10, ticks), 1);
+  // 86 high: 7.6 pixels a division.
+  VoltRulerTicks(20, 86, -3, 1, 10, ticks);
+  EXPECT_EQ(ticks[0].from, QPoint(18, 81));
+  EXPECT_EQ(ticks[0].label, QPoint(-11, 73));
+  EXPECT_EQ(ticks[1].from.y(), 81 - 7);
 }
 
 TEST(TrendRulers, TimeLabelsRunFromMinusTwentyToZero) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -25,7 +26,6 @@ struct Panel {
   std::array<double, kRingCapacity> ch1{};
   std::array<double, kRingCapacity> ch2{};
   int oldest = 0;
-  int newest = kRingCapacity - 1;
 
   Panel() {
     window->resize(600, 300);
@@ -35,14 +35,6 @@ struct Panel {
     chart->Attach(ch1, ch2, &oldest, ruler);
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  }
-
-  void Sample(double v1, double v2) {
-    oldest = (oldest + 1) % kRingCapacity;
-    newest = (newest + 1) % kRingCapacity;
-    ch1[newest] = v1;
-    ch2[newest] = v2;
-    chart->Invalidate();
   }
 
   // Mouse input through the window, as the platform delivers it: Qt's implicit grab applies.
@@ -64,136 +56,79 @@ const QRgb kCh2 = qRgb(0, 255, 255);
 
 } // namespace
 
-TEST(VoltRulerWidget, ReleaseOutsideKeepsTheDragGoingWithoutAButton) {
+// Qt hands every move and the release to the pressed ruler; the ruler sees only moves over
+// itself, keeps dragging after a release elsewhere, and a repaint leaves the drag's result alone.
+TEST(RulerWidgets, VoltRulerDragsOnlyOverItselfUntilReleasedOnIt) {
   Panel panel;
   CVoltRuler *ruler = panel.ruler;
+  const QImage atZero = ruler->grab().toImage();
   panel.Press(ruler, QPoint(10, 30));
-  ASSERT_EQ(ruler->Scale().IsDragging(), 1);
-  // Released over the chart: Qt hands the release to the pressed ruler, which ignores it.
-  panel.Release(panel.chart, QPoint(250, 50));
-  EXPECT_EQ(ruler->Scale().IsDragging(), 1);
-  // Back over the ruler with no button held: 15 pixels down raise the base by one.
-  panel.Move(ruler, QPoint(10, 45));
-  EXPECT_EQ(ruler->GetBase(), 1);
-  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), 5);
-  panel.Press(ruler, QPoint(10, 45));
-  panel.Release(ruler, QPoint(10, 45));
-  EXPECT_EQ(ruler->Scale().IsDragging(), 0);
-  panel.Move(ruler, QPoint(10, 90));
-  EXPECT_EQ(ruler->GetBase(), 1);
-}
-
-TEST(VoltRulerWidget, MovesAwayFromTheRulerAreNotSeen) {
-  Panel panel;
-  CVoltRuler *ruler = panel.ruler;
-  panel.Press(ruler, QPoint(10, 30));
-  // Qt delivers these to the pressed ruler, outside its rectangle.
   panel.Move(panel.chart, QPoint(200, 70));
   panel.Move(panel.time, QPoint(5, 10));
   EXPECT_EQ(ruler->Scale().GetLastY(), 30);
+  panel.Release(panel.chart, QPoint(250, 50));
+  EXPECT_EQ(ruler->Scale().IsDragging(), 1);
   EXPECT_EQ(ruler->GetBase(), 0);
-  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), 0);
-  // Coming back over the ruler continues from the last place seen on it.
+  // Back over the ruler with no button held: 22 pixels down at 10 a division.
   panel.Move(ruler, QPoint(10, 52));
   EXPECT_EQ(ruler->GetBase(), 2);
   EXPECT_EQ(ruler->Scale().GetScrollRemainder(), 2);
+  panel.Press(ruler, QPoint(10, 52));
   panel.Release(ruler, QPoint(10, 52));
   EXPECT_EQ(ruler->Scale().IsDragging(), 0);
-}
-
-TEST(VoltRulerWidget, SystemRepaintAfterADragChangesNothing) {
-  Panel panel;
-  CVoltRuler *ruler = panel.ruler;
-  panel.Press(ruler, QPoint(10, 20));
-  panel.Move(ruler, QPoint(10, 33));
-  panel.Move(ruler, QPoint(10, 40));
-  panel.Release(ruler, QPoint(10, 40));
-  const int base = ruler->GetBase();
-  const int remainder = ruler->Scale().GetScrollRemainder();
-  EXPECT_EQ(base, 1);
-  EXPECT_EQ(remainder, 10);
-  const QImage before = ruler->grab().toImage();
-  for (int i = 0; i < 3; ++i) {
-    ruler->repaint();
+  panel.Move(ruler, QPoint(10, 90));
+  const QImage moved = ruler->grab().toImage();
+  EXPECT_NE(moved, atZero) << "the labels follow the base";
+  for (int i = 0; i < 2; ++i) {
     panel.window->hide();
     panel.window->show();
     QCoreApplication::processEvents();
   }
-  EXPECT_EQ(ruler->GetBase(), base);
-  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), remainder);
-  EXPECT_EQ(ruler->grab().toImage(), before);
-}
-
-TEST(VoltRulerWidget, LabelsFollowTheBase) {
-  Panel panel;
-  const QImage atZero = panel.ruler->grab().toImage();
-  panel.ruler->Scale().SetBase(5);
-  EXPECT_NE(panel.ruler->grab().toImage(), atZero);
-  panel.ruler->Scale().SetBase(0);
-  EXPECT_EQ(panel.ruler->grab().toImage(), atZero);
-}
-
-TEST(TimeRulerWidget, MouseLeavesTheFixedLabelsAlone) {
-  Panel panel;
-  EXPECT_EQ(panel.time->GetBase(), -20);
-  EXPECT_EQ(panel.time->GetDivisions(), 20);
-  const QImage before = panel.time->grab().toImage();
+  EXPECT_EQ(ruler->GetBase(), 2);
+  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), 2);
+  EXPECT_EQ(ruler->grab().toImage(), moved);
+  ruler->Scale().SetBase(0);
+  EXPECT_EQ(ruler->grab().toImage(), atZero);
+  // The time ruler's labels stay where they are whatever the mouse does.
+  const QImage time = panel.time->grab().toImage();
   panel.Press(panel.time, QPoint(100, 10));
   panel.Move(panel.time, QPoint(50, 15));
   panel.Release(panel.time, QPoint(50, 15));
-  EXPECT_EQ(panel.time->grab().toImage(), before);
+  EXPECT_EQ(panel.time->GetBase(), -20);
+  EXPECT_EQ(panel.time->grab().toImage(), time);
 }
 
-TEST(TrendPlotWidget, GridAndBackgroundOfAFourHundredPixelChart) {
+// The grid's places and the curve's geometry have their tables in TrendGeometryTest; here they
+// reach the picture in their colours, new samples enter on the right and the ruler's base counts.
+TEST(TrendPlotWidget, ChartShowsGridAndSamplesInTheRulersWindow) {
   Panel panel;
-  const QImage image = panel.Chart();
   const QRgb face = QApplication::palette().color(QPalette::Button).rgb();
-  // The positions are TrendGrid's table; here the lines reach the picture in the face colour.
-  EXPECT_EQ(image.pixel(10, 5), qRgb(247, 247, 255));
+  const QRgb back = qRgb(247, 247, 255);
+  QImage image = panel.Chart();
   EXPECT_EQ(image.pixel(0, 5), face);
   EXPECT_EQ(image.pixel(380, 5), face);
-  EXPECT_EQ(image.pixel(399, 5), qRgb(247, 247, 255)); // no line on the right edge
   EXPECT_EQ(image.pixel(10, 30), face);
-}
-
-TEST(TrendPlotWidget, SamplesAtTheWindowEdgesLieOnTheChartEdges) {
-  Panel panel;
+  EXPECT_EQ(image.pixel(10, 5), back);
+  EXPECT_EQ(image.pixel(399, 5), back); // no line on the right edge
   // Before any sample both rings are 0 V, on the bottom edge; CH2 is drawn over CH1.
-  QImage image = panel.Chart();
   EXPECT_EQ(image.pixel(200, 99), kCh2);
-  EXPECT_EQ(image.pixel(205, 55), qRgb(247, 247, 255));
 
-  panel.ch1.fill(10.0); // hi: top edge
-  panel.ch2.fill(11.0); // hi + 1: outside
+  // 300 ticks after start-up the oldest sample sits in slot 300 and the newest in 0 ... 299.
+  std::fill_n(panel.ch1.begin(), 300, 7.0);
+  panel.oldest = 300;
   panel.chart->Invalidate();
   image = panel.Chart();
-  EXPECT_EQ(image.pixel(200, 0), kCh1);
-  for (int y = 0; y < 100; ++y)
-    ASSERT_NE(image.pixel(300, y), kCh2) << y;
-}
-
-TEST(TrendPlotWidget, NewSamplesAppearAtTheRightEdge) {
-  Panel panel;
-  for (int i = 0; i < 300; ++i)
-    panel.Sample(5.0, 0.0);
-  const QImage image = panel.Chart();
-  // 300 of 2000 samples: the rightmost 60 pixels.
-  EXPECT_EQ(image.pixel(395, 50), kCh1);
-  EXPECT_EQ(image.pixel(345, 50), kCh1);
-  EXPECT_NE(image.pixel(300, 50), kCh1);
-  EXPECT_EQ(image.pixel(300, 99), kCh2);
-}
-
-TEST(TrendPlotWidget, RepaintReadsTheRulersBase) {
-  Panel panel;
-  panel.ch1.fill(7.0);
-  panel.chart->Invalidate();
-  EXPECT_EQ(panel.Chart().pixel(200, 30), kCh1); // 7 V in 0..10
+  // 300 of 2000 samples: the rightmost 60 pixels, 7 V in 0..10.
+  EXPECT_EQ(image.pixel(395, 30), kCh1);
+  EXPECT_EQ(image.pixel(345, 30), kCh1);
+  EXPECT_NE(image.pixel(300, 30), kCh1);
   panel.ruler->Scale().SetBase(2);
   // No Invalidate: the chart sees the new base at its next repaint all the same.
-  const QImage moved = panel.Chart();
-  EXPECT_EQ(moved.pixel(200, 50), kCh1); // 7 V in 2..12: half height
-  EXPECT_NE(moved.pixel(200, 30), kCh1);
+  image = panel.Chart();
+  EXPECT_EQ(image.pixel(395, 50), kCh1); // 7 V in 2..12: half height
+  EXPECT_NE(image.pixel(395, 30), kCh1);
+  for (int y = 0; y < 100; ++y)
+    ASSERT_NE(image.pixel(300, y), kCh2) << "0 V lies below the window: " << y;
 }
 
 TEST(TrendPlotWidget, EmptyOrDetachedChartsPaintWithoutData) {
@@ -237,56 +172,37 @@ void Fill(Rings &rings, int shape, int seed) {
   rings.oldest = (seed * 37) % kRingCapacity;
 }
 
-QImage Drawn(int w, int h, const Rings &rings, qreal ratio) {
+QImage Drawn(int w, int h, const Rings &rings) {
   CTrendPlot chart;
   chart.resize(w, h);
   chart.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
-  chart.Render(ratio);
-  QImage image = chart.Image();
-  image.setDevicePixelRatio(1.0);
-  return image;
+  chart.Render(1.0);
+  return chart.Image();
 }
 } // namespace
 
-// On a screen scaled by two the chart is drawn with twice the pixels, exactly as a chart twice
-// the size: no pixel is stretched from a smaller image.
-TEST(TrendPlotWidget, ScaleTwoDrawsAsAChartOfTwiceTheSize) {
-  for (int shape : {0, 1, 2}) {
-    Rings rings;
-    Fill(rings, shape, 5);
-    CTrendPlot chart;
-    chart.resize(260, 62);
-    chart.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
-    chart.Render(2.0);
-    ASSERT_EQ(chart.Image().size(), QSize(520, 124)) << shape;
-    EXPECT_EQ(chart.Image().devicePixelRatio(), 2.0) << shape;
-    QImage image = chart.Image();
-    image.setDevicePixelRatio(1.0);
-    EXPECT_EQ(image, Drawn(520, 124, rings, 1.0)) << shape;
-  }
-}
-
 // A repaint takes back from the grid only what the last curves covered: drawn over the old
-// curves, the new ones must leave exactly the picture a fresh chart draws.
+// curves, the new ones must leave exactly the picture a fresh chart draws. On a screen scaled by
+// two that picture is the one of a chart twice the size: no pixel is stretched.
 TEST(TrendPlotWidget, RedrawingOverOldCurvesEqualsAFreshDrawing) {
   const struct {
     int from, to;
     qreal ratio;
   } cases[] = {{0, 0, 1.0}, {0, 1, 1.0}, {1, 0, 1.0}, {2, 0, 1.0},
-               {0, 2, 1.0}, {1, 1, 2.0}, {0, 0, 2.0}};
+               {0, 2, 1.0}, {1, 1, 2.0}, {0, 0, 2.0}, {2, 2, 2.0}};
   for (const auto &c : cases) {
     Rings rings;
-    Fill(rings, c.from, 1);
     CTrendPlot chart;
     chart.resize(300, 80);
     chart.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
-    chart.Render(c.ratio);
-    for (int seed : {2, 3}) {
-      Fill(rings, c.to, seed);
+    for (int seed : {1, 2, 3}) {
+      Fill(rings, seed == 1 ? c.from : c.to, seed);
       chart.Render(c.ratio);
+      ASSERT_EQ(chart.Image().devicePixelRatio(), c.ratio);
       QImage image = chart.Image();
       image.setDevicePixelRatio(1.0);
-      EXPECT_EQ(image, Drawn(300, 80, rings, c.ratio)) << c.from << " " << c.to << " " << seed;
+      EXPECT_EQ(image, Drawn(int(300 * c.ratio), int(80 * c.ratio), rings))
+          << c.from << " " << c.to << " " << seed << " " << c.ratio;
     }
   }
 }
