@@ -11,6 +11,7 @@
 #include "controls/IKnobHost.h"
 #include "controls/KnobRules.h"
 #include "platform/CDialogBuilder.h"
+#include "platform/ColourContrast.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ void CVoltKnob::DrawDial(const QSize &size) {
   m_dial = QImage(size, QImage::Format_RGB32);
   m_dial.fill(palette().color(QPalette::Button));
   QPainter painter(&m_dial);
-  painter.setPen(QPen(Qt::black, 0));
+  painter.setPen(QPen(RingInk(), 0));
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(Box(6, 6, w - 6, h - 6));
 
@@ -115,7 +116,7 @@ const QImage &CVoltKnob::DrawFace() {
   painter.drawImage(0, 0, m_dial);
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-  painter.setPen(QPen(Qt::black, 0));
+  painter.setPen(QPen(RingInk(), 0));
   painter.setBrush(on ? ToQColor(color) : palette().color(QPalette::Button));
   painter.drawEllipse(Box(15, 15, w - 15, h - 15));
 
@@ -123,6 +124,20 @@ const QImage &CVoltKnob::DrawFace() {
       QPen(on ? QColor(255, 0, 0) : QColor(155, 155, 155), 3, Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(QPoint(w / 2, h / 2), controls::KnobPointerEnd(knobStep, w, h));
   return m_face;
+}
+
+QColor CVoltKnob::RingInk() const {
+  // Black rings, as on a light face; a dark face takes the palette's button text instead.
+  return platform::LegibleInk(Qt::black, palette().color(QPalette::Button),
+                              platform::kGraphicContrast, palette().color(QPalette::ButtonText));
+}
+
+void CVoltKnob::changeEvent(QEvent *e) {
+  if (e->type() == QEvent::PaletteChange) {
+    m_dial = QImage(); // the dial is drawn in the palette's colours
+    update();
+  }
+  QWidget::changeEvent(e);
 }
 
 void CVoltKnob::paintEvent(QPaintEvent *) {
