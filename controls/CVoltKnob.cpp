@@ -89,6 +89,8 @@ void CVoltKnob::DrawDial(const QSize &size) {
   QFont font = this->font();
   font.setPixelSize(11);
   painter.setFont(font);
+  // The labels are black on white whatever the palette, as the platform's default colours are.
+  painter.setPen(Qt::black);
   painter.setBackgroundMode(Qt::OpaqueMode);
   painter.setBackground(Qt::white);
   const QString labels = QString::fromLatin1(controls::text::kKnobLabels);

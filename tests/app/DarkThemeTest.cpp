@@ -124,6 +124,10 @@ TEST_F(DarkTheme, ChartGridIsFaintAndKnobRingsShow) {
   for (int y = bottom - 2; y <= bottom + 2; ++y)
     ring = std::max(ring, platform::ContrastRatio(face.pixelColor(x, y), dial));
   EXPECT_GE(ring, platform::kGraphicContrast);
+  // The "+5" label at the top, black on its white box whatever the palette.
+  const Ink label = MeasureInk(face, QRect(x, 0, 8, 7));
+  EXPECT_EQ(label.background, QColor(Qt::white));
+  EXPECT_GE(label.ratio, platform::kTextContrast);
 }
 
 } // namespace
