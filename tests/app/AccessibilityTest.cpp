@@ -64,19 +64,6 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
   EXPECT_GT(walked, 60); // the walk did reach the controls
 }
 
-TEST_F(Accessibility, NamesComeFromTheCaptionsBeside) {
-  const struct {
-    int id;
-    const char *name;
-  } rows[] = {{ctl::kCh1Set, "CH1 set point"},         {ctl::kCh2Actual, "CH2 actual voltage"},
-              {ctl::kCh4Actual, "CH4 actual voltage"}, {ctl::kCh2Ok, "CH2 OK"},
-              {ctl::kToggleArea, "Step area"},         {ctl::kCh1Radio, "CHANNEL CH1"}};
-  for (const auto &row : rows)
-    EXPECT_EQ(Accessible(Item(row.id), QAccessible::Name), QString::fromLatin1(row.name)) << row.id;
-  // The visible captions stay as they were.
-  EXPECT_EQ(platform::GetDlgItemText(m_view, ctl::kCh2Ok), QStringLiteral("OK"));
-}
-
 TEST_F(Accessibility, DescriptionsFollowTheState) {
   QTemporaryDir dir;
   const QString control = dir.filePath(QStringLiteral("control"));
