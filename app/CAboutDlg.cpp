@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "platform/CDialogBuilder.h"
+#include "resources/AccessibleTexts.h"
 #include "resources/ControlIds.h"
 #include "resources/DialogTemplates.h"
 #include "resources/FrameResources.h"
@@ -14,6 +15,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   platform::CDialogBuilder::Build(this, tmpl);
+  res::access::NameControls(this, res::access::kAboutNames);
   setFixedSize(size());
   if (auto *icon = platform::DlgItem<QLabel>(this, ctl::kAboutIcon))
     icon->setPixmap(res::AppIcon().pixmap(32, 32));

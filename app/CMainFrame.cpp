@@ -14,6 +14,7 @@
 
 #include "platform/CMenuKeys.h"
 #include "platform/TabWalk.h"
+#include "resources/AccessibleTexts.h"
 #include "resources/CommandIds.h"
 #include "resources/FrameResources.h"
 
@@ -152,6 +153,9 @@ void CMainFrame::BuildToolBar() {
     m_wndToolBar->addAction(action);
   }
   addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+  for (const res::access::Name &name : res::access::kToolbarNames)
+    if (QWidget *button = m_wndToolBar->widgetForAction(Action(name.id)))
+      button->setAccessibleName(QString::fromLatin1(name.name));
 }
 
 void CMainFrame::AddCommands(platform::CCommandTable &commands) {

@@ -1,11 +1,12 @@
 // The KTX2300M control panel.
-//   KTX2300M [FILE] [--demo] [--expanded] [--screenshot PNG] [--report-pdf PDF] [--after MS]
+//   KTX2300M [FILE] [--demo] [--expanded] [--palette dark] [--screenshot PNG]
+//            [--report-pdf PDF] [--after MS]
 //   KTX2300M --help | --version
 // --screenshot writes a picture of the main window after start-up and ends the program; with
 // no display the run command uses it on the offscreen platform. --report-pdf prints the test
 // report to a PDF file instead. --demo drives the panel through its own buttons first (both
 // adjustable channels on, a step table run on CH1 at a fast sampling interval), so pictures
-// show a moving chart.
+// show a moving chart. --palette dark shows the panel as a dark desktop would.
 #include <cstdio>
 #include <cstring>
 
@@ -19,6 +20,7 @@
 
 #include "app/CKTX2300MApp.h"
 #include "app/CMainFrame.h"
+#include "app/DarkPalette.h"
 #include "panel/CKTX2300MDlgView.h"
 #include "platform/CDialogBuilder.h"
 #include "platform/CMessageBox.h"
@@ -83,6 +85,10 @@ struct Options {
   QCommandLineOption reportPdf{QStringLiteral("report-pdf"),
                                QStringLiteral("Print the test report to a PDF and exit."),
                                QStringLiteral("pdf")};
+  QCommandLineOption palette{QStringLiteral("palette"),
+                             QStringLiteral("Use the dark palette (\"dark\") instead of the "
+                                            "desktop's."),
+                             QStringLiteral("dark")};
   QCommandLineOption after{QStringLiteral("after"),
                            QStringLiteral("Milliseconds to run before the screenshot or the "
                                           "report (1500)."),
@@ -92,7 +98,7 @@ struct Options {
     QCoreApplication::setApplicationName(QStringLiteral("KTX2300M"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KTX_VERSION));
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
-    parser.addOptions({screenshot, expanded, demo, reportPdf, after});
+    parser.addOptions({screenshot, expanded, demo, reportPdf, palette, after});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("A document to open; the panel keeps no document content, but a file "
@@ -140,8 +146,15 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   QCommandLineParser parser;
   const Options options(parser);
-  const auto &[screenshot, expanded, demo, reportPdf, after] = options;
+  const auto &[screenshot, expanded, demo, reportPdf, palette, after] = options;
   parser.process(app);
+  if (parser.isSet(palette)) {
+    if (parser.value(palette) != QLatin1String("dark")) {
+      std::fprintf(stderr, "KTX2300M: --palette takes \"dark\"\n");
+      return 1;
+    }
+    QApplication::setPalette(DarkPalette());
+  }
 
   // A screenshot run has no operator to close message boxes: print their texts instead.
   const bool unattended = parser.isSet(screenshot) || parser.isSet(reportPdf);

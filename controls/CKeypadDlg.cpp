@@ -7,6 +7,7 @@
 #include "controls/KeypadKeys.h"
 #include "controls/KeypadRules.h"
 #include "platform/CDialogBuilder.h"
+#include "resources/AccessibleTexts.h"
 #include "resources/ControlIds.h"
 
 namespace {
@@ -27,6 +28,7 @@ CKeypadDlg::CKeypadDlg(QWidget *owner, const platform::DialogTemplate &tmpl, QWi
       this, tmpl, [](const platform::ControlTemplate &control, QWidget *parent) -> QWidget * {
         return control.id == kResultBox ? new CVoltEdit(parent) : nullptr;
       });
+  res::access::NameControls(this, res::access::kKeypadNames);
   m_editResult = platform::DlgItem<CVoltEdit>(this, kResultBox);
   // A read-only line edit draws no caret, which is what the result box must look like.
   m_editResult->setReadOnly(true);

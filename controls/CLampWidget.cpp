@@ -5,12 +5,17 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-CLampWidget::CLampWidget(QWidget *parent) : QWidget(parent) {}
+#include "resources/AccessibleTexts.h"
+
+CLampWidget::CLampWidget(QWidget *parent) : QWidget(parent) {
+  setAccessibleDescription(QString::fromLatin1(res::access::kOff));
+}
 
 void CLampWidget::SetLit(bool lit) {
   if (lit == m_bLit)
     return;
   m_bLit = lit;
+  setAccessibleDescription(QString::fromLatin1(lit ? res::access::kOn : res::access::kOff));
   update();
 }
 

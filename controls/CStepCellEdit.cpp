@@ -4,8 +4,11 @@
 #include <QKeyEvent>
 #include <QMoveEvent>
 
+#include "resources/AccessibleTexts.h"
+
 CStepCellEdit::CStepCellEdit(QWidget *parent) : QLineEdit(parent) {
   setFrame(true);
+  setAccessibleName(QString::fromLatin1(res::access::kStepCell));
 }
 
 void CStepCellEdit::Place(const QRect &cell) {

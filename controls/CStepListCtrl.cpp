@@ -11,6 +11,7 @@
 
 #include "controls/CStepCellEdit.h"
 #include "core/CStepTable.h"
+#include "platform/ColourContrast.h"
 #include "platform/CrtText.h"
 
 namespace {
@@ -34,14 +35,18 @@ public:
     const int width = text.isEmpty() ? kEmptyTextWidth : metrics.horizontalAdvance(text);
     const QRect highlight = CStepListCtrl::HighlightRect(cell, width, text.isEmpty());
     painter->save();
-    QColor textColor = option.palette.color(QPalette::Text);
+    // The list's background is fixed light; a dark palette's light text would vanish on it.
+    const QColor ink = platform::LegibleInk(
+        option.palette.color(QPalette::Text), option.palette.color(QPalette::Base),
+        platform::kTextContrast, option.palette.color(QPalette::WindowText));
+    QColor textColor = ink;
     const auto look = m_list->LookOf(index.row(), index.column());
     if (look == CStepListCtrl::CellLook::Highlighted) {
       painter->fillRect(highlight, option.palette.color(QPalette::Highlight));
       textColor = option.palette.color(QPalette::HighlightedText);
     }
     if (look != CStepListCtrl::CellLook::Plain && highlight.width() > 0) {
-      painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+      painter->setPen(QPen(ink, 1, Qt::DotLine));
       painter->drawRect(highlight.adjusted(0, 0, -1, -1));
     }
     // The editor covers the cell being edited; its old text must not show beside it.

@@ -13,6 +13,7 @@
 #include "controls/KnobKeys.h"
 #include "controls/KnobRules.h"
 #include "platform/CDialogBuilder.h"
+#include "platform/ColourContrast.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ void CVoltKnob::DrawDial(const QSize &size) {
   m_dial = QImage(size, QImage::Format_RGB32);
   m_dial.fill(palette().color(QPalette::Button));
   QPainter painter(&m_dial);
-  painter.setPen(QPen(Qt::black, 0));
+  painter.setPen(QPen(RingInk(), 0));
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(Box(6, 6, w - 6, h - 6));
 
@@ -95,6 +96,8 @@ void CVoltKnob::DrawDial(const QSize &size) {
   QFont font = this->font();
   font.setPixelSize(11);
   painter.setFont(font);
+  // The labels are black on white whatever the palette, as the platform's default colours are.
+  painter.setPen(Qt::black);
   painter.setBackgroundMode(Qt::OpaqueMode);
   painter.setBackground(Qt::white);
   const QString labels = QString::fromLatin1(controls::text::kKnobLabels);
@@ -122,7 +125,7 @@ const QImage &CVoltKnob::DrawFace() {
   painter.drawImage(0, 0, m_dial);
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-  painter.setPen(QPen(Qt::black, 0));
+  painter.setPen(QPen(RingInk(), 0));
   painter.setBrush(on ? ToQColor(color) : palette().color(QPalette::Button));
   painter.drawEllipse(Box(15, 15, w - 15, h - 15));
 
@@ -130,6 +133,20 @@ const QImage &CVoltKnob::DrawFace() {
       QPen(on ? QColor(255, 0, 0) : QColor(155, 155, 155), 3, Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(QPoint(w / 2, h / 2), controls::KnobPointerEnd(knobStep, w, h));
   return m_face;
+}
+
+QColor CVoltKnob::RingInk() const {
+  // Black rings, as on a light face; a dark face takes the palette's button text instead.
+  return platform::LegibleInk(Qt::black, palette().color(QPalette::Button),
+                              platform::kGraphicContrast, palette().color(QPalette::ButtonText));
+}
+
+void CVoltKnob::changeEvent(QEvent *e) {
+  if (e->type() == QEvent::PaletteChange) {
+    m_dial = QImage(); // the dial is drawn in the palette's colours
+    update();
+  }
+  QWidget::changeEvent(e);
 }
 
 void CVoltKnob::paintEvent(QPaintEvent *) {

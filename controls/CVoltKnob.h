@@ -32,12 +32,14 @@ public:
 
 protected:
   void paintEvent(QPaintEvent *e) override;
+  void changeEvent(QEvent *e) override;
   void mousePressEvent(QMouseEvent *e) override;
   void mouseMoveEvent(QMouseEvent *e) override;
   void keyPressEvent(QKeyEvent *e) override;
 
 private:
   void DrawDial(const QSize &size);
+  QColor RingInk() const;
 
   std::int16_t m_nChannel = 0;
   IKnobHost *m_pHost = nullptr;

@@ -4,6 +4,7 @@
 
 #include "controls/CVoltEdit.h"
 #include "platform/CDialogBuilder.h"
+#include "resources/AccessibleTexts.h"
 #include "resources/ControlIds.h"
 
 namespace {
@@ -22,6 +23,7 @@ CVoltSetDlg::CVoltSetDlg(QWidget *owner, const platform::DialogTemplate &tmpl, c
       [voltBox](const platform::ControlTemplate &control, QWidget *parent) -> QWidget * {
         return control.id == voltBox ? new CVoltEdit(parent) : nullptr;
       });
+  res::access::NameControls(this, res::access::kVoltSetNames);
   m_editVolt = platform::DlgItem<CVoltEdit>(this, ids.voltBox);
   if (auto *ok = platform::DlgItem<QPushButton>(this, kOkButton))
     connect(ok, &QPushButton::clicked, this, &CVoltSetDlg::OnVoltOk);

@@ -11,6 +11,7 @@
 #include "panel/PanelTexts.h"
 #include "platform/CDialogBuilder.h"
 #include "platform/CMessageBox.h"
+#include "resources/AccessibleTexts.h"
 
 namespace {
 QString Text(const char *text) {
@@ -33,6 +34,8 @@ bool CChannelControl::IsOn(int channel) const {
 void CChannelControl::ShowOn(int channel, bool on) {
   m_state.m_bOutputOn[static_cast<std::size_t>(channel)] = on;
   platform::SetWindowText(m_widgets[channel].button, Text(on ? texts::kOn : texts::kOff));
+  m_widgets[channel].button->setAccessibleDescription(
+      Text(on ? res::access::kOn : res::access::kOff));
   m_widgets[channel].led->SetOn(on);
 }
 

@@ -29,7 +29,9 @@
 #include "platform/CCommandTable.h"
 #include "platform/CDialogBuilder.h"
 #include "platform/CMessageBox.h"
+#include "platform/ColourContrast.h"
 #include "platform/CrtText.h"
+#include "resources/AccessibleTexts.h"
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/DialogTemplates.h"
@@ -59,6 +61,8 @@ CKTX2300MDlgView::CKTX2300MDlgView(CPwrio &pwrio, QWidget *parent)
   platform::CDialogBuilder::Build(
       this, res::PanelTemplate(),
       [this](const platform::ControlTemplate &c, QWidget *p) { return CreateControl(c.id, p); });
+  setAccessibleName(QString::fromLatin1(res::access::kPanel));
+  res::access::NameControls(this, res::access::kPanelNames);
   BindControls();
   ConnectHandlers();
   (new CWheelToFocus(this))->WatchAll();
@@ -125,6 +129,8 @@ void CKTX2300MDlgView::BindControls() {
   for (std::size_t ch = 0; ch < 4; ++ch) {
     const CPanelControls::Channel &c = m_c.channels[ch];
     m_leds[ch].Attach(c.led);
+    // The template's caption is "OFF"; from here on the switch keeps caption and state together.
+    c.switchButton->setAccessibleDescription(QString::fromLatin1(res::access::kOff));
     widgets[ch] = {c.switchButton, &m_leds[ch], c.setPoint, c.ok, c.actual, c.knob};
   }
   m_channels = std::make_unique<CChannelControl>(
@@ -204,6 +210,10 @@ void CKTX2300MDlgView::ApplyLegendColours() {
     QLabel *label = m_c.legends[i];
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, colours[i]);
+    // The legends' bright colours are fixed; a dark palette's light text would not show on them.
+    palette.setColor(QPalette::WindowText,
+                     platform::LegibleInk(palette.color(QPalette::WindowText), colours[i],
+                                          platform::kTextContrast, Qt::black));
     label->setPalette(palette);
     label->setAutoFillBackground(true);
   }
@@ -309,6 +319,8 @@ void CKTX2300MDlgView::LoadToggleBitmap() {
   const QPixmap arrow = m_state.m_bCompact ? res::ArrowRight() : res::ArrowLeft();
   button->setIcon(QIcon(arrow));
   button->setIconSize(button->size());
+  button->setAccessibleDescription(
+      QString::fromLatin1(m_state.m_bCompact ? res::access::kCompact : res::access::kExpanded));
   button->update();
 }
 
@@ -376,6 +388,8 @@ void CKTX2300MDlgView::ShowConnection(bool device) {
     return;
   m_connectionShown = device ? 1 : 0;
   m_c.connectionIcon->setPixmap(device ? m_hIconDevice : m_hIconNoDevice);
+  m_c.connectionIcon->setAccessibleDescription(
+      QString::fromLatin1(device ? res::access::kConnected : res::access::kNotConnected));
 }
 
 void CKTX2300MDlgView::OnSetCh1() {

@@ -1,5 +1,7 @@
 #include "platform/CDialogBuilder.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+
+#include "platform/CaptionFit.h"
 
 namespace platform {
 namespace {
@@ -121,6 +125,7 @@ CDialogUnits CDialogBuilder::Build(QWidget *parent, const DialogTemplate &tmpl,
       place.setHeight(boxHeight);
     }
     widget->setGeometry(place);
+    FitCaption(widget);
     if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
       if (!group || (control.styles & kGroupStart))
         group = new QButtonGroup(parent);
@@ -129,7 +134,11 @@ CDialogUnits CDialogBuilder::Build(QWidget *parent, const DialogTemplate &tmpl,
     }
     widget->show();
   }
-  parent->resize(units.ToPixelsX(tmpl.cx), units.ToPixelsY(tmpl.cy));
+  // A dialog is widened, never narrowed, so that its caption bar shows the whole title.
+  const QString title = QString::fromUtf8(tmpl.caption);
+  const int width = units.ToPixelsX(tmpl.cx);
+  parent->resize(title.isEmpty() ? width : std::max(width, TitleWidth(title)),
+                 units.ToPixelsY(tmpl.cy));
   return units;
 }
 

@@ -14,7 +14,7 @@ CTimeRuler::CTimeRuler(QWidget *parent) : QWidget(parent) {
 void CTimeRuler::paintEvent(QPaintEvent *) {
   QPainter painter(this);
   const int w = width();
-  const QColor ink = trend::ToQColor(m_crColor);
+  const QColor ink = trend::RulerInk(trend::ToQColor(m_crColor));
   painter.fillRect(rect(), trend::ButtonFaceColor());
   painter.setPen(QPen(ink, 1));
   painter.drawLine(0, 0, w - 1, 0);

@@ -7,6 +7,9 @@
 #include <QPainter>
 
 #include "core/CChannelState.h"
+#include "platform/CrtText.h"
+#include "resources/AccessibleTexts.h"
+#include "trend/CTrendPlotAccessible.h"
 #include "trend/CVoltRuler.h"
 #include "trend/CurveRaster.h"
 #include "trend/RulerPainter.h"
@@ -19,6 +22,7 @@ CTrendPlot::CTrendPlot(QWidget *parent) : QWidget(parent) {
   // The image covers every pixel, so Qt need not clear behind it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
+  CTrendPlotAccessible::Install();
 }
 
 void CTrendPlot::Attach(std::span<const double> ringCh1, std::span<const double> ringCh2,
@@ -56,7 +60,7 @@ void CTrendPlot::DrawGrid(QSize pixels) {
   m_grid = QImage(w, h, QImage::Format_RGB32);
   m_grid.fill(trend::ToQColor(kChartBackground));
   QPainter painter(&m_grid);
-  painter.setPen(QPen(trend::ButtonFaceColor(), 1));
+  painter.setPen(QPen(trend::GridColor(trend::ToQColor(kChartBackground)), 1));
   std::array<int, trend::kMaxLines> pos;
   int count = trend::GridPositions(w, trend::kChartColumns, pos);
   for (int i = 0; i < count; ++i)
@@ -155,4 +159,22 @@ void CTrendPlot::paintEvent(QPaintEvent *) {
 void CTrendPlot::resizeEvent(QResizeEvent *event) {
   m_bStale = true;
   QWidget::resizeEvent(event);
+}
+
+void CTrendPlot::changeEvent(QEvent *event) {
+  // The grid takes the palette's button face: a new palette redraws it.
+  if (event->type() == QEvent::PaletteChange) {
+    m_grid = QImage();
+    Invalidate();
+  }
+  QWidget::changeEvent(event);
+}
+
+QString CTrendPlot::LatestText() const {
+  if (m_ringCh1.empty() || m_ringCh2.empty() || !m_pRingOldest)
+    return {};
+  const auto size = static_cast<int>(m_ringCh1.size());
+  const auto newest = static_cast<std::size_t>((*m_pRingOldest + size - 1) % size);
+  return QString::fromLatin1(res::access::kChartLatest)
+      .arg(crt::Format3fQ(m_ringCh1[newest]), crt::Format3fQ(m_ringCh2[newest]));
 }

@@ -41,9 +41,14 @@ public:
 
   const QImage &Image() const { return m_image; }
 
+  // The newest CH1 and CH2 samples as a sentence ("CH1 5.000 V, CH2 0.000 V"), for screen
+  // readers; empty before the chart is attached.
+  QString LatestText() const;
+
 protected:
   void paintEvent(QPaintEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
+  void changeEvent(QEvent *event) override;
 
 private:
   int CurrentBase() const;

@@ -5,12 +5,21 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "resources/AccessibleTexts.h"
 #include "trend/RulerPainter.h"
 #include "trend/TrendGeometry.h"
 
 CVoltRuler::CVoltRuler(QWidget *parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  DescribeWindow();
+}
+
+void CVoltRuler::DescribeWindow() {
+  const int base = m_scale.GetBase();
+  setAccessibleDescription(QString::fromLatin1(res::access::kRulerWindow)
+                               .arg(base)
+                               .arg(base + m_scale.GetStep() * m_scale.GetDivisions()));
 }
 
 void CVoltRuler::paintEvent(QPaintEvent *) {
@@ -19,7 +28,7 @@ void CVoltRuler::paintEvent(QPaintEvent *) {
   QPainter painter(this);
   const int w = width();
   const int h = height();
-  const QColor ink = trend::ToQColor(m_scale.GetColor());
+  const QColor ink = trend::RulerInk(trend::ToQColor(m_scale.GetColor()));
   painter.fillRect(rect(), trend::ButtonFaceColor());
   painter.setPen(QPen(ink, 1));
   painter.drawLine(w - 1, 0, w - 1, h - 1);
@@ -41,7 +50,10 @@ void CVoltRuler::mouseMoveEvent(QMouseEvent *event) {
   if (rect().contains(point) && m_scale.OnMouseMove(point.y())) {
     // Applied as it arrives, not in the repaint it asks for: Qt merges repaints, and each move
     // must be converted exactly once.
+    const int base = m_scale.GetBase();
     m_scale.ApplyPendingMove(height());
+    if (m_scale.GetBase() != base)
+      DescribeWindow();
     update();
   }
   event->accept();

@@ -26,5 +26,7 @@ protected:
   void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+  void DescribeWindow(); // the 10-volt window, for screen readers
+
   CVoltScale m_scale;
 };

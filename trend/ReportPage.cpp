@@ -107,7 +107,7 @@ void DrawReportGrid(QPainter &painter, const ReportRect &chart, bool fill) {
   const int h = chart.bottom - chart.top;
   if (fill)
     painter.fillRect(QRect(chart.left, chart.top, w, h), Qt::white);
-  painter.setPen(QPen(ButtonFaceColor(), 1));
+  painter.setPen(QPen(GridColor(Qt::white), 1));
   std::array<int, kMaxLines> pos;
   int count = GridPositions(w, kReportColumns, pos);
   for (int i = 0; i < count; ++i) {

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "platform/ColourContrast.h"
+
 namespace trend {
 
 QColor ToQColor(COLORREF color) {
@@ -15,6 +17,17 @@ QColor ToQColor(COLORREF color) {
 
 QColor ButtonFaceColor() {
   return QApplication::palette().color(QPalette::Button);
+}
+
+QColor GridColor(const QColor &background) {
+  // A light palette's face differs from the chart by less than this and is kept as it is.
+  constexpr double kFaintGrid = 1.3;
+  return platform::SoftLine(ButtonFaceColor(), background, kFaintGrid);
+}
+
+QColor RulerInk(const QColor &preferred) {
+  return platform::LegibleInk(preferred, ButtonFaceColor(), platform::kTextContrast,
+                              QApplication::palette().color(QPalette::ButtonText));
 }
 
 void DrawTextAt(QPainter &painter, QPoint topLeft, const QString &text) {
