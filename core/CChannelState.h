@@ -1,7 +1,11 @@
 #pragma once
 #include <cstdint>
 
-// A colour as the panel keeps it: 0x00BBGGRR.
+// A colour as the panel keeps it: 0x00BBGGRR. Windows' own header already declares these, with
+// the same layout, so only other platforms get ours.
+#ifdef _WIN32
+#include <windows.h>
+#else
 using COLORREF = std::uint32_t;
 constexpr COLORREF RGB(int r, int g, int b) {
   return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
@@ -15,6 +19,7 @@ constexpr int GetGValue(COLORREF c) {
 constexpr int GetBValue(COLORREF c) {
   return static_cast<int>((c >> 16) & 0xFF);
 }
+#endif
 
 // Display state of CH1 or CH2: switched on in the panel, its colour, and the knob's last step.
 // A plain value with no dependencies, so the knobs and the report can read it.
