@@ -41,8 +41,11 @@ void CVoltRuler::mouseMoveEvent(QMouseEvent *event) {
   if (rect().contains(point) && m_scale.OnMouseMove(point.y())) {
     // Applied as it arrives, not in the repaint it asks for: Qt merges repaints, and each move
     // must be converted exactly once.
+    const int base = m_scale.GetBase();
     m_scale.ApplyPendingMove(height());
     update();
+    if (m_scale.GetBase() != base)
+      Q_EMIT BaseChanged(m_scale.GetBase());
   }
   event->accept();
 }

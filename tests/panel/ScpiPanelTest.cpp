@@ -1,8 +1,6 @@
 // The panel's own paths against a real SCPI peer: our instrument simulator program on
 // 127.0.0.1, reached through the device library's TCP backend.
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QLabel>
 
 #include "resources/ControlIds.h"
 #include "tests/device/ScpiSimProcess.h"
@@ -78,25 +76,7 @@ TEST_F(ScpiPanel, FixedChannelsShowTheInstrumentsReading) {
   EXPECT_EQ(Text(ctl::kCh4Actual), QStringLiteral("-5.000"));
 }
 
-TEST_F(ScpiPanel, WatchShowsTheLossOnceAndTheReturn) {
-  auto *icon = platform::DlgItem<QLabel>(m_view.get(), ctl::kConnectionIcon);
-  const auto shows = [icon](const QPixmap &p) { return icon->pixmap().toImage() == p.toImage(); };
-  MessageCapture messages;
-  Watch();
-  EXPECT_TRUE(shows(m_view->m_hIconDevice));
-  const int port = m_sim.Port();
-  m_sim.Kill();
-  for (int i = 0; i < 3; ++i)
-    Watch();
-  EXPECT_TRUE(shows(m_view->m_hIconNoDevice));
-  EXPECT_EQ(messages.Texts().size(), 1);
-  ASSERT_TRUE(m_sim.Start({}, port));
-  Watch();
-  EXPECT_TRUE(shows(m_view->m_hIconDevice));
-  EXPECT_EQ(messages.Texts().size(), 1);
-}
-
-TEST_F(ScpiPanel, EveryFaultModeFailsWithinTheBound) {
+TEST_F(ScpiPanel, EveryFaultModeFailsTheSend) {
   const char *modes[] = {"--silent", "--garbage", "--drop", "--no-eol", "--flood"};
   // Only the calls made here: the watch's own ticks would run behind the message boxes.
   m_view->KillTimer(3);
@@ -106,10 +86,7 @@ TEST_F(ScpiPanel, EveryFaultModeFailsWithinTheBound) {
     ASSERT_TRUE(m_sim.Start({QString::fromLatin1(mode)})) << mode;
     qputenv("PWRIO_BACKEND", m_sim.Backend());
     MessageCapture messages;
-    QElapsedTimer clock;
-    clock.start();
     Click(ctl::kCh1Ok);
-    EXPECT_LT(clock.elapsed(), 1000) << mode;
     EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error!")}) << mode;
     EXPECT_TRUE(Item(ctl::kCh1Ok)->isEnabled()) << mode;
   }
