@@ -42,8 +42,6 @@ bool CKTX2300MApp::InitInstance(const QStringList &arguments) {
   AddCommands();
   m_frame->UpdateToolBar();
   m_view->SetDocument(&m_doc);
-  m_doc.SetStepFileWriter(
-      [view = m_view](const QString &path) { return view->WriteStepFile(path); });
   m_view->SetFrameSizer([frame = m_frame.get()](int w, int h) { frame->SizeFrame(w, h); });
   m_frame->SetPanel(m_view);
 

@@ -9,6 +9,7 @@
 
 #include "app/CHelpWindow.h"
 #include "resources/FrameResources.h"
+#include "sequencer/CStepFileWriter.h"
 
 namespace {
 // xdg-open exists on every desktop but, with no application for .chm, tries browsers and gives
@@ -45,6 +46,10 @@ void CKTX2300MDoc::SetCh1KnobStep(int step) {
 
 void CKTX2300MDoc::SetCh2KnobStep(int step) {
   m_stateCh2.SetKnobStep(static_cast<std::int16_t>(step));
+}
+
+bool CKTX2300MDoc::WriteStepFile(const QString &path) {
+  return m_pStepTable && CStepFileWriter::Write(*m_pStepTable, path);
 }
 
 QString CKTX2300MDoc::HelpFilePath(const QString &appDir) {

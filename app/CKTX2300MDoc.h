@@ -25,10 +25,10 @@ public:
   void SetCh1KnobStep(int step) override;
   void SetCh2KnobStep(int step) override;
 
-  // Writes the step data file of the active panel through the writer the panel registered.
-  using StepFileWriter = std::function<bool(const QString &path)>;
-  void SetStepFileWriter(StepFileWriter writer) { m_writer = std::move(writer); }
-  bool WriteStepFile(const QString &path) const { return m_writer && m_writer(path); }
+  void SetActiveStepTable(const CStepTable *table) override { m_pStepTable = table; }
+  // Writes the active panel's step table and CHANNEL choice into the file at path; false when
+  // there is no panel or the file cannot be written (after its message).
+  bool WriteStepFile(const QString &path) override;
 
   // Help > Contents (and F1): opens the compiled guide with the desktop's handler for it when
   // the guide is there and a handler is registered; otherwise shows the same pages in the
@@ -53,6 +53,6 @@ public:
 private:
   CChannelState m_stateCh1;
   CChannelState m_stateCh2;
-  StepFileWriter m_writer;
+  const CStepTable *m_pStepTable = nullptr;
   std::unique_ptr<CHelpWindow> m_help;
 };

@@ -13,8 +13,8 @@ if(KTX_SANITIZE)
   target_link_options(ktx_settings INTERFACE ${_san})
 endif()
 
-# Stricter warnings for the program's own code: its libraries, the executable and the tests. The
-# device library, which stands apart, keeps the shared set.
+# Stricter warnings for all our code: the program's libraries and executable, the device library
+# and its tools, and the tests.
 add_library(ktx_strict INTERFACE)
 target_compile_options(ktx_strict INTERFACE -Wold-style-cast -Wnon-virtual-dtor -Wshadow)
 

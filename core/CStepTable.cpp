@@ -48,6 +48,13 @@ void CStepTable::DeleteAllItems() {
   endResetModel();
 }
 
+void CStepTable::SetStepChannel(StepChannel channel) {
+  if (channel == m_nStepChannel)
+    return;
+  m_nStepChannel = channel;
+  Q_EMIT StepChannelChanged(channel);
+}
+
 int CStepTable::rowCount(const QModelIndex &parent) const {
   return parent.isValid() ? 0 : GetItemCount();
 }

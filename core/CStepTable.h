@@ -4,8 +4,9 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-// The step table: rows of texts under column headings (Step, Number, Volt). The sequencer edits,
-// runs, saves and loads it; the step list control only shows it.
+// The step table: rows of texts under column headings (Step, Number, Volt), and the channel the
+// steps go to. The sequencer edits, runs, saves and loads it; the step list control shows the
+// rows and the CHANNEL radio buttons show (and set) the channel.
 class CStepTable : public QAbstractTableModel {
   Q_OBJECT
 public:
@@ -21,13 +22,22 @@ public:
   int InsertItem(int row, const QString &text);
   void DeleteAllItems();
 
+  // The CHANNEL choice: none (before start-up selects CH1), CH1 or CH2.
+  enum StepChannel { kNoChannel = -1, kStepCh1 = 0, kStepCh2 = 1 };
+  StepChannel GetStepChannel() const { return m_nStepChannel; }
+  void SetStepChannel(StepChannel channel);
+
   int rowCount(const QModelIndex &parent = {}) const override;
   int columnCount(const QModelIndex &parent = {}) const override;
   QVariant data(const QModelIndex &index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex &index) const override;
 
+Q_SIGNALS:
+  void StepChannelChanged(CStepTable::StepChannel channel);
+
 private:
   QStringList m_headings;
   std::vector<QStringList> m_rows;
+  StepChannel m_nStepChannel = kNoChannel;
 };

@@ -71,7 +71,10 @@ CKTX2300MDlgView::CKTX2300MDlgView(CPwrio &pwrio, QWidget *parent)
             [this, id] { OnTimer(id); });
 }
 
-CKTX2300MDlgView::~CKTX2300MDlgView() = default;
+CKTX2300MDlgView::~CKTX2300MDlgView() {
+  if (m_pDoc)
+    m_pDoc->SetActiveStepTable(nullptr);
+}
 
 QWidget *CKTX2300MDlgView::CreateControl(int id, QWidget *parent) {
   switch (id) {
@@ -154,18 +157,49 @@ void CKTX2300MDlgView::BindSequencer() {
   c.to = m_c.toVolt;
   c.interval = m_c.interval;
   c.stepRadio = m_c.stepRadio;
-  c.ch1Radio = m_c.ch1Radio;
-  c.ch2Radio = m_c.ch2Radio;
   c.runButton = m_c.run;
   c.stepIndex = &m_state.m_nStepIndex;
   c.voltCode = m_state.m_voltCode.data();
   m_stepEditor = std::make_unique<CStepTableEditor>(c);
   m_stepRunner = std::make_unique<CStepRunner>(c, *this);
-  m_stepFiles = std::make_unique<CStepFiles>(c, this);
+  m_stepFiles = std::make_unique<CStepFiles>(
+      c, [this](const QString &path) { return m_pDoc && m_pDoc->WriteStepFile(path); }, this);
+  BindStepChannel();
+}
+
+void CKTX2300MDlgView::BindStepChannel() {
+  // The CHANNEL radios show the table's channel and set it, whichever way they are switched;
+  // the runner and the file writer read the table.
+  const auto choose = [this](QRadioButton *radio, CStepTable::StepChannel channel) {
+    connect(radio, &QAbstractButton::toggled, this, [this, channel](bool checked) {
+      if (checked)
+        m_stepTable.SetStepChannel(channel);
+    });
+  };
+  choose(m_c.ch1Radio, CStepTable::kStepCh1);
+  choose(m_c.ch2Radio, CStepTable::kStepCh2);
+  connect(&m_stepTable, &CStepTable::StepChannelChanged, this, &CKTX2300MDlgView::ShowStepChannel);
+}
+
+void CKTX2300MDlgView::ShowStepChannel(CStepTable::StepChannel channel) {
+  if (channel != CStepTable::kNoChannel) {
+    (channel == CStepTable::kStepCh1 ? m_c.ch1Radio : m_c.ch2Radio)->setChecked(true);
+    return;
+  }
+  // An exclusive pair refuses to clear its checked button.
+  for (QRadioButton *radio : {m_c.ch1Radio, m_c.ch2Radio}) {
+    radio->setAutoExclusive(false);
+    radio->setChecked(false);
+    radio->setAutoExclusive(true);
+  }
 }
 
 void CKTX2300MDlgView::SetDocument(IPanelDocument *doc) {
+  if (m_pDoc)
+    m_pDoc->SetActiveStepTable(nullptr);
   m_pDoc = doc;
+  if (doc)
+    doc->SetActiveStepTable(&m_stepTable);
   m_channels->SetDocument(doc);
   m_report.Attach(m_state.RingCh1(), m_state.RingCh2(), &m_state.m_nRingOldest, m_c.voltRuler,
                   doc ? &doc->StateCh1() : nullptr, doc ? &doc->StateCh2() : nullptr);
@@ -238,7 +272,7 @@ void CKTX2300MDlgView::OnInitialUpdate() {
   }
   m_c.mode->setCurrentIndex(0);
   ResetStepTable();
-  m_c.ch1Radio->setChecked(true);
+  m_stepTable.SetStepChannel(CStepTable::kStepCh1);
   m_c.stepRadio->setChecked(true);
   m_c.fromVolt->SetValue(1.0f);
   m_c.toVolt->SetValue(9.0f);
@@ -511,9 +545,6 @@ void CKTX2300MDlgView::OnFileSave() {
 }
 void CKTX2300MDlgView::OnFileSaveAs() {
   m_stepFiles->OnFileSaveAs();
-}
-bool CKTX2300MDlgView::WriteStepFile(const QString &path) {
-  return m_stepFiles->WriteStepFile(path);
 }
 void CKTX2300MDlgView::OnFilePrint() {
   m_report.Print(this);

@@ -95,7 +95,6 @@ public:
   void OnFileOpen();
   void OnFileSave();
   void OnFileSaveAs();
-  bool WriteStepFile(const QString &path);
   void OnFilePrint();
   void OnFilePrintPreview();
   const CReportPrinter &Report() const { return m_report; }
@@ -129,6 +128,8 @@ private:
   void ConnectHandlers();
   void ApplyLegendColours();
   void BindSequencer();
+  void BindStepChannel();
+  void ShowStepChannel(CStepTable::StepChannel channel);
   void ResetStepTable();
   void ShowConnection(bool device);
 

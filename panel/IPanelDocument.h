@@ -3,8 +3,11 @@
 
 #include "core/CChannelState.h"
 
+class CStepTable;
+
 // What the panel needs of its document: the two channel states, the on flags that
-// RefreshChannelStates applies, and the knob steps. The document implements it.
+// RefreshChannelStates applies, the knob steps, and the step data file writer, which reads the
+// step table of the panel that made itself the active one. The document implements it.
 class IPanelDocument {
 public:
   virtual ~IPanelDocument() = default;
@@ -14,4 +17,6 @@ public:
   virtual void RefreshChannelStates() = 0;
   virtual void SetCh1KnobStep(int step) = 0;
   virtual void SetCh2KnobStep(int step) = 0;
+  virtual void SetActiveStepTable(const CStepTable *table) = 0;
+  virtual bool WriteStepFile(const QString &path) = 0;
 };

@@ -18,15 +18,13 @@ struct CStepControls {
   QComboBox *runNumber = nullptr; // the runner's Number
   QComboBox *runSteps = nullptr;
   QComboBox *unit = nullptr;
-  CStepTable *table = nullptr;
+  CStepTable *table = nullptr;       // with the CHANNEL choice
   IStepFileLoader *loader = nullptr; // the step list
   QAbstractButton *voltCheck = nullptr;
   QLineEdit *from = nullptr;
   QLineEdit *to = nullptr;
   QLineEdit *interval = nullptr;
   QAbstractButton *stepRadio = nullptr;
-  QAbstractButton *ch1Radio = nullptr;
-  QAbstractButton *ch2Radio = nullptr;
   QWidget *runButton = nullptr;
   int *stepIndex = nullptr;        // the panel's m_nStepIndex
   VoltageCode *voltCode = nullptr; // the panel's m_voltCode[4]

@@ -1,21 +1,15 @@
 #include "sequencer/CStepFiles.h"
 
-#include <QAbstractButton>
-
-#include "core/CStepTable.h"
 #include "core/IStepFileLoader.h"
 #include "platform/CFileDialogs.h"
 #include "platform/CMessageBox.h"
-#include "platform/CUserFile.h"
-#include "platform/CrtText.h"
-#include "sequencer/CStepFileFormat.h"
 #include "sequencer/CStepFileReader.h"
 #include "sequencer/SequencerTexts.h"
 
 using platform::FileDialogRequest;
 
-CStepFiles::CStepFiles(const CStepControls &controls, QWidget *dialogParent)
-    : m_c(controls), m_dialogParent(dialogParent) {
+CStepFiles::CStepFiles(const CStepControls &controls, Writer writer, QWidget *dialogParent)
+    : m_c(controls), m_writer(std::move(writer)), m_dialogParent(dialogParent) {
   m_c.loader->SetStepFileReader(&CStepFileReader::Read);
 }
 
@@ -24,7 +18,7 @@ void CStepFiles::OnFileSave() {
                                            seqtext::TextFilter(), QStringLiteral("txt"), true},
                                           m_dialogParent);
   if (path)
-    WriteStepFile(*path);
+    m_writer(*path);
 }
 
 void CStepFiles::OnFileSaveAs() {
@@ -32,7 +26,7 @@ void CStepFiles::OnFileSaveAs() {
                                            seqtext::AllFilters(), QStringLiteral("doc"), true},
                                           m_dialogParent);
   if (path)
-    WriteStepFile(*path);
+    m_writer(*path);
 }
 
 void CStepFiles::OnFileOpen() {
@@ -46,23 +40,4 @@ void CStepFiles::OnFileOpen() {
     m_c.loader->SetFirstLoaded(0);
   else
     platform::ShowMessage(seqtext::ReadingError());
-}
-
-bool CStepFiles::WriteStepFile(const QString &path) {
-  const bool ch1 = m_c.ch1Radio->isChecked();
-  std::vector<CStepFileFormat::Row> rows;
-  const int count = m_c.table->GetItemCount();
-  rows.reserve(static_cast<std::size_t>(count));
-  for (int row = 0; row < count; ++row)
-    rows.push_back({crt::ToBytes(m_c.table->GetItemText(row, 0)),
-                    crt::ToBytes(m_c.table->GetItemText(row, 1)),
-                    crt::ToBytes(m_c.table->GetItemText(row, 2))});
-  const std::string text = CStepFileFormat::HeaderText(ch1) + CStepFileFormat::RowsText(ch1, rows);
-
-  QString why;
-  if (!CUserFile::Save(path, text, &why)) {
-    platform::ShowMessage(seqtext::CannotSave() + why);
-    return false;
-  }
-  return true;
 }

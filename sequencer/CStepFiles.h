@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include <QString>
 
 #include "sequencer/CStepControls.h"
@@ -7,18 +9,18 @@
 // the Volt column, through the step list.
 class CStepFiles {
 public:
+  // Save and Save As hand the chosen path to the writer (the document's); the result is not
+  // looked at.
+  using Writer = std::function<bool(const QString &path)>;
   // Hands the step list its file reader.
-  explicit CStepFiles(const CStepControls &controls, QWidget *dialogParent = nullptr);
+  CStepFiles(const CStepControls &controls, Writer writer, QWidget *dialogParent = nullptr);
 
   void OnFileSave();
   void OnFileSaveAs();
   void OnFileOpen();
-  // The table and the CHANNEL choice into the file at path; false (after the message) when the
-  // file cannot be written. An existing file keeps its old bytes unless the new ones are all
-  // written.
-  bool WriteStepFile(const QString &path);
 
 private:
   CStepControls m_c;
+  Writer m_writer;
   QWidget *m_dialogParent;
 };

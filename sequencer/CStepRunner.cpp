@@ -21,12 +21,12 @@ CStepRunner::CStepRunner(const CStepControls &controls, IStepRunnerHost &host)
     : m_c(controls), m_host(host) {}
 
 void CStepRunner::OnRunStep() {
-  if (!m_c.ch1Radio->isChecked() && !m_c.ch2Radio->isChecked()) {
+  const int channel = m_c.table->GetStepChannel();
+  if (channel == CStepTable::kNoChannel) {
     platform::ShowMessage(seqtext::ChooseChannel());
     return;
   }
   const int count = m_c.table->GetItemCount();
-  const int channel = m_c.ch1Radio->isChecked() ? kCh1 : kCh2;
   if (!m_c.stepRadio->isChecked())
     return;
   const std::optional<int> row = CStepRunRules::RowToSend(*m_c.stepIndex, count);
@@ -49,12 +49,8 @@ void CStepRunner::OnStopSteps() {
   m_c.voltCode[kCh1] = {};
   m_c.voltCode[kCh2] = {};
   *m_c.stepIndex = 0;
-  int channel = -1;
-  if (m_c.ch1Radio->isChecked())
-    channel = kCh1;
-  else if (m_c.ch2Radio->isChecked())
-    channel = kCh2;
-  if (channel < 0)
+  const int channel = m_c.table->GetStepChannel();
+  if (channel == CStepTable::kNoChannel)
     return;
   if (m_host.SendVolt(channel, 0, m_c.voltCode[channel]))
     m_host.ShowActualVolt(channel, 0.0);

@@ -30,7 +30,12 @@ void CTrendPlot::Attach(std::span<const double> ringCh1, std::span<const double>
   m_ringCh1 = ringCh1;
   m_ringCh2 = ringCh2;
   m_pRingOldest = ringOldest;
+  if (m_pRuler)
+    disconnect(m_pRuler, nullptr, this, nullptr);
   m_pRuler = ruler;
+  // The repaint finds the new base and redraws; update() lets a burst of moves merge.
+  if (ruler)
+    connect(ruler, &CVoltRuler::BaseChanged, this, qOverload<>(&QWidget::update));
   Invalidate();
 }
 

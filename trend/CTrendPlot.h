@@ -26,7 +26,8 @@ class CTrendPlot : public QWidget {
 public:
   explicit CTrendPlot(QWidget *parent = nullptr);
 
-  // What the chart reads at every repaint, owned by the panel. The ruler may be null (base 0).
+  // What the chart reads at every repaint, owned by the panel. The ruler may be null (base 0);
+  // a drag that moves its base repaints the chart at once.
   void Attach(std::span<const double> ringCh1, std::span<const double> ringCh2,
               const int *ringOldest, const CVoltRuler *ruler);
 

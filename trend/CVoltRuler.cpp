@@ -55,6 +55,8 @@ void CVoltRuler::mouseMoveEvent(QMouseEvent *event) {
     if (m_scale.GetBase() != base)
       DescribeWindow();
     update();
+    if (m_scale.GetBase() != base)
+      Q_EMIT BaseChanged(m_scale.GetBase());
   }
   event->accept();
 }

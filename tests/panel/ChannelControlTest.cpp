@@ -12,36 +12,26 @@ namespace {
 
 using ChannelControl = PanelFixture;
 
-struct SetPointCase {
-  const char *text;
-  const char *message; // nullptr: sent
-  VoltageCode code;
-  const char *shown;
-};
-
 TEST(PanelRules, SetPointChecksPointRangeAndSinglePrecision) {
-  const SetPointCase cases[] = {
-      {"", "Please input valid number", {}, nullptr},
-      {"5", "Please input valid number", {}, nullptr},
-      {".5", "Please input valid number", {}, nullptr},
-      {"5.", nullptr, {50, 0}, "5.000"},
-      {"5.0", nullptr, {50, 0}, "5.000"},
-      {"0.6", nullptr, {6, 0}, "0.600"},
-      {"9.0", nullptr, {90, 0}, "9.000"},
-      {"0.599", "Minimal voltage is 0.6V", {}, nullptr},
-      {"9.001", "Maximum voltage is 9.0V", {}, nullptr},
-      {"2.3", nullptr, {22, 99}, "2.299"},
-      {"5.123", nullptr, {51, 23}, "5.123"},
-      {"a.b", "Minimal voltage is 0.6V", {}, nullptr},
-      {"nan.", "Minimal voltage is 0.6V", {}, nullptr},
-      {"-nan.", "Minimal voltage is 0.6V", {}, nullptr},
-      {"inf.", "Minimal voltage is 0.6V", {}, nullptr},
-      {"--5.", "Minimal voltage is 0.6V", {}, nullptr},
-      {"+-5.", "Minimal voltage is 0.6V", {}, nullptr},
-      {"0x5.", "Minimal voltage is 0.6V", {}, nullptr},
-      {"1e400.", "Maximum voltage is 9.0V", {}, nullptr},
-      {"5.e0", nullptr, {50, 0}, "5.000"},
+  const char *const invalid = "Please input valid number";
+  const char *const low = "Minimal voltage is 0.6V";
+  const char *const high = "Maximum voltage is 9.0V";
+  const struct {
+    const char *text;
+    const char *message; // nullptr: sent
+    VoltageCode code;
+    const char *shown;
+  } cases[] = {// clang-format off
+      {"", invalid, {}, nullptr}, {"5", invalid, {}, nullptr}, {".5", invalid, {}, nullptr},
+      {"5.", nullptr, {50, 0}, "5.000"}, {"5.0", nullptr, {50, 0}, "5.000"},
+      {"0.6", nullptr, {6, 0}, "0.600"}, {"9.0", nullptr, {90, 0}, "9.000"},
+      {"0.599", low, {}, nullptr}, {"9.001", high, {}, nullptr}, {"2.3", nullptr, {22, 99}, "2.299"},
+      {"5.123", nullptr, {51, 23}, "5.123"}, {"a.b", low, {}, nullptr}, {"nan.", low, {}, nullptr},
+      {"-nan.", low, {}, nullptr}, {"inf.", low, {}, nullptr}, {"--5.", low, {}, nullptr},
+      {"+-5.", low, {}, nullptr}, {"0x5.", low, {}, nullptr}, {"1e400.", high, {}, nullptr},
+      {"5.e0", nullptr, {50, 0}, "5.000"}
   };
+  // clang-format on
   for (const auto &c : cases) {
     const panel::SetPointCheck check = panel::CheckSetPoint(QString::fromLatin1(c.text));
     if (c.message) {
@@ -54,56 +44,36 @@ TEST(PanelRules, SetPointChecksPointRangeAndSinglePrecision) {
   }
 }
 
-TEST_F(ChannelControl, SwitchingOnSendsNothingAndOkSendsTheSetPoint) {
+// Every refusal and its message is the rule's table above; one shows the panel passes it on.
+TEST_F(ChannelControl, OkSendsTheSetPointOfAnOpenChannelOrTells) {
+  SetText(ctl::kCh1Set, "4.5");
+  MessageCapture closed;
+  Click(ctl::kCh1Ok);
+  EXPECT_EQ(closed.Texts(), QStringList{QStringLiteral("Please open channel!")});
+  EXPECT_EQ(State().m_voltCode[0], (VoltageCode{45, 0})) << "a closed channel keeps the code";
   Click(ctl::kCh1Switch);
   EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("ON"));
-  EXPECT_TRUE(LedLit(ctl::kCh1Led));
-  EXPECT_FALSE(Edit(ctl::kCh1Set)->isReadOnly());
-  EXPECT_EQ(m_doc.StateCh1().GetOn(), 1);
-  EXPECT_EQ(m_doc.StateCh1().GetColor(), RGB(128, 255, 128));
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
-  SetText(ctl::kCh1Set, "2.3");
-  MessageCapture messages;
-  Click(ctl::kCh1Ok);
-  EXPECT_TRUE(messages.Texts().isEmpty());
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("2.299"));
-  EXPECT_DOUBLE_EQ(State().m_dActualVolt[0], 2.299);
-  EXPECT_EQ(m_view->m_strSetCh1, QStringLiteral("2.3"));
-  EXPECT_TRUE(Item(ctl::kCh1Ok)->isEnabled());
+  EXPECT_TRUE(LedLit(ctl::kCh1Led) && !Edit(ctl::kCh1Set)->isReadOnly());
+  EXPECT_EQ(std::pair(m_doc.StateCh1().GetOn(), m_doc.StateCh1().GetColor()),
+            std::pair(1, RGB(128, 255, 128)));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000")) << "switching on sends nothing";
+  const struct {
+    const char *setPoint, *fail, *message;
+  } presses[] = {{"2.3", "", ""},
+                 {"9.001", "", "Maximum voltage is 9.0V"},
+                 {"7.0", "fail_next=1\n", "Sending Error!"}};
+  for (const auto &press : presses) {
+    if (*press.fail)
+      WriteControl(press.fail);
+    SetText(ctl::kCh1Set, press.setPoint);
+    MessageCapture messages;
+    Click(ctl::kCh1Ok);
+    EXPECT_EQ(messages.Texts().join(QString()), QString::fromLatin1(press.message));
+    EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("2.299")) << press.setPoint;
+    EXPECT_DOUBLE_EQ(State().m_dActualVolt[0], 2.299);
+    EXPECT_TRUE(Item(ctl::kCh1Ok)->isEnabled());
+  }
   EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000")) << "CH2 untouched";
-}
-
-TEST_F(ChannelControl, OkOnAClosedChannelKeepsTheCodeAndSendsNothing) {
-  SetText(ctl::kCh2Set, "4.5");
-  MessageCapture messages;
-  Click(ctl::kCh2Ok);
-  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Please open channel!")});
-  EXPECT_EQ(State().m_voltCode[1], (VoltageCode{45, 0}));
-  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000"));
-}
-
-// Every refusal and its message is the rule's table above; one shows the panel passes it on.
-TEST_F(ChannelControl, RefusedSetPointsShowTheirMessage) {
-  Click(ctl::kCh1Switch);
-  SetText(ctl::kCh1Set, "9.001");
-  MessageCapture messages;
-  Click(ctl::kCh1Ok);
-  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Maximum voltage is 9.0V")});
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
-}
-
-TEST_F(ChannelControl, FailedSendKeepsTheDisplayAndReenablesOk) {
-  Click(ctl::kCh1Switch);
-  SetText(ctl::kCh1Set, "5.0");
-  Click(ctl::kCh1Ok);
-  WriteControl("fail_next=1\n");
-  SetText(ctl::kCh1Set, "7.0");
-  MessageCapture messages;
-  Click(ctl::kCh1Ok);
-  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error!")});
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("5.000"));
-  EXPECT_DOUBLE_EQ(State().m_dActualVolt[0], 5.0);
-  EXPECT_TRUE(Item(ctl::kCh1Ok)->isEnabled());
 }
 
 TEST_F(ChannelControl, SwitchingOffSendsZeroAndShowsItInBothBoxes) {
@@ -111,27 +81,14 @@ TEST_F(ChannelControl, SwitchingOffSendsZeroAndShowsItInBothBoxes) {
   SetText(ctl::kCh2Set, "6.0");
   Click(ctl::kCh2Ok);
   Click(ctl::kCh2Switch);
-  EXPECT_EQ(Text(ctl::kCh2Switch), QStringLiteral("OFF"));
-  EXPECT_FALSE(LedLit(ctl::kCh2Led));
-  EXPECT_TRUE(Edit(ctl::kCh2Set)->isReadOnly());
-  EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000"));
-  EXPECT_EQ(Text(ctl::kCh2Set), QStringLiteral("0.000"));
-  EXPECT_EQ(m_doc.StateCh2().GetOn(), 0);
-  EXPECT_EQ(m_doc.StateCh2().GetColor(), RGB(0, 255, 255)) << "the colour stays when off";
+  EXPECT_EQ(Text(ctl::kCh2Switch) + Text(ctl::kCh2Actual) + Text(ctl::kCh2Set),
+            QStringLiteral("OFF0.0000.000"));
+  EXPECT_TRUE(!LedLit(ctl::kCh2Led) && Edit(ctl::kCh2Set)->isReadOnly());
+  EXPECT_EQ(std::pair(m_doc.StateCh2().GetOn(), m_doc.StateCh2().GetColor()),
+            std::pair(0, RGB(0, 255, 255)))
+      << "the colour stays when off";
   Click(ctl::kCh2Switch);
   EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("0.000")) << "switching on again sends nothing";
-}
-
-TEST_F(ChannelControl, FailedSwitchOffStaysOffAndKeepsTheReading) {
-  Click(ctl::kCh1Switch);
-  SetText(ctl::kCh1Set, "3.0");
-  Click(ctl::kCh1Ok);
-  WriteControl("fail_next=1\n");
-  MessageCapture messages;
-  Click(ctl::kCh1Switch);
-  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error")});
-  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("OFF"));
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("3.000"));
 }
 
 TEST_F(ChannelControl, FixedChannelsShowTheirReadingAndCh4ItsSign) {
@@ -148,23 +105,28 @@ TEST_F(ChannelControl, FixedChannelsShowTheirReadingAndCh4ItsSign) {
   EXPECT_FALSE(LedLit(ctl::kCh3Led));
 }
 
+// A failed switch-off shows OFF and keeps the reading: switched by this press, not rolled back.
 TEST_F(ChannelControl, FailureMessagesDependOnThePath) {
-  const std::pair<int, const char *> cases[] = {
-      {cmd::kCh3Switch, "Sending Error"},
-      {cmd::kCh4Switch, "Sending error!"},
-  };
-  for (const auto &[command, text] : cases) {
+  Click(ctl::kCh1Switch);
+  SetText(ctl::kCh1Set, "3.0");
+  Click(ctl::kCh1Ok);
+  Click(ctl::kCh3Switch);
+  Click(ctl::kCh4Switch);
+  const struct {
+    bool menu;
+    int id, button, actual;
+    const char *message, *reading;
+  } cases[] = {
+      {false, ctl::kCh1Switch, ctl::kCh1Switch, ctl::kCh1Actual, "Sending Error", "3.000"},
+      {true, cmd::kCh3Switch, ctl::kCh3Switch, ctl::kCh3Actual, "Sending Error", "5.000"},
+      {true, cmd::kCh4Switch, ctl::kCh4Switch, ctl::kCh4Actual, "Sending error!", "-5.000"}};
+  for (const auto &c : cases) {
     WriteControl("fail_next=1\n");
     MessageCapture messages;
-    Command(command);
-    EXPECT_EQ(messages.Texts(), QStringList{QString::fromLatin1(text)}) << command;
+    c.menu ? (void)Command(c.id) : Click(c.id);
+    EXPECT_EQ(messages.Texts(), QStringList{QString::fromLatin1(c.message)}) << c.id;
+    EXPECT_EQ(Text(c.button) + Text(c.actual), QStringLiteral("OFF") + QLatin1String(c.reading));
   }
-  WriteControl("fail_next=1\n");
-  MessageCapture messages;
-  Click(ctl::kCh4Switch);
-  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error")});
-  EXPECT_EQ(Text(ctl::kCh4Switch), QStringLiteral("OFF"))
-      << "switched back by this press, not rolled back";
 }
 
 // The on flags live in the panel state; captions and menu items show them.
@@ -185,41 +147,16 @@ TEST_F(ChannelControl, MenuItemsNameTheOppositeOfTheOnFlag) {
   SetText(ctl::kCh1Switch, "OFF");
   m_commands.Update(cmd::kCh1Switch, &action);
   EXPECT_EQ(action.text(), QStringLiteral("Turn Off"));
-}
-
-TEST_F(ChannelControl, MenuTurnOffSwitchesTheOutputOffAtTheDevice) {
-  Command(cmd::kCh1Switch);
+  // Turn Off switches the output off at the device, as the button does.
   SetText(ctl::kCh1Set, "5.0");
   Click(ctl::kCh1Ok);
   Command(cmd::kCh1Switch);
   EXPECT_EQ(Output(0), (simtest::Output{0, 0, 0}));
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
-  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("OFF"));
+  EXPECT_EQ(Text(ctl::kCh1Actual) + Text(ctl::kCh1Switch), QStringLiteral("0.000OFF"));
 }
 
-} // namespace
-
-namespace {
-
-TEST_F(ChannelControl, WheelOverThePanelWalksTheFocusedSetPointBox) {
-  m_view->show();
-  Click(ctl::kCh1Switch);
-  SetText(ctl::kCh1Set, "5.123");
-  Edit(ctl::kCh1Set)->setFocus();
-  QApplication::setActiveWindow(m_view.get());
-  Edit(ctl::kCh1Set)->setSelection(2, 1);
-  const QPointF where(5, 5); // over the panel, far from the box
-  QWheelEvent wheel(where, m_view->mapToGlobal(where), QPoint(), QPoint(0, 120), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  if (QApplication::focusWidget() != Edit(ctl::kCh1Set))
-    GTEST_SKIP() << "the offscreen platform gave the focus elsewhere";
-  QApplication::sendEvent(m_view.get(), &wheel);
-  EXPECT_EQ(Edit(ctl::kCh1Set)->selectionStart(), 3);
-  EXPECT_EQ(Edit(ctl::kCh1Set)->selectedText(), QStringLiteral("2"));
-}
-
-// A notch over a control that does not hold the focus goes to the focused set-point box; the
-// drop-down lists, the unit list and the step table under the pointer stay as they are.
+// A notch over the panel or a control that does not hold the focus goes to the focused set-point
+// box; the drop-down lists, the unit list and the step table under the pointer stay as they are.
 TEST_F(ChannelControl, WheelOverOtherControlsGoesToTheFocusedBox) {
   m_view->OnToggleCompact();
   m_view->show();
@@ -249,6 +186,7 @@ TEST_F(ChannelControl, WheelOverOtherControlsGoesToTheFocusedBox) {
     EXPECT_NE(Item(id)->focusPolicy(), Qt::WheelFocus) << id << " takes the focus from a notch";
   }
   EXPECT_TRUE(notch(list->viewport()));
+  EXPECT_TRUE(notch(m_view.get()));
   EXPECT_EQ((QStringList{Text(ctl::kMode), Text(ctl::kNumber), Text(ctl::kStart), Text(ctl::kStop),
                          Text(ctl::kIntervalUnit)}),
             before);

@@ -2,15 +2,13 @@
 // steps run and files written through its commands, all against the simulated supply.
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QTest>
 #include <QTimer>
 
-#include "controls/CStepListCtrl.h"
-#include "platform/CFileDialogs.h"
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "tests/panel/PanelFixture.h"
+#include "tests/support/FileDialogAnswers.h"
 
 namespace {
 
@@ -71,7 +69,8 @@ TEST_F(PanelWorkflow, KnobTouchComposesIntoTheSetPointBox) {
   EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("4.000"));
 }
 
-TEST_F(PanelWorkflow, StepsRunThroughTheSupplyAndStopRewinds) {
+// A click on a CHANNEL radio sets the step table's channel, which Run, Stop and Save read.
+TEST_F(PanelWorkflow, StepsRunOnTheChosenChannelAndSaveNamesIt) {
   platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
   Click(ctl::kSetVolts);
   Click(ctl::kRun);
@@ -81,9 +80,19 @@ TEST_F(PanelWorkflow, StepsRunThroughTheSupplyAndStopRewinds) {
   Click(ctl::kStopSteps);
   EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
   EXPECT_EQ(State().m_nStepIndex, 0);
-  platform::DlgItem<QAbstractButton>(m_view.get(), ctl::kCh2Radio)->click();
+  Click(ctl::kRun);
+  auto *ch2 = platform::DlgItem<QAbstractButton>(m_view.get(), ctl::kCh2Radio);
+  ch2->click();
+  EXPECT_EQ(m_view->StepTable().GetStepChannel(), CStepTable::kStepCh2);
+  EXPECT_EQ(State().m_nStepIndex, 0) << "a click on a channel rewinds";
   Click(ctl::kRun);
   EXPECT_EQ(Text(ctl::kCh2Actual), QStringLiteral("1.000"));
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("1.000"));
+
+  const QString path = m_dir.filePath(QStringLiteral("steps.txt"));
+  FileDialogAnswers answers({path});
+  Command(cmd::kFileSave);
+  EXPECT_TRUE(testhelp::ReadFile(path).startsWith("#CHANNEL:CH2\r\n"));
 }
 
 TEST_F(PanelWorkflow, TimeOkChangesTheSamplingPeriod) {
@@ -101,90 +110,22 @@ TEST_F(PanelWorkflow, TimeOkChangesTheSamplingPeriod) {
   EXPECT_EQ(m_view->TimerInterval(1), 5000);
 }
 
-TEST_F(PanelWorkflow, SaveAndOpenGoThroughTheFileCommands) {
+TEST_F(PanelWorkflow, OpenRestoresWhatSaveWrote) {
   platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
   Click(ctl::kSetVolts);
   const QString path = m_dir.filePath(QStringLiteral("steps.txt"));
-  QStringList titles;
-  auto previous = platform::SetFileDialogHook(
-      [&](const platform::FileDialogRequest &request) -> std::optional<QString> {
-        titles << request.title;
-        return path;
-      });
+  FileDialogAnswers answers({path, path});
   Command(cmd::kFileSave);
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray bytes = file.readAll();
+  const QByteArray bytes = testhelp::ReadFile(path);
   EXPECT_TRUE(bytes.startsWith("#CHANNEL:CH1\r\nstep  number  voltage\r\n1    1    1.000\r\n"));
   EXPECT_TRUE(bytes.endsWith("10    1    9.000\r\n"));
-  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList);
-  platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
   Click(ctl::kClearVolts);
-  EXPECT_EQ(list->GetItemText(0, 2), QStringLiteral(" "));
+  EXPECT_EQ(m_view->StepTable().GetItemText(0, 2), QStringLiteral(" "));
   Command(cmd::kFileOpen);
-  EXPECT_EQ(list->GetItemText(0, 2), QStringLiteral("1.000"));
-  EXPECT_EQ(list->GetItemText(9, 2), QStringLiteral("9.000"));
-  EXPECT_EQ(titles,
-            (QStringList{QStringLiteral("Save Data ..."), QStringLiteral("Reading document")}));
-  platform::SetFileDialogHook(std::move(previous));
-}
-
-TEST_F(PanelWorkflow, DeviceLogShowsWhatOkSent) {
-  const QString log = m_dir.filePath(QStringLiteral("calls.log"));
-  qputenv("PWRIO_SIM_LOG", QFile::encodeName(log));
-  Click(ctl::kCh1Switch);
-  SetText(ctl::kCh1Set, "5.0");
-  Click(ctl::kCh1Ok);
-  qunsetenv("PWRIO_SIM_LOG");
-  QFile file(log);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().contains("dsoSetVolt_positive9_CH1 reserved=0 on=1 len=2 in=50,0"));
-}
-
-// Every path that turns a text into a voltage reads decimal numbers only, and a value that no
-// code can hold goes out as 0 V: the set-point box (where typing, pasting, the keypad, the
-// volt-set dialog and the knob all end) refuses them, while a step cell, the From box of the
-// even fill and a file's tail send (0, 0) on Run.
-TEST_F(PanelWorkflow, HostileTextsReachTheSupplyAsZeroOrNotAtAll) {
-  const char *hostile[] = {"nan.", "-nan",  "--5",   "+-2.5", "0x10",
-                           "inf",  "1e400", "9e+99", "-1e30"};
-  const QString log = m_dir.filePath(QStringLiteral("calls.log"));
-  const QString stepFile = m_dir.filePath(QStringLiteral("hostile.txt"));
-  auto previous = platform::SetFileDialogHook(
-      [&](const platform::FileDialogRequest &) -> std::optional<QString> { return stepFile; });
-  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList);
-  platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
-  MessageCapture messages;
-  Click(ctl::kCh1Switch);
-  qputenv("PWRIO_SIM_LOG", QFile::encodeName(log));
-  for (const char *text : hostile) {
-    SetText(ctl::kCh1Set, text);
-    Click(ctl::kCh1Ok);
-    list->SetItemText(0, 2, QString::fromLatin1(text));
-    State().m_nStepIndex = 0;
-    Click(ctl::kRun);
-    SetText(ctl::kFromVolt, text);
-    SetText(ctl::kToVolt, text);
-    Click(ctl::kSetVolts);
-    Click(ctl::kRun);
-    ASSERT_TRUE(testhelp::WriteFile(
-        stepFile,
-        QByteArray("#CHANNEL:CH1\r\nstep  number  voltage\r\n1    1    ") + text + "\r\n"));
-    Command(cmd::kFileOpen);
-    State().m_nStepIndex = 0;
-    Click(ctl::kRun);
-  }
-  qunsetenv("PWRIO_SIM_LOG");
-  platform::SetFileDialogHook(std::move(previous));
-  QStringList sets;
-  for (const QString &line : QString::fromLatin1(testhelp::ReadFile(log)).split(QLatin1Char('\n')))
-    if (line.startsWith(QStringLiteral("dsoSetVolt")))
-      sets << line;
-  EXPECT_EQ(sets.size(), 3 * static_cast<int>(std::size(hostile)))
-      << "the set-point box sends none";
-  for (const QString &line : sets)
-    EXPECT_TRUE(line.contains(QStringLiteral(" on=1 len=2 in=0,0 "))) << line.toStdString();
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
+  EXPECT_EQ(m_view->StepTable().GetItemText(0, 2), QStringLiteral("1.000"));
+  EXPECT_EQ(m_view->StepTable().GetItemText(9, 2), QStringLiteral("9.000"));
+  ASSERT_EQ(answers.requests.size(), 2U);
+  EXPECT_EQ(answers.requests[1].title, QStringLiteral("Reading document"));
 }
 
 } // namespace

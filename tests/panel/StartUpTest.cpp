@@ -17,20 +17,26 @@ using StartUp = PanelFixture;
 using testhelp::Counting;
 using testhelp::Items;
 
-TEST_F(StartUp, ChannelAreaStartsSwitchedOffAndEmpty) {
+TEST_F(StartUp, ControlsShowTheFirstState) {
+  const std::pair<int, const char *> texts[] = {
+      {ctl::kCh1Actual, "0.000"},         {ctl::kCh2Actual, "0.000"}, {ctl::kCh3Actual, "0.000"},
+      {ctl::kCh4Actual, "0.000"},         {ctl::kCh1Set, ""},         {ctl::kCh2Set, ""},
+      {ctl::kCh1Switch, "OFF"},           {ctl::kCh2Switch, "OFF"},   {ctl::kCh3Switch, "OFF"},
+      {ctl::kCh4Switch, "OFF"},           {ctl::kMode, "1*10"},       {ctl::kStop, "10"},
+      {ctl::kFromVolt, "1.000"},          {ctl::kToVolt, "9.000"},    {ctl::kInterval, "1000"},
+      {ctl::kIntervalUnit, "Millisecond"}};
+  for (const auto &[id, text] : texts)
+    EXPECT_EQ(Text(id), QString::fromLatin1(text)) << id;
   for (int id : {ctl::kCh1Led, ctl::kCh2Led, ctl::kCh3Led, ctl::kCh4Led})
     EXPECT_FALSE(LedLit(id)) << id;
-  for (int id : {ctl::kCh1Actual, ctl::kCh2Actual, ctl::kCh3Actual, ctl::kCh4Actual})
-    EXPECT_EQ(Text(id), QStringLiteral("0.000")) << id;
-  for (int id : {ctl::kCh1Set, ctl::kCh2Set}) {
-    EXPECT_EQ(Text(id), QString()) << id;
-    EXPECT_TRUE(Edit(id)->isReadOnly()) << id;
-  }
-  for (int id : {ctl::kCh1Switch, ctl::kCh2Switch, ctl::kCh3Switch, ctl::kCh4Switch})
-    EXPECT_EQ(Text(id), QStringLiteral("OFF")) << id;
+  EXPECT_TRUE(Edit(ctl::kCh1Set)->isReadOnly() && Edit(ctl::kCh2Set)->isReadOnly());
+  EXPECT_EQ(m_view->StepTable().GetItemCount(), 10);
+  EXPECT_EQ(m_view->StepTable().GetStepChannel(), CStepTable::kStepCh1);
+  for (const auto &[id, checked] :
+       {std::pair{ctl::kCh1Radio, true}, {ctl::kCh2Radio, false}, {ctl::kStepRadio, true}})
+    EXPECT_EQ(platform::DlgItem<QRadioButton>(m_view.get(), id)->isChecked(), checked) << id;
   const QPixmap icon = platform::DlgItem<QLabel>(m_view.get(), ctl::kConnectionIcon)->pixmap();
-  ASSERT_FALSE(icon.isNull()) << "the picture shows from the first painted frame";
-  EXPECT_EQ(icon.toImage(), m_view->m_hIconNoDevice.toImage());
+  EXPECT_EQ(icon.toImage(), m_view->m_hIconNoDevice.toImage()) << "from the first painted frame";
 }
 
 TEST_F(StartUp, DocumentStatesAreOffGreyWithoutKnobStep) {
@@ -38,46 +44,30 @@ TEST_F(StartUp, DocumentStatesAreOffGreyWithoutKnobStep) {
   m_doc.StateCh2().SetColor(kColorCh2);
   m_doc.StateCh1().SetKnobStep(4);
   m_view->OnInitialUpdate();
-  for (CChannelState *state : {&m_doc.StateCh1(), &m_doc.StateCh2()}) {
-    EXPECT_EQ(state->GetOn(), 0);
-    EXPECT_EQ(state->GetColor(), RGB(125, 125, 125));
-  }
+  for (CChannelState *state : {&m_doc.StateCh1(), &m_doc.StateCh2()})
+    EXPECT_EQ(std::pair(state->GetOn(), state->GetColor()), std::pair(0, RGB(125, 125, 125)));
   EXPECT_EQ(m_doc.StateCh1().GetKnobStep(), 4) << "the knob step is not touched";
   EXPECT_EQ(m_doc.StateCh2().GetKnobStep(), -1);
-}
-
-// The lists' contents are CStepTableEditor's table; here the panel fills them at start-up.
-TEST_F(StartUp, StepListsFollowTheFirstMode) {
-  EXPECT_EQ(Text(ctl::kMode), QStringLiteral("1*10"));
-  EXPECT_EQ(Text(ctl::kStop), QStringLiteral("10"));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->GetItemCount(), 10);
-  EXPECT_EQ(Text(ctl::kFromVolt), QStringLiteral("1.000"));
-  EXPECT_EQ(Text(ctl::kToVolt), QStringLiteral("9.000"));
-  EXPECT_EQ(Text(ctl::kInterval), QStringLiteral("1000"));
-  EXPECT_EQ(Text(ctl::kIntervalUnit), QStringLiteral("Millisecond"));
-  EXPECT_TRUE(platform::DlgItem<QRadioButton>(m_view.get(), ctl::kCh1Radio)->isChecked());
-  EXPECT_FALSE(platform::DlgItem<QRadioButton>(m_view.get(), ctl::kCh2Radio)->isChecked());
-  EXPECT_TRUE(platform::DlgItem<QRadioButton>(m_view.get(), ctl::kStepRadio)->isChecked());
 }
 
 TEST_F(StartUp, SecondModeReshapesTheListsAndStartUpRefillsThem) {
   Combo(ctl::kMode)->setCurrentIndex(1);
   m_view->OnSelchangeMode();
   EXPECT_EQ(Items(Combo(ctl::kNumber)), Counting(1, 2));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->GetItemCount(), 5);
-  // A second start-up fills the lists afresh instead of adding to them.
+  EXPECT_EQ(m_view->StepTable().GetItemCount(), 5);
+  platform::DlgItem<QRadioButton>(m_view.get(), ctl::kCh2Radio)->click();
+  // A second start-up fills the lists afresh instead of adding to them, and chooses CH1.
   m_view->OnInitialUpdate();
   EXPECT_EQ(Items(Combo(ctl::kNumber)), QStringList{QStringLiteral("1")});
   EXPECT_EQ(Items(Combo(ctl::kStart)), Counting(1, 10));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->GetItemCount(), 10);
+  EXPECT_EQ(m_view->StepTable().GetItemCount(), 10);
   EXPECT_EQ(m_view->StepTable().columnCount(), 3);
+  EXPECT_TRUE(platform::DlgItem<QRadioButton>(m_view.get(), ctl::kCh1Radio)->isChecked());
 }
 
 TEST_F(StartUp, TimersRunInTheirPeriodsAndIdTwoNeverStarts) {
-  EXPECT_TRUE(m_view->IsTimerActive(3));
-  EXPECT_EQ(m_view->TimerInterval(3), 500);
-  EXPECT_EQ(m_view->TimerInterval(0), 1000);
-  EXPECT_EQ(m_view->TimerInterval(1), 1000);
+  for (const auto &[id, period] : {std::pair{0, 1000}, {1, 1000}, {3, 500}})
+    EXPECT_TRUE(m_view->IsTimerActive(id) && m_view->TimerInterval(id) == period) << id;
   EXPECT_FALSE(m_view->IsTimerActive(2));
   const CPanelState before = State();
   m_view->OnTimer(2);
@@ -85,38 +75,26 @@ TEST_F(StartUp, TimersRunInTheirPeriodsAndIdTwoNeverStarts) {
   EXPECT_EQ(Text(ctl::kClock), QString()) << "a reserved tick does not touch the clock";
 }
 
-TEST_F(StartUp, ToggleShowsAndHidesTheStepAreaAndResizesTheFrame) {
-  EXPECT_TRUE(Item(ctl::kMode)->isHidden());
-  EXPECT_FALSE(Item(ctl::kTrendPlot)->isHidden())
-      << "the chart lies outside the compact frame, not hidden";
-  EXPECT_FALSE(Item(ctl::kChannelArea)->isHidden());
-  EXPECT_FALSE(Item(ctl::kClock)->isHidden())
-      << "the time row is outside the compact frame, not hidden";
-  Click(ctl::kToggleArea);
-  EXPECT_EQ(State().m_bCompact, 0);
-  EXPECT_FALSE(Item(ctl::kMode)->isHidden());
-  EXPECT_FALSE(Item(ctl::kVoltRuler)->isHidden());
-  Click(ctl::kToggleArea);
-  EXPECT_EQ(State().m_bCompact, 1);
-  EXPECT_TRUE(Item(ctl::kMode)->isHidden());
-  const std::vector<std::pair<int, int>> expected{{990, 470}, {390, 470}};
-  EXPECT_EQ(m_frameSizes, expected);
-}
-
-TEST_F(StartUp, ToggleButtonShowsTheArrowOfTheMode) {
+// The chart and the time row lie outside the compact frame, not hidden.
+TEST_F(StartUp, ToggleShowsTheStepAreaTheArrowAndTheFrameSize) {
   auto *button = platform::DlgItem<QPushButton>(m_view.get(), ctl::kToggleArea);
-  const auto shown = [button] {
+  const auto arrow = [button] {
     return button->icon()
         .pixmap(button->iconSize())
         .toImage()
         .convertToFormat(QImage::Format_ARGB32);
   };
-  const QImage compact = shown();
-  Click(ctl::kToggleArea);
-  const QImage expanded = shown();
-  EXPECT_NE(compact, expanded);
-  Click(ctl::kToggleArea);
-  EXPECT_EQ(shown(), compact);
+  const QImage compact = arrow();
+  for (int id : {ctl::kTrendPlot, ctl::kChannelArea, ctl::kClock})
+    EXPECT_FALSE(Item(id)->isHidden()) << id;
+  for (int compactAfter : {0, 1}) {
+    EXPECT_EQ(Item(ctl::kMode)->isHidden(), compactAfter == 0);
+    Click(ctl::kToggleArea);
+    EXPECT_EQ(State().m_bCompact, compactAfter);
+    EXPECT_EQ(Item(ctl::kVoltRuler)->isHidden(), compactAfter == 1);
+    EXPECT_EQ(arrow() == compact, compactAfter == 1);
+  }
+  EXPECT_EQ(m_frameSizes, (std::vector<std::pair<int, int>>{{990, 470}, {390, 470}}));
 }
 
 TEST_F(StartUp, ChannelAreaFitsTheCompactFrame) {
@@ -132,10 +110,10 @@ TEST_F(StartUp, LegendsCarryTheChannelColours) {
                                             {ctl::kCh1RadioLabel, QColor(0, 255, 0)},
                                             {ctl::kCh2Legend, QColor(0, 255, 255)},
                                             {ctl::kCh2RadioLabel, QColor(0, 255, 255)}};
-  for (const auto &[id, colour] : legends) {
-    EXPECT_EQ(Item(id)->palette().color(QPalette::Window), colour) << id;
-    EXPECT_TRUE(Item(id)->autoFillBackground()) << id;
-  }
+  for (const auto &[id, colour] : legends)
+    EXPECT_TRUE(Item(id)->palette().color(QPalette::Window) == colour &&
+                Item(id)->autoFillBackground())
+        << id;
 }
 
 TEST_F(StartUp, ActualBoxesNeverShowACaret) {
@@ -149,22 +127,15 @@ TEST_F(StartUp, ActualBoxesNeverShowACaret) {
 }
 
 TEST(PanelRules, StepAreaIdsAreTheFourRanges) {
-  const std::pair<int, bool> cases[] = {{1024, false},
-                                        {ctl::kModeLabel, true},
-                                        {ctl::kVoltCheck, true},
-                                        {1035, false},
-                                        {ctl::kFromVolt, true},
-                                        {ctl::kToVolt, true},
-                                        {1039, false},
-                                        {ctl::kSetVolts, true},
-                                        {ctl::kVoltRuler, true},
-                                        {ctl::kCh1Switch, false},
-                                        {ctl::kCh4Frame, false},
-                                        {ctl::kStepFrame, true},
-                                        {ctl::kStepArea, true},
-                                        {ctl::kCh1Keypad, false},
-                                        {ctl::kTrendPlot, false},
-                                        {ctl::kClock, false}};
+  // clang-format off
+  const std::pair<int, bool> cases[] = {
+      {1024, false}, {ctl::kModeLabel, true}, {ctl::kVoltCheck, true}, {1035, false},
+      {ctl::kFromVolt, true}, {ctl::kToVolt, true}, {1039, false}, {ctl::kSetVolts, true},
+      {ctl::kVoltRuler, true}, {ctl::kCh1Switch, false}, {ctl::kCh4Frame, false},
+      {ctl::kStepFrame, true}, {ctl::kStepArea, true}, {ctl::kCh1Keypad, false},
+      {ctl::kTrendPlot, false}, {ctl::kClock, false}
+  };
+  // clang-format on
   for (const auto &[id, inArea] : cases)
     EXPECT_EQ(panel::IsStepAreaId(id), inArea) << id;
 }

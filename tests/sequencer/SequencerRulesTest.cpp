@@ -15,11 +15,9 @@ TEST(ModeText, ParsesGroupsAndStepsLikeAtoi) {
     int groups;
     int steps;
   };
-  const Case cases[] = {
-      {"1*10", 1, 10}, {"2*5", 2, 5},    {"10", 0, 10},   {"", 0, 0},
-      {"*7", 0, 7},    {"3*", 3, 0},     {" 2*x5", 2, 0}, {"2x*4y", 2, 4},
-      {"1*2*3", 1, 2}, {"-1*+4", -1, 4}, {"abc", 0, 0},
-  };
+  const Case cases[] = {{"1*10", 1, 10}, {"2*5", 2, 5},    {"10", 0, 10},   {"", 0, 0},
+                        {"*7", 0, 7},    {"3*", 3, 0},     {" 2*x5", 2, 0}, {"2x*4y", 2, 4},
+                        {"1*2*3", 1, 2}, {"-1*+4", -1, 4}, {"abc", 0, 0}};
   for (const Case &c : cases) {
     const CModeText mode = CModeText::Parse(std::string_view(c.text));
     EXPECT_EQ(mode.groups, c.groups) << c.text;
@@ -58,8 +56,7 @@ TEST(StepFill, WorkedExamples) {
       {"start equals stop", 5, 1, 3, 3, 2.5, 7.0, "_ _ 2.500 _ _"},
       {"inverted range blanks all", 5, 1, 4, 2, 1.0, 9.0, "_ _ _ _ _"},
       {"range beyond group", 5, 6, 1, 5, 1.0, 9.0, "_ _ _ _ _"},
-      {"no rows", 0, 1, 1, 10, 1.0, 9.0, ""},
-  };
+      {"no rows", 0, 1, 1, 10, 1.0, 9.0, ""}};
   for (const Case &c : cases)
     EXPECT_EQ(Fill(c.rows, c.first, c.start, c.stop, c.from, c.to), testhelp::Cells(c.expected))
         << c.name;
@@ -73,41 +70,23 @@ TEST(StepFill, AddsTheIncrementAsARunningSum) {
   EXPECT_EQ(texts.last(), QStringLiteral("-0.000"));
 }
 
+// No number, not finite, or millivolts beyond 32 bits: 0 V, never a saturated code.
 TEST(StepRunRules, CodesFromCellTexts) {
   struct Case {
     const char *text;
     VoltageCode code;
   };
+  // clang-format off
   const Case cases[] = {
-      {"", {0, 0}},
-      {" ", {0, 0}},
-      {"abc", {0, 0}},
-      {"1.001", {10, 0}},
-      {"12.5", {125, 0}},
-      {"-1.25", {-12, -50}},
-      {"5", {50, 0}},
-      {"1.234", {12, 34}},
-      {"9.000", {90, 0}},
-      {"0.0999", {0, 99}},
-      {"  3.5V", {35, 0}},
-      {"1e1", {100, 0}},
-      {"2147483.647", {21474836, 47}},
-      {"-2147483.648", {-21474836, -48}},
-      // No number, not finite, or millivolts beyond 32 bits: 0 V, never a saturated code.
-      {"--5", {0, 0}},
-      {"+-2.5", {0, 0}},
-      {"0x10", {0, 0}},
-      {"nan", {0, 0}},
-      {"nan.", {0, 0}},
-      {"inf", {0, 0}},
-      {"-inf", {0, 0}},
-      {"1e400", {0, 0}},
-      {"-1e400", {0, 0}},
-      {"9e+99", {0, 0}},
-      {"1e30", {0, 0}},
-      {"2147483.648", {0, 0}},
-      {"-2147483.649", {0, 0}},
+      {"", {0, 0}}, {" ", {0, 0}}, {"abc", {0, 0}}, {"1.001", {10, 0}}, {"12.5", {125, 0}},
+      {"-1.25", {-12, -50}}, {"5", {50, 0}}, {"1.234", {12, 34}}, {"9.000", {90, 0}},
+      {"0.0999", {0, 99}}, {"  3.5V", {35, 0}}, {"1e1", {100, 0}}, {"2147483.647", {21474836, 47}},
+      {"-2147483.648", {-21474836, -48}}, {"--5", {0, 0}}, {"+-2.5", {0, 0}}, {"0x10", {0, 0}},
+      {"nan", {0, 0}}, {"nan.", {0, 0}}, {"inf", {0, 0}}, {"-inf", {0, 0}}, {"1e400", {0, 0}},
+      {"-1e400", {0, 0}}, {"9e+99", {0, 0}}, {"1e30", {0, 0}}, {"2147483.648", {0, 0}},
+      {"-2147483.649", {0, 0}}
   };
+  // clang-format on
   for (const Case &c : cases)
     EXPECT_EQ(CStepRunRules::CodeFromText(std::string_view(c.text)), c.code) << c.text;
 }
@@ -120,14 +99,8 @@ TEST(StepRunRules, IndexWalk) {
     int indexAfter;
   };
   const Case cases[] = {
-      {0, 10, 0, 0},
-      {9, 10, 9, 9},
-      {10, 10, 0, 0},
-      {7, 5, std::nullopt, 7},
-      {5, 5, 0, 0},
-      {0, 0, std::nullopt, 0},
-      {-1, 5, std::nullopt, -1},
-  };
+      {0, 10, 0, 0}, {9, 10, 9, 9},           {10, 10, 0, 0},           {7, 5, std::nullopt, 7},
+      {5, 5, 0, 0},  {0, 0, std::nullopt, 0}, {-1, 5, std::nullopt, -1}};
   for (const Case &c : cases) {
     int index = c.index;
     EXPECT_EQ(CStepRunRules::RowToSend(index, c.count), c.row) << c.index << "/" << c.count;
@@ -135,6 +108,7 @@ TEST(StepRunRules, IndexWalk) {
   }
 }
 
+// Units match exactly: an unknown text counts milliseconds.
 TEST(SamplingInterval, AcceptsAndRefuses) {
   const QString integerOnly = QStringLiteral("Please intput integer number !");
   const QString millis = QStringLiteral("Please intput Millisecond  between 100 and 1000 !");
@@ -145,24 +119,17 @@ TEST(SamplingInterval, AcceptsAndRefuses) {
     int period;
     QString message;
   };
+  // clang-format off
   const Case cases[] = {
-      {"1000", "Millisecond", 1000, {}},
-      {"100", "Millisecond", 100, {}},
-      {"99", "Millisecond", 0, millis},
-      {"1001", "Millisecond", 0, millis},
-      {"50", "Millisecond", 0, millis},
-      {"1.5", "Second", 0, integerOnly},
-      {"500.", "Millisecond", 0, integerOnly},
-      {"1", "Second", 1000, {}},
-      {"100", "Second", 100000, {}},
-      {"2", "Minute", 120000, {}},
-      {"0", "Hour", 0, count},
-      {"101", "Hour", 0, count},
-      {"100", "Hour", 360000000, {}},
-      {"", "Second", 0, count},
-      {"7", "hour", 7, {}}, // units match exactly: an unknown text counts milliseconds
-      {"12abc", "Minute", 720000, {}},
+      {"1000", "Millisecond", 1000, {}}, {"100", "Millisecond", 100, {}},
+      {"99", "Millisecond", 0, millis}, {"1001", "Millisecond", 0, millis},
+      {"50", "Millisecond", 0, millis}, {"1.5", "Second", 0, integerOnly},
+      {"500.", "Millisecond", 0, integerOnly}, {"1", "Second", 1000, {}},
+      {"100", "Second", 100000, {}}, {"2", "Minute", 120000, {}}, {"0", "Hour", 0, count},
+      {"101", "Hour", 0, count}, {"100", "Hour", 360000000, {}}, {"", "Second", 0, count},
+      {"7", "hour", 7, {}}, {"12abc", "Minute", 720000, {}}
   };
+  // clang-format on
   for (const Case &c : cases) {
     const auto result =
         CSamplingInterval::Check(QString::fromLatin1(c.text), QString::fromLatin1(c.unit));

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "controls/CStepListCtrl.h"
+#include "core/CStepTable.h"
 #include "sequencer/CStepControls.h"
 #include "sequencer/CStepTableEditor.h"
 #include "tests/support/TestHelpers.h"
@@ -15,82 +16,54 @@
 // From 1.000, To 9.000, CH1 and "Step" selected, interval 1000 Millisecond.
 struct StepPanelFixture {
   QWidget window;
-  QComboBox *mode = new QComboBox(&window);
-  QComboBox *number = new QComboBox(&window);
-  QComboBox *start = new QComboBox(&window);
-  QComboBox *stop = new QComboBox(&window);
-  QComboBox *runNumber = new QComboBox(&window);
-  QComboBox *runSteps = new QComboBox(&window);
-  QComboBox *unit = new QComboBox(&window);
-  CStepListCtrl *list = new CStepListCtrl(&window);
-  QCheckBox *voltCheck = new QCheckBox(QStringLiteral("Volt"), &window);
-  QLineEdit *from = new QLineEdit(&window);
-  QLineEdit *to = new QLineEdit(&window);
-  QLineEdit *interval = new QLineEdit(&window);
-  QWidget *stepGroup = new QWidget(&window);
-  QWidget *channelGroup = new QWidget(&window);
-  QRadioButton *stepRadio = new QRadioButton(QStringLiteral("Step"), stepGroup);
-  QRadioButton *ch1Radio = new QRadioButton(channelGroup);
-  QRadioButton *ch2Radio = new QRadioButton(channelGroup);
-  QPushButton *runButton = new QPushButton(QStringLiteral("Run"), &window);
+  CStepListCtrl *list = Make<CStepListCtrl>();
+  CStepTable &table = *list->Table();
   int stepIndex = 0;
   VoltageCode voltCode[4]{};
+  CStepControls c{.mode = Make<QComboBox>(),
+                  .number = Make<QComboBox>(),
+                  .start = Make<QComboBox>(),
+                  .stop = Make<QComboBox>(),
+                  .runNumber = Make<QComboBox>(),
+                  .runSteps = Make<QComboBox>(),
+                  .unit = Make<QComboBox>(),
+                  .table = &table,
+                  .loader = list,
+                  .voltCheck = Make<QCheckBox>(),
+                  .from = Make<QLineEdit>(),
+                  .to = Make<QLineEdit>(),
+                  .interval = Make<QLineEdit>(),
+                  .stepRadio = Make<QRadioButton>(),
+                  .runButton = Make<QPushButton>(),
+                  .stepIndex = &stepIndex,
+                  .voltCode = voltCode};
 
   StepPanelFixture() {
-    mode->addItems({QStringLiteral("1*10"), QStringLiteral("2*5")});
-    unit->addItems({QStringLiteral("Millisecond"), QStringLiteral("Second"),
-                    QStringLiteral("Minute"), QStringLiteral("Hour")});
-    list->InsertColumn(0, QStringLiteral("Step"), 40);
-    list->InsertColumn(1, QStringLiteral("Number"), 60);
-    list->InsertColumn(2, QStringLiteral("Volt"), 60);
-    ch1Radio->setChecked(true);
-    stepRadio->setChecked(true);
-    mode->setCurrentIndex(0);
-    CStepTableEditor(Controls()).FillFromMode();
-    from->setText(QStringLiteral("1.000"));
-    to->setText(QStringLiteral("9.000"));
-    interval->setText(QStringLiteral("1000"));
+    c.mode->addItems({QStringLiteral("1*10"), QStringLiteral("2*5")});
+    c.unit->addItems({QStringLiteral("Millisecond"), QStringLiteral("Second"),
+                      QStringLiteral("Minute"), QStringLiteral("Hour")});
+    for (const char *heading : {"Step", "Number", "Volt"})
+      list->InsertColumn(3, QString::fromLatin1(heading), 60);
+    table.SetStepChannel(CStepTable::kStepCh1);
+    c.stepRadio->setAutoExclusive(false); // alone in its group; tests clear it
+    c.stepRadio->setChecked(true);
+    CStepTableEditor(c).FillFromMode();
+    c.from->setText(QStringLiteral("1.000"));
+    c.to->setText(QStringLiteral("9.000"));
+    c.interval->setText(QStringLiteral("1000"));
   }
 
-  CStepControls Controls() {
-    return {.mode = mode,
-            .number = number,
-            .start = start,
-            .stop = stop,
-            .runNumber = runNumber,
-            .runSteps = runSteps,
-            .unit = unit,
-            .table = list->Table(),
-            .loader = list,
-            .voltCheck = voltCheck,
-            .from = from,
-            .to = to,
-            .interval = interval,
-            .stepRadio = stepRadio,
-            .ch1Radio = ch1Radio,
-            .ch2Radio = ch2Radio,
-            .runButton = runButton,
-            .stepIndex = &stepIndex,
-            .voltCode = voltCode};
-  }
+  template <class Widget> Widget *Make() { return new Widget(&window); }
 
   QStringList Column(int column) const {
     QStringList texts;
-    for (int row = 0; row < list->GetItemCount(); ++row)
-      texts.append(list->GetItemText(row, column));
+    for (int row = 0; row < table.GetItemCount(); ++row)
+      texts.append(table.GetItemText(row, column));
     return texts;
   }
 
   void SetVolts(const QStringList &volts) {
     for (int row = 0; row < volts.size(); ++row)
-      list->SetItemText(row, 2, volts[row]);
-  }
-
-  // Neither channel radio selected: the exclusive pair refuses to clear its checked button.
-  void ClearChannels() {
-    ch1Radio->setAutoExclusive(false);
-    ch2Radio->setAutoExclusive(false);
-    ch1Radio->setChecked(false);
-    ch2Radio->setChecked(false);
+      table.SetItemText(row, 2, volts[row]);
   }
 };

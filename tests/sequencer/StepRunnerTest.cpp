@@ -1,207 +1,116 @@
-#include <functional>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "platform/CrtText.h"
 #include "sequencer/CStepRunner.h"
-#include "sequencer/CStepTableEditor.h"
 #include "sequencer/IStepRunnerHost.h"
 #include "tests/sequencer/StepPanelFixture.h"
 #include "tests/support/MessageCapture.h"
 
 namespace {
 
-// Records what the runner asks of the panel; its answers are set per test.
-class RecordingHost : public IStepRunnerHost {
-public:
+const char *const kVolts = "1.5 2.5 3.5 4.5 5.5 6.5 7.5 8.5 9.5 10.5";
+
+// Records what the runner asks of the panel and answers every send with `sendOk`.
+struct RecordingHost : IStepRunnerHost {
   struct Send {
     int channel;
     int onFlag;
     VoltageCode code;
     bool runEnabled;
   };
-
-  explicit RecordingHost(QWidget *runButton) : m_runButton(runButton) {}
-
+  explicit RecordingHost(QWidget *run) : runButton(run) {}
   bool SendVolt(int channel, int onFlag, VoltageCode &code) override {
-    sends.push_back({channel, onFlag, code, m_runButton->isEnabled()});
-    return results.empty() ? true : Next();
+    sends.push_back({channel, onFlag, code, runButton->isEnabled()});
+    if (readBack)
+      code = *readBack;
+    return sendOk;
   }
-  void ShowActualVolt(int channel, double volts) override {
-    actual[channel] = volts;
-    shown[channel] = crt::Format3fQ(volts);
-  }
-  void SetSamplingPeriod(int ms) override { periods.push_back(ms); }
+  void ShowActualVolt(int channel, double volts) override { actual[channel] = volts; }
+  void SetSamplingPeriod(int) override {}
 
+  QWidget *runButton;
+  bool sendOk = true;
+  std::optional<VoltageCode> readBack;
   std::vector<Send> sends;
-  std::vector<bool> results; // answers in order; empty: every call succeeds
-  double actual[2] = {-1.0, -1.0};
-  QString shown[2];
-  std::vector<int> periods;
-
-private:
-  bool Next() {
-    const bool result = results.front();
-    results.erase(results.begin());
-    return result;
-  }
-  QWidget *m_runButton;
+  double actual[2] = {-1.0, -1.0}; // -1: never shown
 };
 
-class StepRunnerTest : public ::testing::Test {
-protected:
-  StepPanelFixture panel;
-  RecordingHost host{panel.runButton};
-  CStepRunner runner{panel.Controls(), host};
-  MessageCapture messages;
-};
+// One press of Run ('R') or Stop ('S') from a state (channel -1 for none, the index, the "Step"
+// radio, the send's answer and the code the library reads back, {} for none): what is sent
+// (channel -1 for nothing), the index after it, the message, the codes kept and the voltages
+// shown (-1: none shown). The CH1 and CH2 codes start as (5, 0) and (7, 0).
+TEST(StepRunner, RunAndStopFromEachState) {
+  const VoltageCode none{};
+  const struct {
+    char press;
+    int channel, index, step, ok;
+    VoltageCode readBack;
+    int sentChannel, on;
+    VoltageCode sent;
+    int indexAfter;
+    const char *message;
+    VoltageCode codes[2];
+    double actual[2];
+  } cases[] = {
+      {'R', 0, 0, 1, 1, {}, 0, 1, {15, 0}, 1, "", {{15, 0}, {7, 0}}, {1.5, -1}},
+      {'R', 1, 2, 1, 1, {}, 1, 1, {35, 0}, 3, "", {{5, 0}, {35, 0}}, {-1, 3.5}},
+      {'R', 0, 10, 1, 1, {}, 0, 1, {15, 0}, 1, "", {{15, 0}, {7, 0}}, {1.5, -1}},
+      {'R', 0, 11, 1, 1, {}, -1, 0, {}, 11, "", {{5, 0}, {7, 0}}, {-1, -1}},
+      {'R', 0, 0, 1, 1, {49, 99}, 0, 1, {15, 0}, 1, "", {{49, 99}, {7, 0}}, {4.999, -1}},
+      {'R', 0, 1, 1, 0, {}, 0, 1, {25, 0}, 1, "Sending Error!", {{25, 0}, {7, 0}}, {-1, -1}},
+      {'R', -1, 2, 1, 1, {}, -1, 0, {}, 2, "Please choose channel!", {{5, 0}, {7, 0}}, {-1, -1}},
+      {'R', 0, 2, 0, 1, {}, -1, 0, {}, 2, "", {{5, 0}, {7, 0}}, {-1, -1}},
+      {'S', 1, 4, 1, 1, {}, 1, 0, {}, 0, "", {none, none}, {-1, 0.0}},
+      {'S', 0, 4, 1, 0, {}, 0, 0, {}, 0, "Sending Error!", {none, none}, {-1, -1}},
+      {'S', -1, 4, 1, 1, {}, -1, 0, {}, 0, "", {none, none}, {-1, -1}}};
+  int row = 0;
+  for (const auto &c : cases) {
+    SCOPED_TRACE(row++);
+    StepPanelFixture panel;
+    panel.SetVolts(testhelp::Cells(kVolts));
+    panel.table.SetStepChannel(static_cast<CStepTable::StepChannel>(c.channel));
+    panel.stepIndex = c.index;
+    panel.voltCode[0] = {5, 0};
+    panel.voltCode[1] = {7, 0};
+    panel.c.stepRadio->setChecked(c.step != 0);
+    RecordingHost host(panel.c.runButton);
+    host.sendOk = c.ok != 0;
+    if (c.readBack != none)
+      host.readBack = c.readBack;
+    CStepRunner runner(panel.c, host);
+    MessageCapture messages;
+    c.press == 'S' ? runner.OnStopSteps() : runner.OnRunStep();
 
-TEST_F(StepRunnerTest, ElevenPressesWalkTenRowsAndWrap) {
-  QStringList volts;
-  for (int i = 1; i <= 10; ++i)
-    volts.append(QString::number(i) + QStringLiteral(".5"));
-  panel.SetVolts(volts);
-  for (int press = 0; press < 11; ++press)
-    runner.OnRunStep();
-  ASSERT_EQ(host.sends.size(), 11U);
-  for (int press = 0; press < 11; ++press) {
-    const int row = press % 10;
-    EXPECT_EQ(host.sends[press].code, VoltageCode::FromVolts(row + 1.5)) << press;
-    EXPECT_EQ(host.sends[press].channel, 0);
-    EXPECT_EQ(host.sends[press].onFlag, 1);
-    EXPECT_FALSE(host.sends[press].runEnabled) << "Run stays disabled during the send";
-  }
-  EXPECT_EQ(panel.stepIndex, 1);
-  EXPECT_EQ(host.shown[0], QStringLiteral("1.500"));
-  EXPECT_TRUE(panel.runButton->isEnabled());
-  EXPECT_TRUE(messages.Texts().isEmpty());
-}
-
-TEST_F(StepRunnerTest, CellsGiveCodesAndDisplays) {
-  struct Case {
-    const char *cell;
-    VoltageCode code;
-    const char *shown;
-  };
-  const Case cases[] = {
-      {"", {0, 0}, "0.000"},        {" ", {0, 0}, "0.000"},          {"1.001", {10, 0}, "1.000"},
-      {"12.5", {125, 0}, "12.500"}, {"-1.25", {-12, -50}, "-1.250"}, {"volts", {0, 0}, "0.000"},
-  };
-  for (const Case &c : cases) {
-    panel.stepIndex = 0;
-    panel.list->SetItemText(0, 2, QString::fromLatin1(c.cell));
-    runner.OnRunStep();
-    EXPECT_EQ(host.sends.back().code, c.code) << c.cell;
-    EXPECT_EQ(host.sends.back().onFlag, 1) << c.cell;
-    EXPECT_EQ(panel.voltCode[0], c.code) << c.cell;
-    EXPECT_EQ(host.shown[0], QString::fromLatin1(c.shown)) << c.cell;
-  }
-}
-
-TEST_F(StepRunnerTest, ShowsTheCodeTheLibraryReadsBack) {
-  struct ReadBackHost : RecordingHost {
-    using RecordingHost::RecordingHost;
-    bool SendVolt(int channel, int onFlag, VoltageCode &code) override {
-      RecordingHost::SendVolt(channel, onFlag, code);
-      code = {49, 99};
-      return true;
+    ASSERT_EQ(host.sends.size(), c.sentChannel < 0 ? 0U : 1U);
+    if (c.sentChannel >= 0) {
+      const RecordingHost::Send &s = host.sends[0];
+      EXPECT_EQ(std::tie(s.channel, s.onFlag, s.code), std::tie(c.sentChannel, c.on, c.sent));
+      EXPECT_EQ(s.runEnabled, c.press == 'S') << "Run sends with its button disabled";
     }
-  } readBack(panel.runButton);
-  CStepRunner localRunner(panel.Controls(), readBack);
-  panel.list->SetItemText(0, 2, QStringLiteral("5.000"));
-  localRunner.OnRunStep();
-  EXPECT_EQ(readBack.shown[0], QStringLiteral("4.999"));
-  EXPECT_EQ(panel.voltCode[0], (VoltageCode{49, 99}));
+    EXPECT_EQ(panel.stepIndex, c.indexAfter);
+    EXPECT_EQ(messages.Texts().join(QString()), QString::fromLatin1(c.message));
+    EXPECT_EQ(panel.voltCode[0], c.codes[0]);
+    EXPECT_EQ(panel.voltCode[1], c.codes[1]);
+    EXPECT_DOUBLE_EQ(host.actual[0], c.actual[0]);
+    EXPECT_DOUBLE_EQ(host.actual[1], c.actual[1]);
+    EXPECT_TRUE(panel.c.runButton->isEnabled());
+  }
 }
 
-TEST_F(StepRunnerTest, SendsOnChannelTwo) {
-  panel.ch2Radio->setChecked(true);
-  panel.list->SetItemText(0, 2, QStringLiteral("3.300"));
-  runner.OnRunStep();
-  ASSERT_EQ(host.sends.size(), 1U);
-  EXPECT_EQ(host.sends[0].channel, 1);
-  EXPECT_EQ(panel.voltCode[1], (VoltageCode{33, 0}));
-  EXPECT_EQ(host.shown[1], QStringLiteral("3.300"));
-  EXPECT_EQ(host.actual[0], -1.0);
-}
-
-TEST_F(StepRunnerTest, IndexBeyondAShortenedTableSendsNothing) {
-  panel.stepIndex = 7;
-  CStepTableEditor editor(panel.Controls());
-  panel.mode->setCurrentIndex(1);
-  editor.OnSelchangeMode();
-  runner.OnRunStep();
-  runner.OnRunStep();
-  EXPECT_TRUE(host.sends.empty());
-  EXPECT_TRUE(messages.Texts().isEmpty());
-  EXPECT_EQ(panel.stepIndex, 7);
+TEST(StepRunner, StopLeavesRunAsItIsAndTheChannelRadioRewinds) {
+  StepPanelFixture panel;
+  RecordingHost host(panel.c.runButton);
+  CStepRunner runner(panel.c, host);
+  panel.c.runButton->setEnabled(false);
+  runner.OnStopSteps();
+  EXPECT_FALSE(panel.c.runButton->isEnabled());
+  panel.stepIndex = 6;
   runner.OnChannelRadio();
   EXPECT_EQ(panel.stepIndex, 0);
-  runner.OnRunStep();
   EXPECT_EQ(host.sends.size(), 1U);
-}
-
-TEST_F(StepRunnerTest, FailedSendRetriesTheSameRow) {
-  panel.SetVolts({QStringLiteral("1.000"), QStringLiteral("2.000")});
-  host.results = {false, true};
-  runner.OnRunStep();
-  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error!")});
-  EXPECT_EQ(panel.stepIndex, 0);
-  EXPECT_TRUE(panel.runButton->isEnabled());
-  EXPECT_EQ(panel.voltCode[0], (VoltageCode{10, 0}));
-  EXPECT_EQ(host.actual[0], -1.0);
-  runner.OnRunStep();
-  ASSERT_EQ(host.sends.size(), 2U);
-  EXPECT_EQ(host.sends[1].code, (VoltageCode{10, 0}));
-  EXPECT_EQ(panel.stepIndex, 1);
-}
-
-TEST_F(StepRunnerTest, NoChannelChosen) {
-  panel.ClearChannels();
-  panel.stepIndex = 2;
-  runner.OnRunStep();
-  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Please choose channel!")});
-  EXPECT_TRUE(host.sends.empty());
-  messages.Clear();
-  runner.OnStopSteps();
-  EXPECT_TRUE(host.sends.empty());
-  EXPECT_TRUE(messages.Texts().isEmpty());
-  EXPECT_EQ(panel.stepIndex, 0);
-}
-
-TEST_F(StepRunnerTest, StepRadioGatesRun) {
-  panel.stepRadio->setAutoExclusive(false);
-  panel.stepRadio->setChecked(false);
-  runner.OnRunStep();
-  EXPECT_TRUE(host.sends.empty());
-  EXPECT_TRUE(messages.Texts().isEmpty());
-}
-
-TEST_F(StepRunnerTest, StopOnChannelTwoZeroesBothCodesAndLeavesRunAlone) {
-  panel.runButton->setEnabled(false);
-  panel.voltCode[0] = {50, 0};
-  panel.voltCode[1] = {30, 0};
-  panel.stepIndex = 4;
-  panel.ch2Radio->setChecked(true);
-  runner.OnStopSteps();
-  ASSERT_EQ(host.sends.size(), 1U);
-  EXPECT_EQ(host.sends[0].channel, 1);
-  EXPECT_EQ(host.sends[0].onFlag, 0);
-  EXPECT_EQ(host.sends[0].code, (VoltageCode{0, 0}));
-  EXPECT_EQ(panel.voltCode[0], (VoltageCode{0, 0}));
-  EXPECT_EQ(panel.stepIndex, 0);
-  EXPECT_EQ(host.shown[1], QStringLiteral("0.000"));
-  EXPECT_FALSE(panel.runButton->isEnabled());
-}
-
-TEST_F(StepRunnerTest, FailedStopKeepsTheDisplay) {
-  host.results = {false};
-  panel.stepIndex = 4;
-  runner.OnStopSteps();
-  EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("Sending Error!")});
-  EXPECT_EQ(host.actual[0], -1.0);
-  EXPECT_EQ(panel.stepIndex, 0);
 }
 
 } // namespace

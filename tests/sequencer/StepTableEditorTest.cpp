@@ -12,142 +12,98 @@ using testhelp::Items;
 
 class StepTableEditorTest : public ::testing::Test {
 protected:
-  StepPanelFixture panel;
-  CStepTableEditor editor{panel.Controls()};
-  MessageCapture messages;
+  void Choose(QComboBox *combo, const char *text, void (CStepTableEditor::*handler)()) {
+    combo->setCurrentIndex(combo->findText(QString::fromLatin1(text)));
+    (editor.*handler)();
+  }
+  // The lists as "items|current", space-separated: Number, Start, Stop, the runner's Number and
+  // Steps.
+  QString Lists() const {
+    QStringList lists;
+    for (const QComboBox *combo :
+         {panel.c.number, panel.c.start, panel.c.stop, panel.c.runNumber, panel.c.runSteps})
+      lists << Items(combo).join(QLatin1Char(',')) + QLatin1Char('|') + combo->currentText();
+    return lists.join(QLatin1Char(' '));
+  }
 
-  void ChooseMode(int index) {
-    panel.mode->setCurrentIndex(index);
-    editor.OnSelchangeMode();
-  }
-  void ChooseNumber(int index) {
-    panel.number->setCurrentIndex(index);
-    editor.OnSelchangeNumber();
-  }
-  void ChooseStart(const QString &text) {
-    panel.start->setCurrentIndex(panel.start->findText(text));
-    editor.OnSelchangeStart();
-  }
-  void ChooseStop(const QString &text) {
-    panel.stop->setCurrentIndex(panel.stop->findText(text));
-    editor.OnSelchangeStop();
-  }
+  StepPanelFixture panel;
+  CStepTableEditor editor{panel.c};
+  MessageCapture messages;
 };
 
-TEST_F(StepTableEditorTest, StartUpState) {
-  EXPECT_EQ(Items(panel.number), QStringList{QStringLiteral("1")});
+TEST_F(StepTableEditorTest, ModesShapeTheTableAndTheLists) {
+  const QString ten = Counting(1, 10).join(QLatin1Char(','));
+  EXPECT_EQ(Lists(), QStringLiteral("1|1 %1|1 %1|10 1|1 %1|10").arg(ten));
   EXPECT_EQ(panel.Column(0), Counting(1, 10));
   EXPECT_EQ(panel.Column(1), QStringList(10, QStringLiteral("1")));
-  EXPECT_EQ(panel.Column(2), QStringList(10, QString()));
-  EXPECT_EQ(Items(panel.start), Counting(1, 10));
-  EXPECT_EQ(panel.start->currentText(), QStringLiteral("1"));
-  EXPECT_EQ(panel.stop->currentText(), QStringLiteral("10"));
-  EXPECT_EQ(Items(panel.runSteps), Counting(1, 10));
-  EXPECT_EQ(panel.runSteps->currentText(), QStringLiteral("10"));
-  EXPECT_EQ(panel.runNumber->currentText(), QStringLiteral("1"));
-}
+  EXPECT_EQ(panel.Column(2), QStringList(10));
 
-TEST_F(StepTableEditorTest, SetFillsOnlyTheRange) {
-  panel.voltCheck->setChecked(true);
-  ChooseStart(QStringLiteral("2"));
-  ChooseStop(QStringLiteral("4"));
-  EXPECT_EQ(panel.runSteps->currentText(), QStringLiteral("3"));
-  editor.OnSetVolts();
-  EXPECT_EQ(panel.Column(2), Cells("_ 1.000 5.000 9.000 _ _ _ _ _ _"));
+  panel.SetVolts(Cells("a b c d e"));
+  panel.stepIndex = 7;
+  Choose(panel.c.mode, "2*5", &CStepTableEditor::OnSelchangeMode);
+  EXPECT_EQ(panel.Column(2), QStringList(5)) << "a MODE change empties the Volt cells";
+  EXPECT_EQ(panel.stepIndex, 7) << "and keeps the index";
+  panel.SetVolts(Cells("a b c d e"));
+  Choose(panel.c.number, "2", &CStepTableEditor::OnSelchangeNumber);
+  EXPECT_EQ(Lists(), QStringLiteral("1,2|2 6,7,8,9,10|6 6,7,8,9,10|10 1,2|2 1,2,3,4,5|5"));
+  EXPECT_EQ(panel.Column(0), Counting(6, 10));
+  EXPECT_EQ(panel.Column(1), QStringList(5, QStringLiteral("2")));
+  EXPECT_EQ(panel.Column(2), Cells("a b c d e")) << "a group change keeps the Volt cells";
+
+  panel.c.mode->addItem(QStringLiteral("3"));
+  Choose(panel.c.mode, "3", &CStepTableEditor::OnSelchangeMode);
+  EXPECT_EQ(panel.c.number->count(), 0) << "a MODE without a star has no groups";
+  EXPECT_EQ(panel.Column(0), Counting(1, 3));
+  EXPECT_EQ(panel.Column(1), QStringList(3));
   EXPECT_TRUE(messages.Texts().isEmpty());
 }
 
-TEST_F(StepTableEditorTest, SecondGroupOfTwoByFive) {
-  ChooseMode(1);
-  EXPECT_EQ(Items(panel.number), Counting(1, 2));
-  EXPECT_EQ(panel.Column(0), Counting(1, 5));
-  panel.SetVolts(Cells("a b c d e"));
-  ChooseNumber(1);
-  EXPECT_EQ(panel.Column(0), Counting(6, 10));
-  EXPECT_EQ(panel.Column(1), QStringList(5, QStringLiteral("2")));
-  EXPECT_EQ(panel.Column(2), Cells("a b c d e"));
-  EXPECT_EQ(Items(panel.start), Counting(6, 10));
-  EXPECT_EQ(panel.start->currentText(), QStringLiteral("6"));
-  EXPECT_EQ(panel.stop->currentText(), QStringLiteral("10"));
-  EXPECT_EQ(panel.runNumber->currentText(), QStringLiteral("2"));
-
-  panel.from->setText(QStringLiteral("9.000"));
-  panel.to->setText(QStringLiteral("1.000"));
-  panel.voltCheck->setChecked(true);
-  editor.OnSetVolts();
-  EXPECT_EQ(panel.Column(2), Cells("9.000 7.000 5.000 3.000 1.000"));
-}
-
-TEST_F(StepTableEditorTest, ModeChangeEmptiesTheVoltCellsAndKeepsTheIndex) {
-  panel.voltCheck->setChecked(true);
-  editor.OnSetVolts();
-  panel.stepIndex = 7;
-  ChooseMode(1);
-  EXPECT_EQ(panel.Column(2), QStringList(5, QString()));
-  EXPECT_EQ(panel.stepIndex, 7);
-  EXPECT_EQ(panel.stop->currentText(), QStringLiteral("5"));
-  EXPECT_EQ(panel.runSteps->currentText(), QStringLiteral("5"));
-  EXPECT_EQ(Items(panel.runNumber), Counting(1, 2));
-  ChooseMode(0);
-  EXPECT_EQ(panel.Column(0), Counting(1, 10));
-  EXPECT_EQ(Items(panel.number), QStringList{QStringLiteral("1")});
+TEST_F(StepTableEditorTest, SetAndClearWithAndWithoutVolt) {
+  const struct {
+    bool volt;
+    void (CStepTableEditor::*command)();
+    const char *start, *stop, *from, *to;
+    int indexAfter;
+    const char *volts;
+  } cases[] = {
+      {true, &CStepTableEditor::OnSetVolts, "2", "4", "1.000", "9.000", 0,
+       "_ 1.000 5.000 9.000 _ _ _ _ _ _"},
+      {true, &CStepTableEditor::OnSetVolts, "1", "10", "abc", "18V", 0,
+       "0.000 2.000 4.000 6.000 8.000 10.000 12.000 14.000 16.000 18.000"},
+      {false, &CStepTableEditor::OnSetVolts, "1", "10", "1.000", "9.000", 0, "k k k k k k k k k k"},
+      {true, &CStepTableEditor::OnClearVolts, "1", "10", "1.000", "9.000", 3,
+       "_ _ _ _ _ _ _ _ _ _"},
+      {false, &CStepTableEditor::OnClearVolts, "1", "10", "1.000", "9.000", 3,
+       "k k k k k k k k k k"},
+  };
+  for (const auto &c : cases) {
+    panel.SetVolts(QStringList(10, QStringLiteral("k")));
+    panel.stepIndex = 3;
+    panel.c.voltCheck->setChecked(c.volt);
+    Choose(panel.c.start, c.start, &CStepTableEditor::OnSelchangeStart);
+    Choose(panel.c.stop, c.stop, &CStepTableEditor::OnSelchangeStop);
+    panel.c.from->setText(QString::fromLatin1(c.from));
+    panel.c.to->setText(QString::fromLatin1(c.to));
+    (editor.*c.command)();
+    EXPECT_EQ(panel.stepIndex, c.indexAfter) << c.volts;
+    EXPECT_EQ(panel.Column(2), Cells(c.volts));
+  }
+  EXPECT_EQ(panel.c.runSteps->currentText(), QStringLiteral("10"));
   EXPECT_TRUE(messages.Texts().isEmpty());
 }
 
 TEST_F(StepTableEditorTest, InvertedRangesTellAndStand) {
-  ChooseStart(QStringLiteral("5"));
-  ChooseStop(QStringLiteral("3"));
+  Choose(panel.c.start, "5", &CStepTableEditor::OnSelchangeStart);
+  Choose(panel.c.stop, "3", &CStepTableEditor::OnSelchangeStop);
+  Choose(panel.c.start, "6", &CStepTableEditor::OnSelchangeStart);
   EXPECT_EQ(messages.Texts(),
-            QStringList{QStringLiteral("The number of end step must be more than start step!")});
-  EXPECT_EQ(panel.stop->currentText(), QStringLiteral("3"));
-  EXPECT_EQ(panel.runSteps->currentIndex(), -1);
-
-  messages.Clear();
-  ChooseStart(QStringLiteral("6"));
-  EXPECT_EQ(messages.Texts(),
-            QStringList{QStringLiteral("The number of start step must be less than end step!")});
-  EXPECT_EQ(panel.start->currentText(), QStringLiteral("6"));
-  EXPECT_EQ(panel.runSteps->currentIndex(), -1);
-
-  panel.voltCheck->setChecked(true);
+            (QStringList{QStringLiteral("The number of end step must be more than start step!"),
+                         QStringLiteral("The number of start step must be less than end step!")}));
+  EXPECT_EQ(panel.c.start->currentText() + panel.c.stop->currentText(), QStringLiteral("63"));
+  EXPECT_EQ(panel.c.runSteps->currentIndex(), -1);
+  panel.c.voltCheck->setChecked(true);
   editor.OnSetVolts();
   EXPECT_EQ(panel.Column(2), QStringList(10, QStringLiteral(" ")));
-}
-
-TEST_F(StepTableEditorTest, ModeWithoutStarHasNoGroups) {
-  panel.mode->addItem(QStringLiteral("3"));
-  ChooseMode(2);
-  EXPECT_EQ(panel.number->count(), 0);
-  EXPECT_EQ(panel.Column(0), Counting(1, 3));
-  EXPECT_EQ(panel.Column(1), QStringList(3, QString()));
-}
-
-TEST_F(StepTableEditorTest, SetWithVoltClearOnlyRewinds) {
-  panel.SetVolts({QStringLiteral("x")});
-  panel.stepIndex = 4;
-  editor.OnSetVolts();
-  EXPECT_EQ(panel.stepIndex, 0);
-  EXPECT_EQ(panel.list->GetItemText(0, 2), QStringLiteral("x"));
-  editor.OnClearVolts();
-  EXPECT_EQ(panel.list->GetItemText(0, 2), QStringLiteral("x"));
-}
-
-TEST_F(StepTableEditorTest, ClearBlanksWithASpaceAndKeepsTheIndex) {
-  panel.voltCheck->setChecked(true);
-  editor.OnSetVolts();
-  panel.stepIndex = 3;
-  editor.OnClearVolts();
-  EXPECT_EQ(panel.Column(2), QStringList(10, QStringLiteral(" ")));
-  EXPECT_EQ(panel.stepIndex, 3);
-}
-
-TEST_F(StepTableEditorTest, FromAndToAreReadLikeAtof) {
-  panel.voltCheck->setChecked(true);
-  panel.from->setText(QStringLiteral("abc"));
-  panel.to->setText(QStringLiteral("18V"));
-  editor.OnSetVolts();
-  EXPECT_EQ(panel.list->GetItemText(0, 2), QStringLiteral("0.000"));
-  EXPECT_EQ(panel.list->GetItemText(9, 2), QStringLiteral("18.000"));
 }
 
 } // namespace
