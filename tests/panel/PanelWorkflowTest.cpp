@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "controls/CStepListCtrl.h"
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "tests/panel/PanelFixture.h"
@@ -126,6 +127,50 @@ TEST_F(PanelWorkflow, OpenRestoresWhatSaveWrote) {
   EXPECT_EQ(m_view->StepTable().GetItemText(9, 2), QStringLiteral("9.000"));
   ASSERT_EQ(answers.requests.size(), 2U);
   EXPECT_EQ(answers.requests[1].title, QStringLiteral("Reading document"));
+}
+
+// Every path that turns a text into a voltage reads decimal numbers only, and a value that no
+// code can hold goes out as 0 V: the set-point box (where typing, pasting, the keypad, the
+// volt-set dialog and the knob all end) refuses them, while a step cell, the From box of the
+// even fill and a file's tail send (0, 0) on Run.
+TEST_F(PanelWorkflow, HostileTextsReachTheSupplyAsZeroOrNotAtAll) {
+  const char *hostile[] = {"nan.", "-nan",  "--5",   "+-2.5", "0x10",
+                           "inf",  "1e400", "9e+99", "-1e30"};
+  const QString log = m_dir.filePath(QStringLiteral("calls.log"));
+  const QString stepFile = m_dir.filePath(QStringLiteral("hostile.txt"));
+  FileDialogAnswers answers(std::deque<std::optional<QString>>(std::size(hostile), stepFile));
+  auto *list = platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList);
+  platform::DlgItem<QCheckBox>(m_view.get(), ctl::kVoltCheck)->setChecked(true);
+  MessageCapture messages;
+  Click(ctl::kCh1Switch);
+  qputenv("PWRIO_SIM_LOG", QFile::encodeName(log));
+  for (const char *text : hostile) {
+    SetText(ctl::kCh1Set, text);
+    Click(ctl::kCh1Ok);
+    list->SetItemText(0, 2, QString::fromLatin1(text));
+    State().m_nStepIndex = 0;
+    Click(ctl::kRun);
+    SetText(ctl::kFromVolt, text);
+    SetText(ctl::kToVolt, text);
+    Click(ctl::kSetVolts);
+    Click(ctl::kRun);
+    ASSERT_TRUE(testhelp::WriteFile(
+        stepFile,
+        QByteArray("#CHANNEL:CH1\r\nstep  number  voltage\r\n1    1    ") + text + "\r\n"));
+    Command(cmd::kFileOpen);
+    State().m_nStepIndex = 0;
+    Click(ctl::kRun);
+  }
+  qunsetenv("PWRIO_SIM_LOG");
+  QStringList sets;
+  for (const QString &line : QString::fromLatin1(testhelp::ReadFile(log)).split(QLatin1Char('\n')))
+    if (line.startsWith(QStringLiteral("dsoSetVolt")))
+      sets << line;
+  EXPECT_EQ(sets.size(), 3 * static_cast<int>(std::size(hostile)))
+      << "the set-point box sends none";
+  for (const QString &line : sets)
+    EXPECT_TRUE(line.contains(QStringLiteral(" on=1 len=2 in=0,0 "))) << line.toStdString();
+  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
 }
 
 } // namespace
