@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
 
+#include <QBackingStore>
 #include <QPainter>
+#include <QWindow>
 
 #include "core/CChannelState.h"
 #include "trend/CVoltRuler.h"
@@ -32,7 +35,65 @@ void CTrendPlot::Attach(std::span<const double> ringCh1, std::span<const double>
 
 void CTrendPlot::Invalidate() {
   m_bStale = true;
-  update();
+  if (!PaintThrough())
+    update();
+}
+
+// The sampling tick puts the new chart straight into the window's backing store and flushes that
+// rectangle: the same pixels a repaint would put there, without the update region, the posted
+// event and the painter Qt builds for every repaint, so a tick allocates nothing. Only where
+// nothing else can be in the way; otherwise the ordinary update() does it.
+bool CTrendPlot::PaintThrough() {
+  QWidget *top = window();
+  QWindow *handle = top->windowHandle();
+  QBackingStore *store = top->backingStore();
+  if (!isVisible() || !updatesEnabled() || !handle || !handle->isExposed() || !store ||
+      !Uncovered())
+    return false;
+  QPaintDevice *device = store->paintDevice();
+  if (!device || device->devType() != QInternal::Image)
+    return false;
+  auto *target = static_cast<QImage *>(device);
+  const qreal ratio = devicePixelRatioF();
+  const QPoint at = mapTo(top, QPoint(0, 0));
+  const QRect rect(at, size());
+  const QRect pixels(at * ratio, PixelSize(ratio));
+  // The store must hold the whole window at this ratio in 32-bit pixels: a store that has not
+  // been painted since the window changed size is left to Qt.
+  if (ratio != std::floor(ratio) || target->size() != top->size() * ratio ||
+      !trend::CanRasterInto(*target) || !QRect(QPoint(0, 0), target->size()).contains(pixels))
+    return false;
+  if (IsStale())
+    Render(ratio);
+  const qsizetype rowBytes = qsizetype(pixels.width()) * 4;
+  for (int y = 0; y < pixels.height(); ++y)
+    std::memcpy(target->scanLine(pixels.top() + y) + qsizetype(pixels.left()) * 4,
+                m_image.constScanLine(y), static_cast<size_t>(rowBytes));
+  if (rect != m_flushRect) {
+    m_flushRect = rect;
+    m_flushRegion = QRegion(rect);
+  }
+  store->flush(m_flushRegion, handle);
+  return true;
+}
+
+// Whether the chart lies in plain view of its window: no widget of its own on it and no sibling
+// of it or of a parent stacked above it and overlapping it.
+bool CTrendPlot::Uncovered() const {
+  for (const QObject *child : children())
+    if (child->isWidgetType() && static_cast<const QWidget *>(child)->isVisible())
+      return false;
+  QRect rect(QPoint(0, 0), size());
+  for (const QWidget *w = this; !w->isWindow(); w = w->parentWidget()) {
+    rect.translate(w->pos());
+    const QObjectList &siblings = w->parentWidget()->children();
+    for (auto it = siblings.rbegin(); it != siblings.rend() && *it != w; ++it) {
+      const auto *above = qobject_cast<const QWidget *>(*it);
+      if (above && !above->isWindow() && above->isVisible() && above->geometry().intersects(rect))
+        return false;
+    }
+  }
+  return true;
 }
 
 int CTrendPlot::CurrentBase() const {
@@ -118,31 +179,88 @@ void CTrendPlot::Render(qreal ratio) {
     m_image = QImage(pixels, QImage::Format_RGB32);
     m_covered[0].top.clear();
   }
-  RestoreGrid();
   m_image.setDevicePixelRatio(ratio);
 
   const int base = CurrentBase();
   m_nDrawnBase = base;
   m_nDrawnOldest = m_pRingOldest ? *m_pRingOldest : -1;
   m_bStale = false;
-  if (m_ringCh1.empty() || m_ringCh2.empty() || !m_pRingOldest)
+  if (m_ringCh1.empty() || m_ringCh2.empty() || !m_pRingOldest) {
+    RestoreGrid();
     return;
+  }
 
   const double lo = base;
   const double hi = lo + trend::kChartVolts;
-  // CH2 is drawn last so that it lies on top.
-  DrawCurve(m_ringCh1, lo, hi, *m_pRingOldest, kColorCh1, m_covered[0]);
-  DrawCurve(m_ringCh2, lo, hi, *m_pRingOldest, kColorCh2, m_covered[1]);
+  const std::array<int, 2> counts{CurveLines(m_ringCh1, lo, hi, *m_pRingOldest, m_lines[0]),
+                                  CurveLines(m_ringCh2, lo, hi, *m_pRingOldest, m_lines[1])};
+  if (!ComposeCurves(counts))
+    DrawCurves(counts);
 }
 
-void CTrendPlot::DrawCurve(std::span<const double> ring, double lo, double hi, int start,
-                           COLORREF color, Covered &covered) {
-  const int count = trend::CurveLines(ring, start, lo, hi, 0, 0, m_image.width(), m_image.height(),
-                                      m_ys, m_lines);
-  // Written straight into the image's rows: QPainter's wide-line spans made a curve where every
-  // sample differs cost about ten times as much.
-  trend::DrawWideLines(m_image, std::span(m_lines).first(count), trend::ToQColor(color).rgb(),
-                       {covered.top.data(), covered.bottom.data()});
+void CTrendPlot::Covered::Resize(int columns) {
+  top.resize(static_cast<size_t>(columns));
+  bottom.resize(static_cast<size_t>(columns));
+}
+
+int CTrendPlot::CurveLines(std::span<const double> ring, double lo, double hi, int start,
+                           std::span<QLine> lines) {
+  return trend::CurveLines(ring, start, lo, hi, 0, 0, m_image.width(), m_image.height(), m_ys,
+                           lines);
+}
+
+// Each image pixel is written once: from the grid, or in a curve's colour where that curve's
+// column covers it (CH2 on top). Only the columns' rows that either the last or these curves
+// cover change, so a held curve rewrites a few rows a column; noise, nearly every row, is done
+// row by row. False when a curve's columns are not one run each (then the curves are drawn).
+bool CTrendPlot::ComposeCurves(const std::array<int, 2> &counts) {
+  const int w = m_image.width();
+  const int h = m_image.height();
+  for (size_t k = 0; k < 2; ++k) {
+    m_next[k].Resize(w);
+    if (!trend::CoverColumns(w, h, std::span(m_lines[k]).first(counts[k]), m_next[k].Spans()))
+      return false;
+  }
+  const trend::TwoCurves curves{m_next[0].Spans(), trend::ToQColor(kColorCh1).rgb() | 0xff000000u,
+                                m_next[1].Spans(), trend::ToQColor(kColorCh2).rgb() | 0xff000000u};
+  const auto columns = static_cast<size_t>(w);
+  const bool known = m_covered[0].top.size() == columns;
+  qsizetype changed = 0;
+  for (size_t k = 0; known && k < 2; ++k)
+    for (size_t x = 0; x < columns; ++x) {
+      const int top = std::min(m_covered[k].top[x], m_next[k].top[x]);
+      const int bottom = std::max(m_covered[k].bottom[x], m_next[k].bottom[x]);
+      changed += bottom >= top ? bottom - top + 1 : 0;
+    }
+  const uchar *grid = m_grid.constBits();
+  uchar *image = m_image.bits();
+  const qsizetype stride = m_image.bytesPerLine();
+  if (!known || changed > qsizetype(w) * h / 8) {
+    for (int y = 0; y < h; ++y)
+      trend::ComposeRow(reinterpret_cast<const quint32 *>(grid + y * stride),
+                        reinterpret_cast<quint32 *>(image + y * stride), w, y, curves);
+  } else {
+    for (size_t k = 0; k < 2; ++k)
+      for (int x = 0; x < w; ++x) {
+        const auto i = static_cast<size_t>(x);
+        const int top = std::max(0, std::min(m_covered[k].top[i], m_next[k].top[i]));
+        const int bottom = std::min(h - 1, std::max(m_covered[k].bottom[i], m_next[k].bottom[i]));
+        trend::ComposeColumn(grid, image, stride, x, top, bottom, curves);
+      }
+  }
+  std::swap(m_covered, m_next);
+  return true;
+}
+
+void CTrendPlot::DrawCurves(const std::array<int, 2> &counts) {
+  RestoreGrid();
+  // CH2 is drawn last so that it lies on top.
+  const std::array<COLORREF, 2> colors{kColorCh1, kColorCh2};
+  for (size_t k = 0; k < 2; ++k)
+    // Written straight into the image's rows: QPainter's wide-line spans made a curve where
+    // every sample differs cost about ten times as much.
+    trend::DrawWideLines(m_image, std::span(m_lines[k]).first(counts[k]),
+                         trend::ToQColor(colors[k]).rgb(), m_covered[k].Spans());
 }
 
 void CTrendPlot::paintEvent(QPaintEvent *) {

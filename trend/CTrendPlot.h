@@ -5,9 +5,11 @@
 
 #include <QImage>
 #include <QLine>
+#include <QRegion>
 #include <QWidget>
 
 #include "core/CChannelState.h"
+#include "trend/CurveRaster.h"
 #include "trend/TrendGeometry.h"
 
 class CVoltRuler;
@@ -30,7 +32,8 @@ public:
   void Attach(std::span<const double> ringCh1, std::span<const double> ringCh2,
               const int *ringOldest, const CVoltRuler *ruler);
 
-  // After a sample: the next repaint redraws the curves.
+  // After a sample: the curves are redrawn, at once where the chart can be put on the screen
+  // directly (PaintThrough), otherwise at the next repaint.
   void Invalidate();
 
   // Draws grid and curves into the image now, from the current data, at the widget's device
@@ -49,15 +52,21 @@ private:
   int CurrentBase() const;
   QSize PixelSize(qreal ratio) const;
   bool IsStale() const;
+  bool PaintThrough();
+  bool Uncovered() const;
   void DrawGrid(QSize pixels);
   void RestoreGrid();
   // Per image column, the rows one curve covers (top > bottom where none); sized with the image.
   struct Covered {
     std::vector<int> top;
     std::vector<int> bottom;
+    void Resize(int columns);
+    trend::ColumnSpans Spans() { return {top.data(), bottom.data()}; }
   };
-  void DrawCurve(std::span<const double> ring, double lo, double hi, int start, COLORREF color,
-                 Covered &covered);
+  int CurveLines(std::span<const double> ring, double lo, double hi, int start,
+                 std::span<QLine> lines);
+  bool ComposeCurves(const std::array<int, 2> &counts);
+  void DrawCurves(const std::array<int, 2> &counts);
 
   std::span<const double> m_ringCh1;
   std::span<const double> m_ringCh2;
@@ -67,11 +76,16 @@ private:
   QImage m_grid;
   QImage m_image;
   bool m_bStale = true;
+  // The chart's rectangle in its window, kept as a region so that a flush does not build one.
+  QRect m_flushRect;
+  QRegion m_flushRegion;
   int m_nDrawnOldest = -1;
   int m_nDrawnBase = 0;
 
   // Per-curve scratch, kept so that no repaint allocates per point.
   std::array<float, trend::kRingCapacity> m_ys{};
-  std::array<QLine, trend::kRingCapacity> m_lines{};
+  std::array<std::array<QLine, trend::kRingCapacity>, 2> m_lines{};
+  // What the image shows over the grid, and the columns of the curves being drawn.
   std::array<Covered, 2> m_covered;
+  std::array<Covered, 2> m_next;
 };
