@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include <QBackingStore>
 #include <QPainter>
@@ -63,18 +64,42 @@ bool CTrendPlot::PaintThrough() {
   if (ratio != std::floor(ratio) || target->size() != top->size() * ratio ||
       !trend::CanRasterInto(*target) || !QRect(QPoint(0, 0), target->size()).contains(pixels))
     return false;
+  // Where the store still holds the last image at this place, only the columns' rows that the
+  // last render changed go across: a held curve changes a few rows a column.
+  const bool synced = m_bStoreSynced && pixels == m_storePixels;
   if (IsStale())
     Render(ratio);
-  const qsizetype rowBytes = qsizetype(pixels.width()) * 4;
-  for (int y = 0; y < pixels.height(); ++y)
-    std::memcpy(target->scanLine(pixels.top() + y) + qsizetype(pixels.left()) * 4,
-                m_image.constScanLine(y), static_cast<size_t>(rowBytes));
+  // Not bits(): a shared store image would be copied and the copy written.
+  uchar *to = const_cast<uchar *>(std::as_const(*target).constBits()) +
+              pixels.top() * target->bytesPerLine() + qsizetype(pixels.left()) * 4;
+  if (synced && m_bColumnsChanged)
+    CopyChangedColumns(to, target->bytesPerLine());
+  else
+    for (int y = 0; y < pixels.height(); ++y)
+      std::memcpy(to + y * target->bytesPerLine(), m_image.constScanLine(y),
+                  static_cast<size_t>(pixels.width()) * 4);
+  m_bStoreSynced = true;
+  m_storePixels = pixels;
   if (rect != m_flushRect) {
     m_flushRect = rect;
     m_flushRegion = QRegion(rect);
   }
   store->flush(m_flushRegion, handle);
   return true;
+}
+
+void CTrendPlot::CopyChangedColumns(uchar *to, qsizetype stride) const {
+  const uchar *from = m_image.constBits();
+  const qsizetype fromStride = m_image.bytesPerLine();
+  const int h = m_image.height();
+  for (size_t k = 0; k < 2; ++k)
+    for (size_t x = 0; x < m_covered[k].top.size(); ++x) {
+      const int top = std::max(0, std::min(m_covered[k].top[x], m_next[k].top[x]));
+      const int bottom = std::min(h - 1, std::max(m_covered[k].bottom[x], m_next[k].bottom[x]));
+      const qsizetype at = static_cast<qsizetype>(x) * 4;
+      for (int y = top; y <= bottom; ++y)
+        std::memcpy(to + y * stride + at, from + y * fromStride + at, 4);
+    }
 }
 
 // Whether the chart lies in plain view of its window: no widget of its own on it and no sibling
@@ -167,6 +192,8 @@ void CTrendPlot::Render() {
 }
 
 void CTrendPlot::Render(qreal ratio) {
+  m_bStoreSynced = false;
+  m_bColumnsChanged = false;
   const QSize pixels = PixelSize(ratio);
   if (pixels.isEmpty()) {
     m_grid = QImage();
@@ -240,6 +267,7 @@ bool CTrendPlot::ComposeCurves(const std::array<int, 2> &counts) {
       trend::ComposeRow(reinterpret_cast<const quint32 *>(grid + y * stride),
                         reinterpret_cast<quint32 *>(image + y * stride), w, y, curves);
   } else {
+    m_bColumnsChanged = true;
     for (size_t k = 0; k < 2; ++k)
       for (int x = 0; x < w; ++x) {
         const auto i = static_cast<size_t>(x);

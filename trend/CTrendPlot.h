@@ -54,6 +54,7 @@ private:
   bool IsStale() const;
   bool PaintThrough();
   bool Uncovered() const;
+  void CopyChangedColumns(uchar *to, qsizetype stride) const;
   void DrawGrid(QSize pixels);
   void RestoreGrid();
   // Per image column, the rows one curve covers (top > bottom where none); sized with the image.
@@ -79,6 +80,11 @@ private:
   // The chart's rectangle in its window, kept as a region so that a flush does not build one.
   QRect m_flushRect;
   QRegion m_flushRegion;
+  // Whether the window's store holds the image, at these pixels, as PaintThrough left it; and
+  // whether the last render changed only the columns' rows the curves covered before or now.
+  bool m_bStoreSynced = false;
+  QRect m_storePixels;
+  bool m_bColumnsChanged = false;
   int m_nDrawnOldest = -1;
   int m_nDrawnBase = 0;
 

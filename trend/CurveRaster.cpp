@@ -94,6 +94,12 @@ public:
     m_rowBottom = std::max(m_rowBottom, bottom);
   }
 
+  // A run of the thin line, widened to the pen.
+  void AddThin(int col, int top, int bottom) {
+    Add(col - 1, top - 1, bottom);
+    Add(col, top - 1, bottom);
+  }
+
   void Flush() {
     if (m_rowTop > m_rowBottom)
       return;
@@ -154,42 +160,61 @@ private:
   std::array<int, kBand> m_bottom{};
 };
 
-// Collects each column's rows into `spans` without writing an image. A run that neither meets
-// nor overlaps what its column holds marks the curve as split: its columns are then no longer
-// one run each, and the caller draws it the ordinary way.
+// Collects each column's rows into `spans` without writing an image: first the thin line's runs,
+// each column's in one run, then the pen's width in one pass (Widen). Runs that neither meet nor
+// overlap mark the curve as split: its columns are then not one run each, and the caller draws it
+// the ordinary way.
 class SpanRuns {
 public:
   SpanRuns(int width, int height, ColumnSpans spans)
       : m_width(width), m_height(height), m_spans(spans) {}
 
-  void Add(int col, int top, int bottom) {
-    if (col < 0 || col >= m_width)
-      return;
+  // Columns 0 .. width and rows 0 .. height: the thin line's last column and row widen into the
+  // image's. Rows beyond are left out, so that a curve leaving the image and coming back does not
+  // count as split.
+  void AddThin(int col, int top, int bottom) {
     top = std::max(top, 0);
-    bottom = std::min(bottom, m_height - 1);
-    if (top > bottom)
+    bottom = std::min(bottom, m_height);
+    if (col < 0 || col > m_width || top > bottom)
       return;
-    int &t = m_spans.top[col];
-    int &b = m_spans.bottom[col];
-    m_split |= (t <= b) & ((top > b + 1) | (bottom < t - 1));
+    int &t = col < m_width ? m_spans.top[col] : m_edgeTop;
+    int &b = col < m_width ? m_spans.bottom[col] : m_edgeBottom;
+    // One free row between two runs is closed by the pen, which widens each run upwards.
+    m_split |= (t <= b) & ((top > b + 2) | (bottom < t - 2));
     t = std::min(t, top);
     b = std::max(b, bottom);
   }
 
-  bool Split() const { return m_split; }
+  // Column c of the pen takes the thin rows of c and c + 1, each from one row higher, clipped to
+  // the image. Returns whether every column is one run.
+  bool Widen() {
+    for (int c = 0; c < m_width; ++c) {
+      int &t = m_spans.top[c];
+      int &b = m_spans.bottom[c];
+      const int nextTop = c + 1 < m_width ? m_spans.top[c + 1] : m_edgeTop;
+      const int nextBottom = c + 1 < m_width ? m_spans.bottom[c + 1] : m_edgeBottom;
+      m_split |= (t <= b) & (nextTop <= nextBottom) & ((nextTop > b + 2) | (t > nextBottom + 2));
+      const int top = std::max(std::min(t, nextTop) - 1, 0);
+      const int bottom = std::min(std::max(b, nextBottom), m_height - 1);
+      t = top <= bottom ? top : kEmptyTop;
+      b = top <= bottom ? bottom : kEmptyBottom;
+    }
+    return !m_split;
+  }
 
 private:
   int m_width;
   int m_height;
   ColumnSpans m_spans;
+  int m_edgeTop = kEmptyTop;
+  int m_edgeBottom = kEmptyBottom;
   bool m_split = false;
 };
 
 // One pixel run of the thin line, widened to the pen: this column and the one to its left, from
 // one row above the run to its bottom.
 template <class Runs> void AddThinRun(Runs &runs, int col, int top, int bottom) {
-  runs.Add(col - 1, top - 1, bottom);
-  runs.Add(col, top - 1, bottom);
+  runs.AddThin(col, top, bottom);
 }
 
 // Rows tMin .. tMax (counted from y0 in direction sy) of column col; of the segment's ady + 1
@@ -362,7 +387,7 @@ bool CoverColumns(int width, int height, std::span<const QLine> lines, ColumnSpa
   std::fill_n(spans.bottom, width, kEmptyBottom);
   SpanRuns runs(width, height, spans);
   AddLines(runs, width, height, lines);
-  return !runs.Split();
+  return runs.Widen();
 }
 
 // Also built for AVX2, taken at load time where the processor has it: eight pixels a step.
