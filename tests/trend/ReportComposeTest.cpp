@@ -41,7 +41,7 @@ TEST(ReportPage, ComposedCurvesEqualTheCurvesDrawnOneByOne) {
       return image;
     };
     ReportData bare = data; // no samples: no curves
-    page(bare); // the titles' glyphs cached, as on the pages below
+    page(bare);             // the titles' glyphs cached, as on the pages below
     QImage expected = page(bare);
     const ReportRect chart = ComputeReportLayout(w, h, data).chart;
     std::vector<float> ys(kRingCapacity);
