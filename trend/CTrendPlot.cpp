@@ -51,22 +51,31 @@ bool CTrendPlot::PaintThrough() {
   if (!isVisible() || !updatesEnabled() || !handle || !handle->isExposed() || !store ||
       !Uncovered())
     return false;
-  QPaintDevice *device = store->paintDevice();
-  if (!device || device->devType() != QInternal::Image)
-    return false;
-  auto *target = static_cast<QImage *>(device);
   const qreal ratio = devicePixelRatioF();
   const QPoint at = mapTo(top, QPoint(0, 0));
   const QRect rect(at, size());
+  if (rect != m_flushRect) {
+    m_flushRect = rect;
+    m_flushRegion = QRegion(rect);
+  }
+  // Painted between beginPaint and endPaint as Qt's own repaint does, so that a platform that
+  // tracks what changed (an X server without shared memory) sends these pixels too.
+  store->beginPaint(m_flushRegion);
+  QPaintDevice *device = store->paintDevice();
+  auto *target =
+      device && device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
   const QRect pixels(at * ratio, PixelSize(ratio));
   // The store must hold the whole window at this ratio in 32-bit pixels: a store that has not
   // been painted since the window changed size is left to Qt.
-  if (ratio != std::floor(ratio) || target->size() != top->size() * ratio ||
-      !trend::CanRasterInto(*target) || !QRect(QPoint(0, 0), target->size()).contains(pixels))
+  if (!target || ratio != std::floor(ratio) || target->size() != top->size() * ratio ||
+      !trend::CanRasterInto(*target) || !QRect(QPoint(0, 0), target->size()).contains(pixels)) {
+    store->endPaint();
     return false;
+  }
   // Where the store still holds the last image at this place, only the columns' rows that the
-  // last render changed go across: a held curve changes a few rows a column.
-  const bool synced = m_bStoreSynced && pixels == m_storePixels;
+  // last render changed go across: a held curve changes a few rows a column. (A translucent
+  // store is cleared by beginPaint.)
+  const bool synced = m_bStoreSynced && pixels == m_storePixels && !target->hasAlphaChannel();
   if (IsStale())
     Render(ratio);
   // Not bits(): a shared store image would be copied and the copy written.
@@ -80,10 +89,7 @@ bool CTrendPlot::PaintThrough() {
                   static_cast<size_t>(pixels.width()) * 4);
   m_bStoreSynced = true;
   m_storePixels = pixels;
-  if (rect != m_flushRect) {
-    m_flushRect = rect;
-    m_flushRegion = QRegion(rect);
-  }
+  store->endPaint();
   store->flush(m_flushRegion, handle);
   return true;
 }
