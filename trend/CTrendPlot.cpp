@@ -54,6 +54,13 @@ bool CTrendPlot::PaintThrough() {
   const qreal ratio = devicePixelRatioF();
   const QPoint at = mapTo(top, QPoint(0, 0));
   const QRect rect(at, size());
+  const QRect pixels(at * ratio, PixelSize(ratio));
+  if (IsStale())
+    Render(ratio);
+  // The same segments as on the screen already: nothing to paint or show.
+  const bool synced = m_bStoreSynced && pixels == m_storePixels;
+  if (synced && m_change == Change::Nothing)
+    return true;
   if (rect != m_flushRect) {
     m_flushRect = rect;
     m_flushRegion = QRegion(rect);
@@ -64,7 +71,6 @@ bool CTrendPlot::PaintThrough() {
   QPaintDevice *device = store->paintDevice();
   auto *target =
       device && device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
-  const QRect pixels(at * ratio, PixelSize(ratio));
   // The store must hold the whole window at this ratio in 32-bit pixels: a store that has not
   // been painted since the window changed size is left to Qt.
   if (!target || ratio != std::floor(ratio) || target->size() != top->size() * ratio ||
@@ -75,13 +81,10 @@ bool CTrendPlot::PaintThrough() {
   // Where the store still holds the last image at this place, only the columns' rows that the
   // last render changed go across: a held curve changes a few rows a column. (A translucent
   // store is cleared by beginPaint.)
-  const bool synced = m_bStoreSynced && pixels == m_storePixels && !target->hasAlphaChannel();
-  if (IsStale())
-    Render(ratio);
   // Not bits(): a shared store image would be copied and the copy written.
   uchar *to = const_cast<uchar *>(std::as_const(*target).constBits()) +
               pixels.top() * target->bytesPerLine() + qsizetype(pixels.left()) * 4;
-  if (synced && m_bColumnsChanged)
+  if (synced && m_change == Change::Columns && !target->hasAlphaChannel())
     CopyChangedColumns(to, target->bytesPerLine());
   else
     for (int y = 0; y < pixels.height(); ++y)
@@ -119,8 +122,12 @@ bool CTrendPlot::Uncovered() const {
     rect.translate(w->pos());
     const QObjectList &siblings = w->parentWidget()->children();
     for (auto it = siblings.rbegin(); it != siblings.rend() && *it != w; ++it) {
-      const auto *above = qobject_cast<const QWidget *>(*it);
-      if (above && !above->isWindow() && above->isVisible() && above->geometry().intersects(rect))
+      // isWidgetType is a flag; a cast through the meta-object for each of the panel's many
+      // controls at every tick cost more than the test itself.
+      if (!(*it)->isWidgetType())
+        continue;
+      const auto *above = static_cast<const QWidget *>(*it);
+      if (!above->isWindow() && above->isVisible() && above->geometry().intersects(rect))
         return false;
     }
   }
@@ -198,19 +205,23 @@ void CTrendPlot::Render() {
 }
 
 void CTrendPlot::Render(qreal ratio) {
+  const bool storeSynced = m_bStoreSynced;
   m_bStoreSynced = false;
-  m_bColumnsChanged = false;
+  m_change = Change::Image;
   const QSize pixels = PixelSize(ratio);
   if (pixels.isEmpty()) {
     m_grid = QImage();
     m_image = QImage();
     return;
   }
-  if (m_grid.size() != pixels)
+  if (m_grid.size() != pixels) {
     DrawGrid(pixels);
+    m_drawnCounts = {-1, -1};
+  }
   if (m_image.size() != pixels) {
     m_image = QImage(pixels, QImage::Format_RGB32);
     m_covered[0].top.clear();
+    m_drawnCounts = {-1, -1};
   }
   m_image.setDevicePixelRatio(ratio);
 
@@ -220,15 +231,27 @@ void CTrendPlot::Render(qreal ratio) {
   m_bStale = false;
   if (m_ringCh1.empty() || m_ringCh2.empty() || !m_pRingOldest) {
     RestoreGrid();
+    m_drawnCounts = {-1, -1};
     return;
   }
 
   const double lo = base;
   const double hi = lo + trend::kChartVolts;
-  const std::array<int, 2> counts{CurveLines(m_ringCh1, lo, hi, *m_pRingOldest, m_lines[0]),
-                                  CurveLines(m_ringCh2, lo, hi, *m_pRingOldest, m_lines[1])};
-  if (!ComposeCurves(counts))
-    DrawCurves(counts);
+  LineSet &lines = m_lineSets[static_cast<size_t>(1 - m_nDrawnSet)];
+  const std::array<int, 2> counts{CurveLines(m_ringCh1, lo, hi, *m_pRingOldest, lines[0]),
+                                  CurveLines(m_ringCh2, lo, hi, *m_pRingOldest, lines[1])};
+  const LineSet &drawn = m_lineSets[static_cast<size_t>(m_nDrawnSet)];
+  if (counts == m_drawnCounts &&
+      std::equal(lines[0].begin(), lines[0].begin() + counts[0], drawn[0].begin()) &&
+      std::equal(lines[1].begin(), lines[1].begin() + counts[1], drawn[1].begin())) {
+    m_change = Change::Nothing;
+    m_bStoreSynced = storeSynced;
+    return;
+  }
+  if (!ComposeCurves(lines, counts))
+    DrawCurves(lines, counts);
+  m_nDrawnSet = 1 - m_nDrawnSet;
+  m_drawnCounts = counts;
 }
 
 void CTrendPlot::Covered::Resize(int columns) {
@@ -246,12 +269,12 @@ int CTrendPlot::CurveLines(std::span<const double> ring, double lo, double hi, i
 // column covers it (CH2 on top). Only the columns' rows that either the last or these curves
 // cover change, so a held curve rewrites a few rows a column; noise, nearly every row, is done
 // row by row. False when a curve's columns are not one run each (then the curves are drawn).
-bool CTrendPlot::ComposeCurves(const std::array<int, 2> &counts) {
+bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts) {
   const int w = m_image.width();
   const int h = m_image.height();
   for (size_t k = 0; k < 2; ++k) {
     m_next[k].Resize(w);
-    if (!trend::CoverColumns(w, h, std::span(m_lines[k]).first(counts[k]), m_next[k].Spans()))
+    if (!trend::CoverColumns(w, h, std::span(lines[k]).first(counts[k]), m_next[k].Spans()))
       return false;
   }
   const trend::TwoCurves curves{m_next[0].Spans(), trend::ToQColor(kColorCh1).rgb() | 0xff000000u,
@@ -273,7 +296,7 @@ bool CTrendPlot::ComposeCurves(const std::array<int, 2> &counts) {
       trend::ComposeRow(reinterpret_cast<const quint32 *>(grid + y * stride),
                         reinterpret_cast<quint32 *>(image + y * stride), w, y, curves);
   } else {
-    m_bColumnsChanged = true;
+    m_change = Change::Columns;
     for (size_t k = 0; k < 2; ++k)
       for (int x = 0; x < w; ++x) {
         const auto i = static_cast<size_t>(x);
@@ -286,14 +309,14 @@ bool CTrendPlot::ComposeCurves(const std::array<int, 2> &counts) {
   return true;
 }
 
-void CTrendPlot::DrawCurves(const std::array<int, 2> &counts) {
+void CTrendPlot::DrawCurves(const LineSet &lines, const std::array<int, 2> &counts) {
   RestoreGrid();
   // CH2 is drawn last so that it lies on top.
   const std::array<COLORREF, 2> colors{kColorCh1, kColorCh2};
   for (size_t k = 0; k < 2; ++k)
     // Written straight into the image's rows: QPainter's wide-line spans made a curve where
     // every sample differs cost about ten times as much.
-    trend::DrawWideLines(m_image, std::span(m_lines[k]).first(counts[k]),
+    trend::DrawWideLines(m_image, std::span(lines[k]).first(counts[k]),
                          trend::ToQColor(colors[k]).rgb(), m_covered[k].Spans());
 }
 

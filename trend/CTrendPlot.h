@@ -64,10 +64,11 @@ private:
     void Resize(int columns);
     trend::ColumnSpans Spans() { return {top.data(), bottom.data()}; }
   };
+  using LineSet = std::array<std::array<QLine, trend::kRingCapacity>, 2>;
   int CurveLines(std::span<const double> ring, double lo, double hi, int start,
                  std::span<QLine> lines);
-  bool ComposeCurves(const std::array<int, 2> &counts);
-  void DrawCurves(const std::array<int, 2> &counts);
+  bool ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts);
+  void DrawCurves(const LineSet &lines, const std::array<int, 2> &counts);
 
   std::span<const double> m_ringCh1;
   std::span<const double> m_ringCh2;
@@ -81,16 +82,22 @@ private:
   QRect m_flushRect;
   QRegion m_flushRegion;
   // Whether the window's store holds the image, at these pixels, as PaintThrough left it; and
-  // whether the last render changed only the columns' rows the curves covered before or now.
+  // what the last render changed: the image, only the columns' rows the curves covered before or
+  // now, or nothing (the same segments as before: a held curve keeps them from tick to tick).
   bool m_bStoreSynced = false;
   QRect m_storePixels;
-  bool m_bColumnsChanged = false;
+  enum class Change { Image, Columns, Nothing };
+  Change m_change = Change::Image;
   int m_nDrawnOldest = -1;
   int m_nDrawnBase = 0;
 
   // Per-curve scratch, kept so that no repaint allocates per point.
   std::array<float, trend::kRingCapacity> m_ys{};
-  std::array<std::array<QLine, trend::kRingCapacity>, 2> m_lines{};
+  // The segments drawn last (m_lineSets[m_nDrawnSet], m_drawnCounts; counts -1 when the image
+  // shows none), and room for the next ones.
+  std::array<LineSet, 2> m_lineSets{};
+  int m_nDrawnSet = 0;
+  std::array<int, 2> m_drawnCounts{-1, -1};
   // What the image shows over the grid, and the columns of the curves being drawn.
   std::array<Covered, 2> m_covered;
   std::array<Covered, 2> m_next;

@@ -76,8 +76,12 @@ void BM_ChartRepaint(benchmark::State &state) {
   const QSize size = ChartSize(static_cast<int>(state.range(0)));
   const auto shape = static_cast<RingShape>(state.range(1));
   ChartFixture f(size, shape, static_cast<int>(state.range(2)));
+  SampleAndRepaint(f);
+  const auto before = AllocationCount();
   for (auto _ : state)
     SampleAndRepaint(f);
+  state.counters["allocs_per_repaint"] = benchmark::Counter(
+      static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
   state.SetLabel(RatioLabel(size, shape, *f.chart));
 }
 BENCHMARK(BM_ChartRepaint)->ArgsProduct({{0, 1}, {0, 1}, {1, 2}})->Unit(benchmark::kMicrosecond);
