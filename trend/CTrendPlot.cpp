@@ -111,8 +111,9 @@ void CTrendPlot::CopyChangedColumns(uchar *to, qsizetype stride) const {
     }
 }
 
-// Whether the chart lies in plain view of its window: no widget of its own on it and no sibling
-// of it or of a parent stacked above it and overlapping it.
+// Whether the chart lies in plain view of its window: no widget of its own on it, no sibling of
+// it or of a parent stacked above it and overlapping it, and every parent large enough to show
+// it whole.
 bool CTrendPlot::Uncovered() const {
   for (const QObject *child : children())
     if (child->isWidgetType() && static_cast<const QWidget *>(child)->isVisible())
@@ -120,6 +121,9 @@ bool CTrendPlot::Uncovered() const {
   QRect rect(QPoint(0, 0), size());
   for (const QWidget *w = this; !w->isWindow(); w = w->parentWidget()) {
     rect.translate(w->pos());
+    // A parent smaller than the chart clips it; the store beyond the parent is not the chart's.
+    if (!w->parentWidget()->rect().contains(rect))
+      return false;
     const QObjectList &siblings = w->parentWidget()->children();
     for (auto it = siblings.rbegin(); it != siblings.rend() && *it != w; ++it) {
       // isWidgetType is a flag; a cast through the meta-object for each of the panel's many

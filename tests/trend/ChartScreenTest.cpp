@@ -23,12 +23,19 @@ QImage Screen(QWidget &window) {
 TEST(TrendPlotWidget, ASampleReachesTheScreenAtOnceOnlyWhereNothingCoversIt) {
   const QRect chartRect(30, 20, 300, 120);
   const QRect coverRect(100, 60, 50, 50);
-  for (const bool covered : {false, true}) {
+  const QRect clipRect(0, 0, 200, 200); // a parent that shows only part of the chart
+  enum class Place { Plain, Covered, Clipped };
+  for (const Place place : {Place::Plain, Place::Covered, Place::Clipped}) {
     QWidget window;
     window.resize(400, 200);
-    auto *chart = new CTrendPlot(&window);
+    QWidget *parent = &window;
+    if (place == Place::Clipped) {
+      parent = new QWidget(&window);
+      parent->setGeometry(clipRect);
+    }
+    auto *chart = new CTrendPlot(parent);
     chart->setGeometry(chartRect);
-    if (covered) {
+    if (place == Place::Covered) {
       auto *cover = new QWidget(&window);
       cover->setStyleSheet(QStringLiteral("background: red"));
       cover->setAttribute(Qt::WA_StyledBackground);
@@ -44,8 +51,8 @@ TEST(TrendPlotWidget, ASampleReachesTheScreenAtOnceOnlyWhereNothingCoversIt) {
     QCoreApplication::processEvents();
     const QImage before = Screen(window);
 
-    // A held curve that moves at its newest end (only its changed columns go across once the
-    // store holds the chart), then noise.
+    // Noise, then held curves that move only at their newest end (once the store holds the
+    // chart, only the changed columns go across).
     const auto tick = [&](int shape) {
       for (int i = 0; i < kRingCapacity; ++i)
         ch1[static_cast<size_t>(i)] = shape == 2 ? (i % 2 ? 1.0 : 9.0)
@@ -54,17 +61,20 @@ TEST(TrendPlotWidget, ASampleReachesTheScreenAtOnceOnlyWhereNothingCoversIt) {
       ++oldest;
       chart->Invalidate();
     };
-    tick(0);
+    tick(2);
     const QImage now = Screen(window);
-    if (covered) {
+    if (place != Place::Plain) {
       EXPECT_EQ(now, before);
       ASSERT_TRUE(QTest::qWaitFor([&] { return Screen(window) != before; }, 5000));
-      EXPECT_EQ(Screen(window).pixel(coverRect.center()), qRgb(255, 0, 0));
+      if (place == Place::Covered)
+        EXPECT_EQ(Screen(window).pixel(coverRect.center()), qRgb(255, 0, 0));
+      else
+        EXPECT_EQ(Screen(window).copy(200, 0, 200, 200), before.copy(200, 0, 200, 200));
       continue;
     }
     ASSERT_NE(now.copy(chartRect), before.copy(chartRect));
-    for (int shape : {0, 1, 2}) {
-      if (shape > 0)
+    for (int shape : {-1, 0, 1}) {
+      if (shape >= 0)
         tick(shape);
       const QImage image = Screen(window);
       EXPECT_EQ(image.copy(chartRect), chart->Image().convertToFormat(image.format())) << shape;
