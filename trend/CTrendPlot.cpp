@@ -55,10 +55,11 @@ bool CTrendPlot::PaintThrough() {
   const QPoint at = mapTo(top, QPoint(0, 0));
   const QRect rect(at, size());
   const QRect pixels(at * ratio, PixelSize(ratio));
+  // Whether the store holds the image as it was before this render (which clears the flag).
+  const bool synced = m_bStoreSynced && pixels == m_storePixels;
   if (IsStale())
     Render(ratio);
   // The same segments as on the screen already: nothing to paint or show.
-  const bool synced = m_bStoreSynced && pixels == m_storePixels;
   if (synced && m_change == Change::Nothing)
     return true;
   if (rect != m_flushRect) {
