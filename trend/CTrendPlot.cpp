@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
+#include <utility>
 
+#include <QBackingStore>
 #include <QPainter>
+#include <QWindow>
 
 #include "core/CChannelState.h"
 #include "platform/CrtText.h"
@@ -41,7 +45,107 @@ void CTrendPlot::Attach(std::span<const double> ringCh1, std::span<const double>
 
 void CTrendPlot::Invalidate() {
   m_bStale = true;
-  update();
+  if (!PaintThrough())
+    update();
+}
+
+// The sampling tick puts the new chart straight into the window's backing store and flushes that
+// rectangle: the same pixels a repaint would put there, without the update region, the posted
+// event and the painter Qt builds for every repaint, so a tick allocates nothing. Only where
+// nothing else can be in the way; otherwise the ordinary update() does it.
+bool CTrendPlot::PaintThrough() {
+  QWidget *top = window();
+  QWindow *handle = top->windowHandle();
+  QBackingStore *store = top->backingStore();
+  if (!isVisible() || !updatesEnabled() || !handle || !handle->isExposed() || !store ||
+      !Uncovered())
+    return false;
+  const qreal ratio = devicePixelRatioF();
+  const QPoint at = mapTo(top, QPoint(0, 0));
+  const QRect rect(at, size());
+  const QRect pixels(at * ratio, PixelSize(ratio));
+  // Whether the store holds the image as it was before this render (which clears the flag).
+  const bool synced = m_bStoreSynced && pixels == m_storePixels;
+  if (IsStale())
+    Render(ratio);
+  // The same segments as on the screen already: nothing to paint or show.
+  if (synced && m_change == Change::Nothing)
+    return true;
+  if (rect != m_flushRect) {
+    m_flushRect = rect;
+    m_flushRegion = QRegion(rect);
+  }
+  // Painted between beginPaint and endPaint as Qt's own repaint does, so that a platform that
+  // tracks what changed (an X server without shared memory) sends these pixels too.
+  store->beginPaint(m_flushRegion);
+  QPaintDevice *device = store->paintDevice();
+  auto *target =
+      device && device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
+  // The store must hold the whole window at this ratio in 32-bit pixels: a store that has not
+  // been painted since the window changed size is left to Qt.
+  if (!target || ratio != std::floor(ratio) || target->size() != top->size() * ratio ||
+      !trend::CanRasterInto(*target) || !QRect(QPoint(0, 0), target->size()).contains(pixels)) {
+    store->endPaint();
+    return false;
+  }
+  // Where the store still holds the last image at this place, only the columns' rows that the
+  // last render changed go across: a held curve changes a few rows a column. (A translucent
+  // store is cleared by beginPaint.)
+  // Not bits(): a shared store image would be copied and the copy written.
+  uchar *to = const_cast<uchar *>(std::as_const(*target).constBits()) +
+              pixels.top() * target->bytesPerLine() + qsizetype(pixels.left()) * 4;
+  if (synced && m_change == Change::Columns && !target->hasAlphaChannel())
+    CopyChangedColumns(to, target->bytesPerLine());
+  else
+    for (int y = 0; y < pixels.height(); ++y)
+      std::memcpy(to + y * target->bytesPerLine(), m_image.constScanLine(y),
+                  static_cast<size_t>(pixels.width()) * 4);
+  m_bStoreSynced = true;
+  m_storePixels = pixels;
+  store->endPaint();
+  store->flush(m_flushRegion, handle);
+  return true;
+}
+
+void CTrendPlot::CopyChangedColumns(uchar *to, qsizetype stride) const {
+  const uchar *from = m_image.constBits();
+  const qsizetype fromStride = m_image.bytesPerLine();
+  const int h = m_image.height();
+  for (size_t k = 0; k < 2; ++k)
+    for (size_t x = 0; x < m_covered[k].top.size(); ++x) {
+      const int top = std::max(0, std::min(m_covered[k].top[x], m_next[k].top[x]));
+      const int bottom = std::min(h - 1, std::max(m_covered[k].bottom[x], m_next[k].bottom[x]));
+      const qsizetype at = static_cast<qsizetype>(x) * 4;
+      for (int y = top; y <= bottom; ++y)
+        std::memcpy(to + y * stride + at, from + y * fromStride + at, 4);
+    }
+}
+
+// Whether the chart lies in plain view of its window: no widget of its own on it, no sibling of
+// it or of a parent stacked above it and overlapping it, and every parent large enough to show
+// it whole.
+bool CTrendPlot::Uncovered() const {
+  for (const QObject *child : children())
+    if (child->isWidgetType() && static_cast<const QWidget *>(child)->isVisible())
+      return false;
+  QRect rect(QPoint(0, 0), size());
+  for (const QWidget *w = this; !w->isWindow(); w = w->parentWidget()) {
+    rect.translate(w->pos());
+    // A parent smaller than the chart clips it; the store beyond the parent is not the chart's.
+    if (!w->parentWidget()->rect().contains(rect))
+      return false;
+    const QObjectList &siblings = w->parentWidget()->children();
+    for (auto it = siblings.rbegin(); it != siblings.rend() && *it != w; ++it) {
+      // isWidgetType is a flag; a cast through the meta-object for each of the panel's many
+      // controls at every tick cost more than the test itself.
+      if (!(*it)->isWidgetType())
+        continue;
+      const auto *above = static_cast<const QWidget *>(*it);
+      if (!above->isWindow() && above->isVisible() && above->geometry().intersects(rect))
+        return false;
+    }
+  }
+  return true;
 }
 
 int CTrendPlot::CurrentBase() const {
@@ -115,43 +219,119 @@ void CTrendPlot::Render() {
 }
 
 void CTrendPlot::Render(qreal ratio) {
+  const bool storeSynced = m_bStoreSynced;
+  m_bStoreSynced = false;
+  m_change = Change::Image;
   const QSize pixels = PixelSize(ratio);
   if (pixels.isEmpty()) {
     m_grid = QImage();
     m_image = QImage();
     return;
   }
-  if (m_grid.size() != pixels)
+  if (m_grid.size() != pixels) {
     DrawGrid(pixels);
+    m_drawnCounts = {-1, -1};
+  }
   if (m_image.size() != pixels) {
     m_image = QImage(pixels, QImage::Format_RGB32);
     m_covered[0].top.clear();
+    m_drawnCounts = {-1, -1};
   }
-  RestoreGrid();
   m_image.setDevicePixelRatio(ratio);
 
   const int base = CurrentBase();
   m_nDrawnBase = base;
   m_nDrawnOldest = m_pRingOldest ? *m_pRingOldest : -1;
   m_bStale = false;
-  if (m_ringCh1.empty() || m_ringCh2.empty() || !m_pRingOldest)
+  if (m_ringCh1.empty() || m_ringCh2.empty() || !m_pRingOldest) {
+    RestoreGrid();
+    m_drawnCounts = {-1, -1};
     return;
+  }
 
   const double lo = base;
   const double hi = lo + trend::kChartVolts;
-  // CH2 is drawn last so that it lies on top.
-  DrawCurve(m_ringCh1, lo, hi, *m_pRingOldest, kColorCh1, m_covered[0]);
-  DrawCurve(m_ringCh2, lo, hi, *m_pRingOldest, kColorCh2, m_covered[1]);
+  LineSet &lines = m_lineSets[static_cast<size_t>(1 - m_nDrawnSet)];
+  const std::array<int, 2> counts{CurveLines(m_ringCh1, lo, hi, *m_pRingOldest, lines[0]),
+                                  CurveLines(m_ringCh2, lo, hi, *m_pRingOldest, lines[1])};
+  const LineSet &drawn = m_lineSets[static_cast<size_t>(m_nDrawnSet)];
+  if (counts == m_drawnCounts &&
+      std::equal(lines[0].begin(), lines[0].begin() + counts[0], drawn[0].begin()) &&
+      std::equal(lines[1].begin(), lines[1].begin() + counts[1], drawn[1].begin())) {
+    m_change = Change::Nothing;
+    m_bStoreSynced = storeSynced;
+    return;
+  }
+  if (!ComposeCurves(lines, counts))
+    DrawCurves(lines, counts);
+  m_nDrawnSet = 1 - m_nDrawnSet;
+  m_drawnCounts = counts;
 }
 
-void CTrendPlot::DrawCurve(std::span<const double> ring, double lo, double hi, int start,
-                           COLORREF color, Covered &covered) {
-  const int count = trend::CurveLines(ring, start, lo, hi, 0, 0, m_image.width(), m_image.height(),
-                                      m_ys, m_lines);
-  // Written straight into the image's rows: QPainter's wide-line spans made a curve where every
-  // sample differs cost about ten times as much.
-  trend::DrawWideLines(m_image, std::span(m_lines).first(count), trend::ToQColor(color).rgb(),
-                       {covered.top.data(), covered.bottom.data()});
+void CTrendPlot::Covered::Resize(int columns) {
+  top.resize(static_cast<size_t>(columns));
+  bottom.resize(static_cast<size_t>(columns));
+}
+
+int CTrendPlot::CurveLines(std::span<const double> ring, double lo, double hi, int start,
+                           std::span<QLine> lines) {
+  return trend::CurveLines(ring, start, lo, hi, 0, 0, m_image.width(), m_image.height(), m_ys,
+                           lines);
+}
+
+// Each image pixel is written once: from the grid, or in a curve's colour where that curve's
+// column covers it (CH2 on top). Only the columns' rows that either the last or these curves
+// cover change, so a held curve rewrites a few rows a column; noise, nearly every row, is done
+// row by row. False when a curve's columns are not one run each (then the curves are drawn).
+bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts) {
+  const int w = m_image.width();
+  const int h = m_image.height();
+  for (size_t k = 0; k < 2; ++k) {
+    m_next[k].Resize(w);
+    if (!trend::CoverColumns(w, h, std::span(lines[k]).first(counts[k]), m_next[k].Spans()))
+      return false;
+  }
+  const trend::TwoCurves curves{m_next[0].Spans(), trend::ToQColor(kColorCh1).rgb() | 0xff000000u,
+                                m_next[1].Spans(), trend::ToQColor(kColorCh2).rgb() | 0xff000000u};
+  const auto columns = static_cast<size_t>(w);
+  const bool known = m_covered[0].top.size() == columns;
+  qsizetype changed = 0;
+  for (size_t k = 0; known && k < 2; ++k)
+    for (size_t x = 0; x < columns; ++x) {
+      const int top = std::min(m_covered[k].top[x], m_next[k].top[x]);
+      const int bottom = std::max(m_covered[k].bottom[x], m_next[k].bottom[x]);
+      changed += bottom >= top ? bottom - top + 1 : 0;
+    }
+  const uchar *grid = m_grid.constBits();
+  uchar *image = m_image.bits();
+  const qsizetype stride = m_image.bytesPerLine();
+  if (!known || changed > qsizetype(w) * h / 8) {
+    for (int y = 0; y < h; ++y)
+      trend::ComposeRow(reinterpret_cast<const quint32 *>(grid + y * stride),
+                        reinterpret_cast<quint32 *>(image + y * stride), w, y, curves);
+  } else {
+    m_change = Change::Columns;
+    for (size_t k = 0; k < 2; ++k)
+      for (int x = 0; x < w; ++x) {
+        const auto i = static_cast<size_t>(x);
+        const int top = std::max(0, std::min(m_covered[k].top[i], m_next[k].top[i]));
+        const int bottom = std::min(h - 1, std::max(m_covered[k].bottom[i], m_next[k].bottom[i]));
+        trend::ComposeColumn(grid, image, stride, x, top, bottom, curves);
+      }
+  }
+  std::swap(m_covered, m_next);
+  return true;
+}
+
+void CTrendPlot::DrawCurves(const LineSet &lines, const std::array<int, 2> &counts) {
+  RestoreGrid();
+  // CH2 is drawn last so that it lies on top.
+  const std::array<COLORREF, 2> colors{kColorCh1, kColorCh2};
+  for (size_t k = 0; k < 2; ++k)
+    // Written straight into the image's rows: QPainter's wide-line spans made a curve where
+    // every sample differs cost about ten times as much.
+    trend::DrawWideLines(m_image, std::span(lines[k]).first(counts[k]),
+                         trend::ToQColor(colors[k]).rgb(), m_covered[k].Spans());
 }
 
 void CTrendPlot::paintEvent(QPaintEvent *) {

@@ -5,9 +5,11 @@
 
 #include <QImage>
 #include <QLine>
+#include <QRegion>
 #include <QWidget>
 
 #include "core/CChannelState.h"
+#include "trend/CurveRaster.h"
 #include "trend/TrendGeometry.h"
 
 class CVoltRuler;
@@ -17,10 +19,11 @@ class CVoltRuler;
 //
 // Everything is drawn into an opaque image kept between repaints, at the screen's device pixel
 // ratio so that a scaled screen shows the chart sharp; the background and grid are drawn once
-// per size into a second image, the curves written into its rows. Before the next curves only
-// the pixels the last ones covered are taken back from the grid (all of them when that is most
-// of the image). paintEvent brings the image up to date when the rings or the ruler moved on,
-// then copies it to the screen.
+// per size into a second image. Each curve is reduced to the rows it covers in each column, and
+// the image's pixels are taken from the grid or the curves' colours, only where the last or the
+// new curves cover them when that is a small part of the image. paintEvent brings the image up
+// to date when the rings or the ruler moved on, then copies it to the screen; a sample puts it
+// there itself where it can (PaintThrough).
 class CTrendPlot : public QWidget {
   Q_OBJECT
 public:
@@ -31,7 +34,8 @@ public:
   void Attach(std::span<const double> ringCh1, std::span<const double> ringCh2,
               const int *ringOldest, const CVoltRuler *ruler);
 
-  // After a sample: the next repaint redraws the curves.
+  // After a sample: the curves are redrawn, at once where the chart can be put on the screen
+  // directly (PaintThrough), otherwise at the next repaint.
   void Invalidate();
 
   // Draws grid and curves into the image now, from the current data, at the widget's device
@@ -55,15 +59,23 @@ private:
   int CurrentBase() const;
   QSize PixelSize(qreal ratio) const;
   bool IsStale() const;
+  bool PaintThrough();
+  bool Uncovered() const;
+  void CopyChangedColumns(uchar *to, qsizetype stride) const;
   void DrawGrid(QSize pixels);
   void RestoreGrid();
   // Per image column, the rows one curve covers (top > bottom where none); sized with the image.
   struct Covered {
     std::vector<int> top;
     std::vector<int> bottom;
+    void Resize(int columns);
+    trend::ColumnSpans Spans() { return {top.data(), bottom.data()}; }
   };
-  void DrawCurve(std::span<const double> ring, double lo, double hi, int start, COLORREF color,
-                 Covered &covered);
+  using LineSet = std::array<std::array<QLine, trend::kRingCapacity>, 2>;
+  int CurveLines(std::span<const double> ring, double lo, double hi, int start,
+                 std::span<QLine> lines);
+  bool ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts);
+  void DrawCurves(const LineSet &lines, const std::array<int, 2> &counts);
 
   std::span<const double> m_ringCh1;
   std::span<const double> m_ringCh2;
@@ -73,11 +85,27 @@ private:
   QImage m_grid;
   QImage m_image;
   bool m_bStale = true;
+  // The chart's rectangle in its window, kept as a region so that a flush does not build one.
+  QRect m_flushRect;
+  QRegion m_flushRegion;
+  // Whether the window's store holds the image, at these pixels, as PaintThrough left it; and
+  // what the last render changed: the image, only the columns' rows the curves covered before or
+  // now, or nothing (the same segments as before: a held curve keeps them from tick to tick).
+  bool m_bStoreSynced = false;
+  QRect m_storePixels;
+  enum class Change { Image, Columns, Nothing };
+  Change m_change = Change::Image;
   int m_nDrawnOldest = -1;
   int m_nDrawnBase = 0;
 
   // Per-curve scratch, kept so that no repaint allocates per point.
   std::array<float, trend::kRingCapacity> m_ys{};
-  std::array<QLine, trend::kRingCapacity> m_lines{};
+  // The segments drawn last (m_lineSets[m_nDrawnSet], m_drawnCounts; counts -1 when the image
+  // shows none), and room for the next ones.
+  std::array<LineSet, 2> m_lineSets{};
+  int m_nDrawnSet = 0;
+  std::array<int, 2> m_drawnCounts{-1, -1};
+  // What the image shows over the grid, and the columns of the curves being drawn.
   std::array<Covered, 2> m_covered;
+  std::array<Covered, 2> m_next;
 };

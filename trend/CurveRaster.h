@@ -34,6 +34,28 @@ struct ColumnSpans {
 void DrawWideLines(uchar *bits, qsizetype bytesPerLine, int width, int height,
                    std::span<const QLine> lines, quint32 pixel, ColumnSpans spans = {});
 
+// Fills `spans` (width entries each) with the rows DrawWideLines would write in each column,
+// without touching an image. Returns whether every column's rows form one run, as they do for a
+// curve whose x never decreases; a false answer leaves spans as a bound only.
+bool CoverColumns(int width, int height, std::span<const QLine> lines, ColumnSpans spans);
+
+// Two curves' columns, as CoverColumns gave them, and their pixels (0xffRRGGBB); the upper one
+// lies on top where both cover a pixel.
+struct TwoCurves {
+  ColumnSpans lower;
+  quint32 lowerPixel = 0;
+  ColumnSpans upper;
+  quint32 upperPixel = 0;
+};
+
+// Row y of `to` (width pixels) becomes row y of `from` with the curves painted over it: each row
+// is read and written once, left to right. `from` may be `to`.
+void ComposeRow(const quint32 *from, quint32 *to, int width, int y, const TwoCurves &curves);
+
+// The same for rows top .. bottom of one column, both images `bytesPerLine` apart.
+void ComposeColumn(const uchar *from, uchar *to, qsizetype bytesPerLine, int x, int top, int bottom,
+                   const TwoCurves &curves);
+
 // The same on an image for which CanRasterInto holds.
 void DrawWideLines(QImage &image, std::span<const QLine> lines, QRgb color, ColumnSpans spans = {});
 

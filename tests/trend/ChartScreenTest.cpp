@@ -1,0 +1,84 @@
+// A sample puts the chart into its window's backing store at once where nothing covers it; a
+// covered chart is left to Qt's repaint, which keeps what lies on top.
+#include <array>
+
+#include <QBackingStore>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "trend/CTrendPlot.h"
+#include "trend/TrendGeometry.h"
+
+using trend::kRingCapacity;
+
+namespace {
+
+// What the offscreen screen shows of a window: its backing store.
+QImage Screen(QWidget &window) {
+  return static_cast<QImage *>(window.backingStore()->paintDevice())->copy();
+}
+
+} // namespace
+
+TEST(TrendPlotWidget, ASampleReachesTheScreenAtOnceOnlyWhereNothingCoversIt) {
+  const QRect chartRect(30, 20, 300, 120);
+  const QRect coverRect(100, 60, 50, 50);
+  const QRect clipRect(0, 0, 200, 200); // a parent that shows only part of the chart
+  enum class Place { Plain, Covered, Clipped };
+  for (const Place place : {Place::Plain, Place::Covered, Place::Clipped}) {
+    QWidget window;
+    window.resize(400, 200);
+    QWidget *parent = &window;
+    if (place == Place::Clipped) {
+      parent = new QWidget(&window);
+      parent->setGeometry(clipRect);
+    }
+    auto *chart = new CTrendPlot(parent);
+    chart->setGeometry(chartRect);
+    if (place == Place::Covered) {
+      auto *cover = new QWidget(&window);
+      cover->setStyleSheet(QStringLiteral("background: red"));
+      cover->setAttribute(Qt::WA_StyledBackground);
+      cover->setGeometry(coverRect);
+    }
+    std::array<double, kRingCapacity> ch1{}, ch2{};
+    ch1.fill(2.0);
+    ch2.fill(7.0);
+    int oldest = 0;
+    chart->Attach(ch1, ch2, &oldest, nullptr);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    const QImage before = Screen(window);
+
+    // Noise, then held curves that move only at their newest end (once the store holds the
+    // chart, only the changed columns go across).
+    const auto tick = [&](int shape) {
+      for (int i = 0; i < kRingCapacity; ++i)
+        ch1[static_cast<size_t>(i)] = shape == 2 ? (i % 2 ? 1.0 : 9.0)
+                                      : i < 1900 ? 2.0
+                                                 : 3.0 + shape;
+      ++oldest;
+      chart->Invalidate();
+    };
+    tick(2);
+    const QImage now = Screen(window);
+    if (place != Place::Plain) {
+      EXPECT_EQ(now, before);
+      ASSERT_TRUE(QTest::qWaitFor([&] { return Screen(window) != before; }, 5000));
+      if (place == Place::Covered)
+        EXPECT_EQ(Screen(window).pixel(coverRect.center()), qRgb(255, 0, 0));
+      else
+        EXPECT_EQ(Screen(window).copy(200, 0, 200, 200), before.copy(200, 0, 200, 200));
+      continue;
+    }
+    ASSERT_NE(now.copy(chartRect), before.copy(chartRect));
+    for (int shape : {-1, 0, 1}) {
+      if (shape >= 0)
+        tick(shape);
+      const QImage image = Screen(window);
+      EXPECT_EQ(image.copy(chartRect), chart->Image().convertToFormat(image.format())) << shape;
+      EXPECT_EQ(image.copy(0, 0, 400, chartRect.top()), before.copy(0, 0, 400, chartRect.top()));
+    }
+  }
+}
