@@ -4,16 +4,9 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOption>
-#include <gtest/gtest.h>
 
-#include "app/CKTX2300MApp.h"
-#include "app/CMainFrame.h"
-#include "panel/CKTX2300MDlgView.h"
-#include "platform/CDialogBuilder.h"
 #include "platform/CaptionFit.h"
-#include "resources/ControlIds.h"
-#include "tests/app/AllDialogs.h"
-#include "tests/support/MessageCapture.h"
+#include "tests/app/AppFixture.h"
 
 namespace {
 
@@ -41,13 +34,11 @@ Caption CaptionOf(const QWidget *widget) {
   return {button->text(), button->style()->subElementRect(contents, &option, button).width()};
 }
 
-TEST(CaptionFit, EveryCaptionAndTitleFitsItsBox) {
-  MessageCapture messages;
-  CKTX2300MApp app;
-  ASSERT_TRUE(app.InitInstance({}));
-  CKTX2300MDlgView *view = app.View();
-  auto dialogs = testhelp::AllDialogs(view, platform::GetDlgItem(view, ctl::kCh1Set));
-  std::vector<QWidget *> roots{view};
+using CaptionFit = testhelp::AppFixture;
+
+TEST_F(CaptionFit, EveryCaptionAndTitleFitsItsBox) {
+  auto dialogs = Dialogs();
+  std::vector<QWidget *> roots{m_view};
   for (const auto &dialog : dialogs) {
     roots.push_back(dialog.get());
     EXPECT_GE(dialog->width(), platform::TitleWidth(dialog->windowTitle()))
