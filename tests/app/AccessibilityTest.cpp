@@ -1,12 +1,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/app/AppFixture.h"
-#include "tests/support/TestHelpers.h"
 
 namespace {
 
@@ -49,18 +46,9 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
 }
 
 TEST_F(Accessibility, DescriptionsFollowTheState) {
-  QTemporaryDir dir;
-  const QString control = dir.filePath(QStringLiteral("control"));
-  qputenv("PWRIO_SIM_CONTROL", QFile::encodeName(control));
-  const auto watch = [this, &control](const char *attached) {
-    ASSERT_TRUE(testhelp::WriteFile(control, attached));
-    m_view->OnDeviceWatch();
-    ASSERT_TRUE(m_view->WaitForDeviceWatch());
-    QCoreApplication::processEvents();
-  };
   EXPECT_EQ(Description(ctl::kCh3Led), QStringLiteral("off"));
   EXPECT_EQ(Description(ctl::kToggleArea), QStringLiteral("expanded"));
-  watch("attached=1\n");
+  m_view->OnDeviceWatchResult(true);
   EXPECT_EQ(Description(ctl::kConnectionIcon), QStringLiteral("connected"));
   Click(ctl::kCh3Switch);
   EXPECT_EQ(Description(ctl::kCh3Led), QStringLiteral("on"));
@@ -73,9 +61,8 @@ TEST_F(Accessibility, DescriptionsFollowTheState) {
   EXPECT_EQ(Description(ctl::kTrendPlot), QStringLiteral("CH1 0.000 V, CH2 7.250 V"));
   Click(ctl::kCh2Switch);
   EXPECT_EQ(Description(ctl::kCh2Switch), QStringLiteral("off"));
-  watch("attached=0\n");
+  m_view->OnDeviceWatchResult(false);
   EXPECT_EQ(Description(ctl::kConnectionIcon), QStringLiteral("not connected"));
-  qunsetenv("PWRIO_SIM_CONTROL");
 }
 
 TEST_F(Accessibility, TheVoltRulerTellsItsWindowAfterADrag) {
