@@ -24,12 +24,8 @@ protected:
 // Something a screen-reader user reaches or must hear about needs a name: what takes the focus,
 // every button, every picture, and every control the program draws itself.
 TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
-  auto dialogs = Dialogs();
-  std::vector<QWidget *> roots{m_frame};
-  for (const auto &dialog : dialogs)
-    roots.push_back(dialog.get());
   int walked = 0;
-  for (QWidget *root : roots)
+  for (QWidget *root : Windows(m_frame))
     for (QWidget *widget : root->findChildren<QWidget *>()) {
       const auto *label = qobject_cast<const QLabel *>(widget);
       const bool ours = widget->metaObject()->className()[0] == 'C';

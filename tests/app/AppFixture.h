@@ -34,22 +34,26 @@ protected:
   QWidget *Item(int id) const { return platform::GetDlgItem(m_view, id); }
   QString Text(int id) const { return platform::GetDlgItemText(m_view, id); }
   void Click(int id) const { platform::DlgItem<QAbstractButton>(m_view, id)->click(); }
-  // The keypads, volt-set dialogs and About box, writing into the CH1 set-point box.
-  std::vector<std::unique_ptr<QDialog>> Dialogs() const {
+  // `main` and every window the program builds from a template: the keypads, volt-set dialogs
+  // and About box, writing into the CH1 set-point box and living as long as the test.
+  std::vector<QWidget *> Windows(QWidget *main) {
     QWidget *target = Item(ctl::kCh1Set);
-    std::vector<std::unique_ptr<QDialog>> dialogs;
-    dialogs.push_back(std::make_unique<CKeypadCh1Dlg>(m_view, target));
-    dialogs.push_back(std::make_unique<CKeypadCh2Dlg>(m_view, target));
-    dialogs.push_back(std::make_unique<CVoltSetCh1Dlg>(m_view, target, true));
-    dialogs.push_back(std::make_unique<CVoltSetCh2Dlg>(m_view, target, false));
-    dialogs.push_back(std::make_unique<CAboutDlg>(m_view));
-    return dialogs;
+    m_dialogs.push_back(std::make_unique<CKeypadCh1Dlg>(m_view, target));
+    m_dialogs.push_back(std::make_unique<CKeypadCh2Dlg>(m_view, target));
+    m_dialogs.push_back(std::make_unique<CVoltSetCh1Dlg>(m_view, target, true));
+    m_dialogs.push_back(std::make_unique<CVoltSetCh2Dlg>(m_view, target, false));
+    m_dialogs.push_back(std::make_unique<CAboutDlg>(m_view));
+    std::vector<QWidget *> windows{main};
+    for (const auto &dialog : m_dialogs)
+      windows.push_back(dialog.get());
+    return windows;
   }
 
   MessageCapture m_messages;
   CKTX2300MApp m_app;
   CMainFrame *m_frame = nullptr;
   CKTX2300MDlgView *m_view = nullptr;
+  std::vector<std::unique_ptr<QDialog>> m_dialogs;
 };
 
 inline QString ProgramPath() {

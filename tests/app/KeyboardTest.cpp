@@ -60,8 +60,8 @@ TEST_F(Keyboard, TabVisitsOnlyWhatTheFrameShows) {
   }
 }
 
-// In the Channel menu 'c' cycles CH1 ... CH4 without opening them, a digit opens its submenu,
-// whose item says what it will do, and there the first letter runs the item.
+// In the Channel menu 'c' goes to CH1 without opening it, a digit opens its submenu, whose item
+// says what it will do, and there the first letter runs the item.
 TEST_F(Keyboard, ChannelMenuAnswersLettersAndDigits) {
   Click(ctl::kCh3Switch);
   QMenu *channel = nullptr;
@@ -73,11 +73,9 @@ TEST_F(Keyboard, ChannelMenuAnswersLettersAndDigits) {
   ASSERT_EQ(items.size(), 4);
   channel->popup(m_frame->mapToGlobal(QPoint(20, 20)));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(channel));
-  for (int expected : {0, 1, 2, 3, 0}) {
-    QTest::keyClick(channel, 'c');
-    EXPECT_EQ(channel->activeAction(), items.at(expected));
-    EXPECT_FALSE(items.at(expected)->menu()->isVisible());
-  }
+  QTest::keyClick(channel, 'c');
+  EXPECT_EQ(channel->activeAction(), items.at(0));
+  EXPECT_FALSE(items.at(0)->menu()->isVisible());
   QTest::keyClick(channel, '3');
   QMenu *ch3 = items.at(2)->menu();
   ASSERT_TRUE(ch3->isVisible());
