@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "app/CHelpWindow.h"
+#include "platform/ColourContrast.h"
 #include "resources/CommandIds.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/NonRegularFiles.h"
@@ -270,38 +271,47 @@ TEST(Help, PathIsTheProgramFolderAndTheFileName) {
 }
 
 // Nobody ever opens the FIFO's other end: a plain open() of it would wait for ever. Every kind
-// of file that is not regular is CUserFile's table; here one of each direction.
-TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
+// of file that is not regular is CUserFile's table; here one of each direction. A palette other
+// than the dark one is refused.
+TEST(CommandLine, BadOptionsAndNamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
   QTemporaryDir dir;
   const QString shot = dir.filePath(QStringLiteral("panel.png"));
   const QString fifo = dir.filePath(QStringLiteral("fifo"));
   ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
   struct Case {
     QStringList arguments;
-    QString message; // empty: the screenshot is written, of the size given
+    QString says; // on standard error; empty: the screenshot is written, of the size given
     QSize size = {};
   };
   const QString screenshot = QStringLiteral("--screenshot");
+  const QString palette = QStringLiteral("--palette");
   const Case cases[] = {
       {{screenshot, shot, fifo},
-       QStringLiteral("Cannot open \"%1\": Not a regular file.").arg(fifo)},
-      {{screenshot, fifo}, QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
+       QStringLiteral("message: Cannot open \"%1\": Not a regular file.").arg(fifo)},
+      {{screenshot, fifo},
+       QStringLiteral("message: Cannot write \"%1\": Not a regular file.").arg(fifo)},
       {{QStringLiteral("--report-pdf"), fifo},
-       QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
-      {{QStringLiteral("--expanded"), screenshot, shot}, QString(), QSize(990, 470)},
+       QStringLiteral("message: Cannot write \"%1\": Not a regular file.").arg(fifo)},
+      {{palette, QStringLiteral("light"), screenshot, shot},
+       QStringLiteral("--palette takes \"dark\"")},
+      {{QStringLiteral("--expanded"), palette, QStringLiteral("dark"), screenshot, shot},
+       QString(),
+       QSize(990, 470)},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.arguments.join(u' ').toStdString());
     QProcess process;
     EXPECT_TRUE(testhelp::RunProgram(process, c.arguments)) << "it waited on the named file";
-    EXPECT_EQ(process.exitCode(), c.message.isEmpty() ? 0 : 1);
-    if (c.message.isEmpty())
+    EXPECT_EQ(process.exitCode(), c.says.isEmpty() ? 0 : 1);
+    if (c.says.isEmpty())
       EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), shot);
     else
-      EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError())
-                      .contains(QStringLiteral("message: ") + c.message));
+      EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains(c.says));
     const QImage image(shot);
     EXPECT_EQ(image.isNull() ? QSize() : image.size(), c.size);
+    if (!image.isNull()) { // the frame's face beside the channel area, dark
+      EXPECT_LT(platform::RelativeLuminance(image.pixelColor(380, image.height() / 2)), 0.1);
+    }
     EXPECT_EQ(testhelp::FileType(fifo), static_cast<mode_t>(S_IFIFO));
   }
 }

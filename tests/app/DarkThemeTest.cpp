@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPalette>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include "app/DarkPalette.h"
 #include "controls/CVoltKnob.h"
@@ -106,27 +105,6 @@ TEST_F(DarkTheme, ChartGridIsFaintAndKnobRingsShow) {
   const Ink label = MeasureInk(face, QRect(x, 0, 8, 7));
   EXPECT_EQ(label.background, QColor(Qt::white));
   EXPECT_GE(label.ratio, platform::kTextContrast);
-}
-
-TEST(CommandLine, PaletteDarkPaintsTheWindowDarkAndRefusesOtherNames) {
-  QTemporaryDir dir;
-  const QString shot = dir.filePath(QStringLiteral("dark.png"));
-  const struct {
-    const char *palette;
-    int status;
-  } rows[] = {{"dark", 0}, {"light", 1}};
-  for (const auto &row : rows) {
-    QProcess process;
-    ASSERT_TRUE(testhelp::RunProgram(process,
-                                     {QStringLiteral("--palette"), QString::fromLatin1(row.palette),
-                                      QStringLiteral("--screenshot"), shot}));
-    EXPECT_EQ(process.exitCode(), row.status) << row.palette;
-  }
-  const QImage image(shot);
-  ASSERT_FALSE(image.isNull());
-  // The frame's face, below the toolbar beside the channel area.
-  EXPECT_LT(platform::RelativeLuminance(image.pixelColor(image.width() - 3, image.height() / 2)),
-            0.1);
 }
 
 } // namespace
