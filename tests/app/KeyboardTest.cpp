@@ -31,16 +31,14 @@ TEST_F(Keyboard, TabVisitsOnlyWhatTheFrameShows) {
     }
     return visited;
   };
-  const struct {
-    bool expanded;
-    std::vector<int> reached;
-  } cases[] = {
+  // Whether the frame is expanded, and some controls the walk must reach.
+  const std::pair<bool, std::vector<int>> cases[] = {
       {false, {kCh1Switch, kCh1Set, kCh2Ok, kCh4Switch, 1020}},
       {true, {kCh1Knob, 1020, 1026, kStepList, 1115, kInterval, 1131, 1049}},
   };
-  for (const auto &c : cases) {
-    SCOPED_TRACE(c.expanded ? "expanded" : "compact");
-    if (c.expanded)
+  for (const auto &[expanded, reached] : cases) {
+    SCOPED_TRACE(expanded ? "expanded" : "compact");
+    if (expanded)
       m_view->OnToggleCompact();
     QCoreApplication::processEvents();
     Item(kCh1Switch)->setFocus(Qt::TabFocusReason);
@@ -55,7 +53,7 @@ TEST_F(Keyboard, TabVisitsOnlyWhatTheFrameShows) {
     std::vector<QWidget *> reversed{forward.front()};
     reversed.insert(reversed.end(), forward.rbegin(), forward.rend() - 1);
     EXPECT_EQ(walk(Qt::ShiftModifier), reversed);
-    for (int id : c.reached)
+    for (int id : reached)
       EXPECT_EQ(ids.count(id), 1U) << "not reached: " << id;
   }
 }
