@@ -1,19 +1,14 @@
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QFile>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
-#include <QTemporaryDir>
+#include <QRadioButton>
+#include <QStyleOption>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "app/CKTX2300MApp.h"
-#include "app/CMainFrame.h"
-#include "panel/CKTX2300MDlgView.h"
-#include "platform/CDialogBuilder.h"
-#include "resources/ControlIds.h"
-#include "tests/app/AllDialogs.h"
-#include "tests/support/MessageCapture.h"
-#include "tests/support/TestHelpers.h"
+#include "platform/CaptionFit.h"
+#include "tests/app/AppFixture.h"
 
 namespace {
 
@@ -22,39 +17,50 @@ QString Accessible(QWidget *widget, QAccessible::Text text) {
   return face ? face->text(text) : QString();
 }
 
-// Something a screen-reader user reaches or must hear about: what takes the focus, every
-// button, every picture, and every control the program draws itself.
-bool NeedsName(const QWidget *widget) {
-  const auto *label = qobject_cast<const QLabel *>(widget);
-  const bool ours = widget->metaObject()->className()[0] == 'C';
-  return (widget->focusPolicy() & Qt::TabFocus) || qobject_cast<const QAbstractButton *>(widget) ||
-         (label && !label->pixmap().isNull()) || ours;
-}
-
-class Accessibility : public ::testing::Test {
-protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_app.InitInstance({}));
-    m_view = m_app.View();
-    m_view->OnToggleCompact(); // the step area shown, so nothing is skipped as hidden
-  }
-  QWidget *Item(int id) const { return platform::GetDlgItem(m_view, id); }
-  QString Description(int id) const { return Accessible(Item(id), QAccessible::Description); }
-
-  MessageCapture m_messages;
-  CKTX2300MApp m_app;
-  CKTX2300MDlgView *m_view = nullptr;
+// The caption and the width the widget's style gives it; an empty caption is not checked.
+struct Caption {
+  QString text;
+  int room = 0;
 };
 
+Caption CaptionOf(const QWidget *widget) {
+  if (const auto *label = qobject_cast<const QLabel *>(widget))
+    return {label->pixmap().isNull() ? label->text() : QString(), label->contentsRect().width()};
+  if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+    return {group->title(), group->width() - 16};
+  const auto *button = qobject_cast<const QAbstractButton *>(widget);
+  if (!button || button->text().isEmpty())
+    return {};
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = button->text();
+  const QStyle::SubElement contents =
+      qobject_cast<const QCheckBox *>(button)      ? QStyle::SE_CheckBoxContents
+      : qobject_cast<const QRadioButton *>(button) ? QStyle::SE_RadioButtonContents
+                                                   : QStyle::SE_PushButtonContents;
+  return {button->text(), button->style()->subElementRect(contents, &option, button).width()};
+}
+
+class Accessibility : public testhelp::AppFixture {
+protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(AppFixture::SetUp());
+    m_view->OnToggleCompact(); // the step area shown, so nothing is skipped as hidden
+  }
+  QString Description(int id) const { return Accessible(Item(id), QAccessible::Description); }
+};
+
+// Something a screen-reader user reaches or must hear about needs a name: what takes the focus,
+// every button, every picture, and every control the program draws itself.
 TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
-  auto dialogs = testhelp::AllDialogs(m_view, Item(ctl::kCh1Set));
-  std::vector<QWidget *> roots{m_app.Frame()};
-  for (const auto &dialog : dialogs)
-    roots.push_back(dialog.get());
   int walked = 0;
-  for (QWidget *root : roots)
+  for (QWidget *root : Windows(m_frame))
     for (QWidget *widget : root->findChildren<QWidget *>()) {
-      if (widget->isHidden() || !NeedsName(widget))
+      const auto *label = qobject_cast<const QLabel *>(widget);
+      const bool ours = widget->metaObject()->className()[0] == 'C';
+      if (widget->isHidden() ||
+          !((widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractButton *>(widget) ||
+            (label && !label->pixmap().isNull()) || ours))
         continue;
       ++walked;
       EXPECT_FALSE(Accessible(widget, QAccessible::Name).trimmed().isEmpty())
@@ -65,36 +71,23 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
 }
 
 TEST_F(Accessibility, DescriptionsFollowTheState) {
-  QTemporaryDir dir;
-  const QString control = dir.filePath(QStringLiteral("control"));
-  qputenv("PWRIO_SIM_CONTROL", QFile::encodeName(control));
-  const auto watch = [this, &control](const char *attached) {
-    ASSERT_TRUE(testhelp::WriteFile(control, attached));
-    m_view->OnDeviceWatch();
-    ASSERT_TRUE(m_view->WaitForDeviceWatch());
-    QCoreApplication::processEvents();
-  };
   EXPECT_EQ(Description(ctl::kCh3Led), QStringLiteral("off"));
   EXPECT_EQ(Description(ctl::kToggleArea), QStringLiteral("expanded"));
-  watch("attached=1\n");
+  m_view->OnDeviceWatchResult(true);
   EXPECT_EQ(Description(ctl::kConnectionIcon), QStringLiteral("connected"));
-  watch("attached=0\n");
-  EXPECT_EQ(Description(ctl::kConnectionIcon), QStringLiteral("not connected"));
-  watch("attached=1\n");
-
-  qobject_cast<QAbstractButton *>(Item(ctl::kCh3Switch))->click();
+  Click(ctl::kCh3Switch);
   EXPECT_EQ(Description(ctl::kCh3Led), QStringLiteral("on"));
   EXPECT_EQ(Description(ctl::kCh3Switch), QStringLiteral("on"));
-  EXPECT_EQ(Description(ctl::kCh4Led), QStringLiteral("off"));
 
-  qobject_cast<QAbstractButton *>(Item(ctl::kCh2Switch))->click();
+  Click(ctl::kCh2Switch);
   platform::SetDlgItemText(m_view, ctl::kCh2Set, QStringLiteral("7.25"));
-  qobject_cast<QAbstractButton *>(Item(ctl::kCh2Ok))->click();
+  Click(ctl::kCh2Ok);
   m_view->OnTimer(1);
   EXPECT_EQ(Description(ctl::kTrendPlot), QStringLiteral("CH1 0.000 V, CH2 7.250 V"));
-  qobject_cast<QAbstractButton *>(Item(ctl::kCh2Switch))->click();
+  Click(ctl::kCh2Switch);
   EXPECT_EQ(Description(ctl::kCh2Switch), QStringLiteral("off"));
-  qunsetenv("PWRIO_SIM_CONTROL");
+  m_view->OnDeviceWatchResult(false);
+  EXPECT_EQ(Description(ctl::kConnectionIcon), QStringLiteral("not connected"));
 }
 
 TEST_F(Accessibility, TheVoltRulerTellsItsWindowAfterADrag) {
@@ -104,6 +97,26 @@ TEST_F(Accessibility, TheVoltRulerTellsItsWindowAfterADrag) {
   QTest::mousePress(ruler, Qt::LeftButton, {}, QPoint(5, 2));
   QTest::mouseMove(ruler, QPoint(5, 2 + division + 1));
   EXPECT_EQ(Description(ctl::kVoltRuler), QStringLiteral("1 V to 11 V"));
+}
+
+TEST_F(Accessibility, EveryCaptionAndTitleFitsItsBox) {
+  int checked = 0;
+  for (QWidget *root : Windows(m_view)) {
+    if (root->isWindow()) { // the dialogs' titles
+      EXPECT_GE(root->width(), platform::TitleWidth(root->windowTitle()))
+          << root->windowTitle().toStdString();
+    }
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+      const Caption caption = CaptionOf(widget);
+      if (caption.text.isEmpty())
+        continue;
+      ++checked;
+      EXPECT_LE(widget->fontMetrics().horizontalAdvance(caption.text), caption.room)
+          << root->windowTitle().toStdString() << " id " << platform::GetDlgCtrlID(widget) << " \""
+          << caption.text.toStdString() << "\"";
+    }
+  }
+  EXPECT_GT(checked, 60);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -7,46 +6,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QProcess>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "app/CHelpWindow.h"
-#include "app/CKTX2300MApp.h"
-#include "app/CMainFrame.h"
-#include "controls/CStepListCtrl.h"
-#include "panel/CKTX2300MDlgView.h"
-#include "platform/CDialogBuilder.h"
+#include "platform/ColourContrast.h"
 #include "resources/CommandIds.h"
-#include "resources/ControlIds.h"
-#include "tests/support/MessageCapture.h"
+#include "tests/app/AppFixture.h"
 #include "tests/support/NonRegularFiles.h"
 #include "tests/support/TestHelpers.h"
 
 namespace {
 
-class App : public ::testing::Test {
-protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_app.InitInstance({}));
-    m_frame = m_app.Frame();
-    m_view = m_app.View();
-  }
-  QString Text(int id) const { return platform::GetDlgItemText(m_view, id); }
-
-  MessageCapture m_messages;
-  CKTX2300MApp m_app;
-  CMainFrame *m_frame = nullptr;
-  CKTX2300MDlgView *m_view = nullptr;
-};
+using App = testhelp::AppFixture;
 
 // The status bar's one pane says why the device is absent; a prompt shows over the reason and
 // gives it back.
@@ -57,14 +32,12 @@ TEST_F(App, StatusBarSaysWhyTheDeviceIsAbsent) {
   ASSERT_TRUE(testhelp::WriteFile(control, "attached=0\n"));
   m_view->OnDeviceWatch();
   EXPECT_TRUE(m_view->WaitForDeviceWatch());
+  qunsetenv("PWRIO_SIM_CONTROL");
   const QString why = QStringLiteral(
       "simulated supply: device absent: detached (the control file says attached=0)");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return m_frame->DeviceStatus() == why; }, 3000))
-      << m_frame->DeviceStatus().toStdString();
-  qunsetenv("PWRIO_SIM_CONTROL");
   QStatusBar *bar = m_frame->m_wndStatusBar;
-  EXPECT_TRUE(bar->findChildren<QLabel *>(Qt::FindDirectChildrenOnly).isEmpty());
-  EXPECT_EQ(bar->currentMessage(), why);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return bar->currentMessage() == why; }, 3000))
+      << bar->currentMessage().toStdString();
   QStatusTipEvent prompt(QStringLiteral("open a document "));
   QApplication::sendEvent(m_frame, &prompt);
   EXPECT_EQ(bar->currentMessage(), QStringLiteral("open a document "));
@@ -74,38 +47,33 @@ TEST_F(App, StatusBarSaysWhyTheDeviceIsAbsent) {
 }
 
 // The toggle keeps the frame's top-left corner; the simulated supply is found at start-up.
+// Wayland shows the icon of the .desktop file named here: the name must be the installed one.
 TEST_F(App, FrameHasItsTitleFixedSizeAndNoMaximiseBox) {
   EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("KTX2300M(Ver1.0.1)"));
+  EXPECT_TRUE(QFile::exists(QStringLiteral(KTX_SOURCE_DIR "/resources/desktop/") +
+                            QGuiApplication::desktopFileName() + QStringLiteral(".desktop")));
   const Qt::WindowFlags flags = m_frame->windowFlags();
   EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-  EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
   EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-  EXPECT_EQ(m_frame->pos(), QPoint(10, 10));
   EXPECT_TRUE(m_messages.Texts().isEmpty());
   m_frame->move(40, 60);
   for (const int width : {390, 990, 390}) {
     EXPECT_EQ(m_frame->size(), QSize(width, 470));
     EXPECT_EQ(m_frame->minimumSize(), m_frame->maximumSize()) << "no resizing";
     EXPECT_EQ(m_frame->pos(), QPoint(40, 60));
-    platform::DlgItem<QAbstractButton>(m_view, ctl::kToggleArea)->click();
+    Click(ctl::kToggleArea);
   }
 }
 
 TEST_F(App, ToolbarButtonsCarryPromptsAndOnlyHandledOnesAreEnabled) {
-  const QList<QAction *> actions = m_frame->m_wndToolBar->actions();
-  ASSERT_EQ(actions.size(), 11);
-  EXPECT_TRUE(actions[2]->isSeparator());
-  const std::pair<int, bool> enabled[] = {{cmd::kFileOpen, true},      {cmd::kFileSave, true},
-                                          {cmd::kFilePrint, true},     {cmd::kHelpContents, true},
-                                          {cmd::kEditCut, false},      {cmd::kToolbar32785, false},
-                                          {cmd::kEditCopy, false},     {cmd::kEditPaste, false},
-                                          {cmd::kToolbar32783, false}, {cmd::kToolbar32784, false}};
+  const std::pair<int, bool> enabled[] = {{cmd::kFileOpen, true},
+                                          {cmd::kHelpContents, true},
+                                          {cmd::kEditCut, false},
+                                          {cmd::kToolbar32785, false}};
   for (const auto &[id, on] : enabled)
     EXPECT_EQ(m_frame->Action(id)->isEnabled(), on) << id;
   EXPECT_EQ(m_frame->Action(cmd::kFileOpen)->statusTip(), QStringLiteral("open a document "));
   EXPECT_EQ(m_frame->Action(cmd::kFileOpen)->toolTip(), QStringLiteral(" open"));
-  EXPECT_EQ(m_frame->Action(cmd::kFileSaveAs)->statusTip(),
-            QStringLiteral("save a valid document as a new name "));
 }
 
 TEST_F(App, EditKeysDoNothingInThePanelsBoxes) {
@@ -115,11 +83,9 @@ TEST_F(App, EditKeysDoNothingInThePanelsBoxes) {
   auto *edit = platform::DlgItem<QLineEdit>(m_view, ctl::kInterval);
   edit->setFocus();
   edit->selectAll();
-  const QKeyCombination keys[] = {Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert,
-                                  Qt::CTRL | Qt::Key_X, Qt::SHIFT | Qt::Key_Delete,
-                                  Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Insert,
-                                  Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_Backspace,
-                                  Qt::Key_F6,           Qt::SHIFT | Qt::Key_F6};
+  // A control character that reaches the filter, and shortcuts swallowed before it.
+  const QKeyCombination keys[] = {Qt::CTRL | Qt::Key_V, Qt::SHIFT | Qt::Key_Delete,
+                                  Qt::SHIFT | Qt::Key_Insert};
   for (const QKeyCombination key : keys) {
     QTest::keyClick(edit, key.key(), key.keyboardModifiers());
     EXPECT_EQ(edit->text(), QStringLiteral("1000")) << QKeySequence(key).toString().toStdString();
@@ -129,41 +95,30 @@ TEST_F(App, EditKeysDoNothingInThePanelsBoxes) {
 }
 
 TEST_F(App, NewDocumentRunsTheStartUpAgain) {
-  platform::DlgItem<QAbstractButton>(m_view, ctl::kCh1Switch)->click();
+  Click(ctl::kCh1Switch);
   auto *mode = platform::DlgItem<QComboBox>(m_view, ctl::kMode);
   mode->setCurrentIndex(1);
   m_view->OnSelchangeMode();
   m_frame->Dispatch(cmd::kFileNew);
   EXPECT_EQ(Text(ctl::kMode), QStringLiteral("1*10"));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view, ctl::kStepList)->GetItemCount(), 10);
   EXPECT_EQ(m_app.Document().StateCh1().GetOn(), 0);
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
 }
 
 TEST_F(App, AboutBoxShowsTheVersion) {
-  QString title, version;
-  QTimer::singleShot(0, [&] {
-    QWidget *box = QApplication::activeModalWidget();
-    ASSERT_NE(box, nullptr);
-    title = box->windowTitle();
-    for (auto *label : box->findChildren<QLabel *>())
-      if (label->text().startsWith(QStringLiteral("KTX2300M")))
-        version = label->text();
-    platform::DlgItem<QAbstractButton>(box, ctl::kAboutOk)->click();
-  });
-  m_frame->Dispatch(cmd::kAppAbout);
-  EXPECT_EQ(title, QStringLiteral("About KTX2300M"));
-  EXPECT_EQ(version, QStringLiteral("KTX2300M 1.0.1 "));
+  const CAboutDlg box(m_frame);
+  EXPECT_EQ(box.windowTitle(), QStringLiteral("About KTX2300M"));
+  QStringList labels;
+  for (const QLabel *label : box.findChildren<QLabel *>())
+    labels << label->text();
+  EXPECT_TRUE(labels.contains(QStringLiteral("KTX2300M 1.0.1 ")))
+      << labels.join(u'|').toStdString();
 }
 
 // The guide opens with the desktop's handler when there is one, and in the program's own
 // window otherwise: Help always shows something.
 TEST(Help, OpensTheGuideWithItsHandlerOrInTheProgramsOwnWindow) {
   struct Case {
-    bool guideThere;
-    bool handlerTakesIt;
-    bool handlerAsked;
-    bool ownWindow;
+    bool guideThere, handlerTakesIt, handlerAsked, ownWindow;
   };
   const Case cases[] = {
       {false, true, false, true}, {true, true, true, false}, {true, false, true, true}};
@@ -188,7 +143,6 @@ TEST(Help, OpensTheGuideWithItsHandlerOrInTheProgramsOwnWindow) {
     if (window) {
       EXPECT_TRUE(window->isVisible());
       EXPECT_EQ(window->Browser()->source(), QUrl(QStringLiteral("qrc:/help/index.html")));
-      EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("The KTX2300M control panel"));
     }
   }
 }
@@ -196,34 +150,31 @@ TEST(Help, OpensTheGuideWithItsHandlerOrInTheProgramsOwnWindow) {
 TEST(Help, AHandlerCountsOnlyWhenXdgMimeNamesOne) {
   QTemporaryDir bin;
   const QByteArray path = qgetenv("PATH");
-  struct Case {
-    const char *script; // body of a fake xdg-mime; null: none on the PATH
-    bool registered;
-  };
-  const Case cases[] = {
+  // The body of a fake xdg-mime (null: none on the PATH), and whether it names a handler.
+  const std::pair<const char *, bool> cases[] = {
       {"echo chm-viewer.desktop", true},
       {"echo", false},                            // no default application
       {"echo chm-viewer.desktop; exit 4", false}, // the query failed
       {nullptr, false},                           // xdg-utils not installed
   };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.script ? c.script : "none");
+  for (const auto &[body, registered] : cases) {
+    SCOPED_TRACE(body ? body : "none");
     const QString script = bin.filePath(QStringLiteral("xdg-mime"));
     QFile::remove(script);
-    if (c.script) {
-      ASSERT_TRUE(testhelp::WriteFile(script, QByteArray("#!/bin/sh\n") + c.script + "\n"));
+    if (body) {
+      ASSERT_TRUE(testhelp::WriteFile(script, QByteArray("#!/bin/sh\n") + body + "\n"));
       QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
     }
     qputenv("PATH", QFile::encodeName(bin.path()));
     EXPECT_EQ(CKTX2300MDoc::HasRegisteredHandler(bin.filePath(QStringLiteral("KTX2300M.chm"))),
-              c.registered);
+              registered);
     qputenv("PATH", path);
   }
 }
 
 // Every topic's page is compiled in; the search narrows the list to the topics that hold every
 // word, and Return opens the first.
-TEST(Help, WindowListsTheContentsSearchesAndGoesBackAndForward) {
+TEST(Help, WindowListsTheContentsAndSearchesThem) {
   CHelpWindow window(QLatin1String(CHelpWindow::kFolder));
   window.ShowContents();
   QListWidget *list = window.TopicList();
@@ -235,28 +186,19 @@ TEST(Help, WindowListsTheContentsSearchesAndGoesBackAndForward) {
   };
   const QStringList titles = shown();
   ASSERT_EQ(titles.size(), 7);
-  EXPECT_EQ(titles.first(), QStringLiteral("The control panel"));
   for (int i = 0; i < list->count(); ++i) {
     Q_EMIT list->itemActivated(list->item(i));
     EXPECT_FALSE(window.Browser()->toPlainText().isEmpty()) << titles[i].toStdString();
   }
-  const QUrl last = window.Browser()->source();
-  window.BackButton()->click();
-  EXPECT_NE(window.Browser()->source(), last);
-  window.ForwardButton()->click();
-  EXPECT_EQ(window.Browser()->source(), last);
-
   const std::pair<const char *, QStringList> searches[] = {
-      {"dialout", {QStringLiteral("Connecting a real instrument")}},
       {"SENDING error", {QStringLiteral("Messages and what to do")}},
-      {"keypad voltage", {QStringLiteral("Switching and setting outputs")}},
       {"no such words", {}},
-      {"", titles}};
+      {"", titles},
+      {"dialout", {QStringLiteral("Connecting a real instrument")}}};
   for (const auto &[query, found] : searches) {
     window.SearchBox()->setText(QString::fromLatin1(query));
     EXPECT_EQ(shown(), found) << query;
   }
-  window.SearchBox()->setText(QStringLiteral("dialout"));
   QTest::keyClick(window.SearchBox(), Qt::Key_Return);
   EXPECT_EQ(window.Browser()->source(), QUrl(QStringLiteral("qrc:/help/instrument.html")));
 }
@@ -274,49 +216,21 @@ TEST(Help, ContentsFileGivesTheTopicsInOrder) {
   EXPECT_EQ(topics, (QStringList{QStringLiteral("A & B=a.html"), QStringLiteral("B=b.html")}));
 }
 
-// F1 opens the help, Ctrl+P the print dialog. Wayland shows the icon of the .desktop file named
-// here: the name must be the installed one.
-TEST_F(App, KeysOpenTheHelpAndThePrintDialog) {
-  auto previous = CKTX2300MDoc::SetShellOpen([](const QString &) { return false; });
-  m_frame->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame));
-  QTest::keyClick(m_frame, Qt::Key_F1);
-  CKTX2300MDoc::SetShellOpen(std::move(previous));
-  ASSERT_NE(m_app.Document().HelpWindow(), nullptr);
-  EXPECT_TRUE(m_app.Document().HelpWindow()->isVisible());
-  EXPECT_TRUE(QFile::exists(QStringLiteral(KTX_SOURCE_DIR "/resources/desktop/") +
-                            QGuiApplication::desktopFileName() + QStringLiteral(".desktop")));
-  m_app.Document().HelpWindow()->close();
-  QString dialogClass;
-  QTimer::singleShot(0, [&] {
-    QWidget *dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
-    dialogClass = QString::fromLatin1(dialog->metaObject()->className());
-    dialog->close();
-  });
-  QTest::keyClick(m_frame, Qt::Key_P, Qt::ControlModifier);
-  EXPECT_EQ(dialogClass, QStringLiteral("QPrintDialog"));
-}
-
 TEST_F(App, FrameReopensWhereItWasClosedWhenThatPlaceIsOnAScreen) {
   const QString key = QLatin1String(CMainFrame::kPlaceKey);
-  struct Case {
-    QVariant saved;
-    QPoint opens;
-  };
-  const Case cases[] = {
+  const std::pair<QVariant, QPoint> cases[] = {
       {QVariant(), QPoint(10, 10)},
       {QPoint(120, 80), QPoint(120, 80)},
       {QPoint(-3000, 40), QPoint(10, 10)}, // a monitor that is gone
       {QPoint(700, 40), QPoint(10, 10)},   // the title bar would be cut
       {QStringLiteral("junk"), QPoint(10, 10)},
   };
-  for (const Case &c : cases) {
-    SCOPED_TRACE(c.saved.toString().toStdString());
-    QSettings().setValue(key, c.saved);
-    if (!c.saved.isValid())
+  for (const auto &[saved, opens] : cases) {
+    SCOPED_TRACE(saved.toString().toStdString());
+    QSettings().setValue(key, saved);
+    if (!saved.isValid())
       QSettings().remove(key);
-    EXPECT_EQ(CMainFrame::StartPlace(), c.opens);
+    EXPECT_EQ(CMainFrame::StartPlace(), opens);
   }
   m_frame->move(60, 70);
   m_frame->close();
@@ -341,69 +255,55 @@ TEST(Help, PathIsTheProgramFolderAndTheFileName) {
                          QStringLiteral("/opt/ktx/share/KTX2300M/KTX2300M.chm")}));
 }
 
-TEST(Document, KnobStepsAreStoredPerChannel) {
-  CKTX2300MDoc doc;
-  doc.SetCh1KnobStep(9);
-  EXPECT_EQ(doc.StateCh1().GetKnobStep(), 9);
-  EXPECT_EQ(doc.StateCh2().GetKnobStep(), -1);
-  doc.SetCh2KnobStep(70000); // kept as signed 16 bits
-  EXPECT_EQ(doc.StateCh2().GetKnobStep(), static_cast<std::int16_t>(70000));
-}
-
 // Nobody ever opens the FIFO's other end: a plain open() of it would wait for ever. Every kind
-// of file that is not regular is CUserFile's table; here one of each direction.
-TEST(CommandLine, NamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
-  const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/KTX2300M");
+// of file that is not regular is CUserFile's table; here one of each direction. A palette other
+// than the dark one is refused.
+TEST(CommandLine, BadOptionsAndNamedFilesThatCannotBeUsedEndTheProgramWithoutWaiting) {
   QTemporaryDir dir;
   const QString shot = dir.filePath(QStringLiteral("panel.png"));
   const QString fifo = dir.filePath(QStringLiteral("fifo"));
   ASSERT_TRUE(testhelp::MakeSpecial(testhelp::Special::Fifo, fifo));
   struct Case {
     QStringList arguments;
-    QString message; // empty: the screenshot is written, of the size given
+    QString says; // on standard error; empty: the screenshot is written, of the size given
     QSize size = {};
   };
   const QString screenshot = QStringLiteral("--screenshot");
-  const QString noFile = QStringLiteral("/no/such/file");
+  const QString palette = QStringLiteral("--palette");
   const Case cases[] = {
-      {{screenshot, shot, noFile},
-       QStringLiteral("Cannot open \"%1\": No such file or directory.").arg(noFile)},
       {{screenshot, shot, fifo},
-       QStringLiteral("Cannot open \"%1\": Not a regular file.").arg(fifo)},
-      {{screenshot, fifo}, QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
+       QStringLiteral("message: Cannot open \"%1\": Not a regular file.").arg(fifo)},
+      {{screenshot, fifo},
+       QStringLiteral("message: Cannot write \"%1\": Not a regular file.").arg(fifo)},
       {{QStringLiteral("--report-pdf"), fifo},
-       QStringLiteral("Cannot write \"%1\": Not a regular file.").arg(fifo)},
-      {{screenshot, shot}, QString(), QSize(390, 470)},
-      {{QStringLiteral("--expanded"), screenshot, shot}, QString(), QSize(990, 470)},
+       QStringLiteral("message: Cannot write \"%1\": Not a regular file.").arg(fifo)},
+      {{palette, QStringLiteral("light"), screenshot, shot},
+       QStringLiteral("--palette takes \"dark\"")},
+      {{QStringLiteral("--expanded"), palette, QStringLiteral("dark"), screenshot, shot},
+       QString(),
+       QSize(990, 470)},
   };
-  QProcess process;
-  const QStringList common = {QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                              QStringLiteral("--after"), QStringLiteral("100")};
   for (const Case &c : cases) {
     SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-    process.start(program, common + c.arguments);
-    const bool finished = process.waitForFinished(30000);
-    if (!finished) {
-      process.kill();
-      process.waitForFinished();
-    }
-    EXPECT_TRUE(finished) << "the program waited on the named file";
-    EXPECT_EQ(process.exitCode(), c.message.isEmpty() ? 0 : 1);
-    if (c.message.isEmpty())
+    QProcess process;
+    EXPECT_TRUE(testhelp::RunProgram(process, c.arguments)) << "it waited on the named file";
+    EXPECT_EQ(process.exitCode(), c.says.isEmpty() ? 0 : 1);
+    if (c.says.isEmpty())
       EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed(), shot);
     else
-      EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError())
-                      .contains(QStringLiteral("message: ") + c.message));
+      EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains(c.says));
     const QImage image(shot);
     EXPECT_EQ(image.isNull() ? QSize() : image.size(), c.size);
+    if (!image.isNull()) { // the frame's face beside the channel area, dark
+      EXPECT_LT(platform::RelativeLuminance(image.pixelColor(380, image.height() / 2)), 0.1);
+    }
     EXPECT_EQ(testhelp::FileType(fifo), static_cast<mode_t>(S_IFIFO));
   }
 }
 
-// --help and --version answer in a terminal with no display at all; the usage names every
-// option and the exit status.
+// --help and --version answer in a terminal with no display at all; the usage names the exit
+// status.
 TEST(CommandLine, HelpAndVersionNeedNoDisplayAndAWrongOptionFails) {
-  const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/KTX2300M");
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -414,15 +314,13 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplayAndAWrongOptionFails) {
     const char *says; // on standard output
   };
   const Case cases[] = {{"--version", 0, "KTX2300M 1.0.1"},
-                        {"--help", 0, "--screenshot <png>"},
-                        {"--help", 0, "PWRIO_BACKEND"},
                         {"-h", 0, "Exit status:"},
                         {"-platform offscreen --no-such-option", 1, ""}};
   for (const Case &c : cases) {
     SCOPED_TRACE(c.arguments);
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(program, QString::fromLatin1(c.arguments).split(u' '));
+    process.start(testhelp::ProgramPath(), QString::fromLatin1(c.arguments).split(u' '));
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), c.status);
     EXPECT_TRUE(process.readAllStandardOutput().contains(c.says));
@@ -438,21 +336,6 @@ TEST(DeviceLibrary, AMissingLibraryIsNamedOnceAndThePanelStillStarts) {
   ASSERT_EQ(messages.Texts().size(), 1);
   EXPECT_TRUE(messages.Texts().first().contains(QStringLiteral("/no/such/libPwrio.so")));
   EXPECT_TRUE(app.Frame()->DeviceStatus().contains(QStringLiteral("/no/such/libPwrio.so")));
-}
-
-TEST_F(App, ChannelMenuNamesWhatTheItemWillDo) {
-  QMenu *ch1 = nullptr;
-  for (QMenu *menu : m_frame->findChildren<QMenu *>())
-    if (menu->title() == QStringLiteral("CH1"))
-      ch1 = menu;
-  ASSERT_NE(ch1, nullptr);
-  QAction *item = m_frame->Action(cmd::kCh1Switch);
-  Q_EMIT ch1->aboutToShow();
-  EXPECT_EQ(item->text(), QStringLiteral("Turn On"));
-  item->trigger();
-  Q_EMIT ch1->aboutToShow();
-  EXPECT_EQ(item->text(), QStringLiteral("Turn Off"));
-  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("ON"));
 }
 
 } // namespace
