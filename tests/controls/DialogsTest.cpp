@@ -13,6 +13,7 @@
 #include "controls/CVoltEdit.h"
 #include "controls/CVoltSetCh1Dlg.h"
 #include "controls/CVoltSetCh2Dlg.h"
+#include "controls/KeypadKeys.h"
 #include "controls/KeypadRules.h"
 #include "platform/CDialogBuilder.h"
 #include "resources/ControlIds.h"
@@ -31,13 +32,6 @@ QString Compose(const char *keys) {
       text = controls::KeypadDigit(text, static_cast<char16_t>(*k), 4, 1);
   }
   return text;
-}
-
-int KeyId(char key) {
-  return key == '.'   ? ctl::kKeyPoint
-         : key == 'C' ? ctl::kKeyClear
-         : key == '0' ? ctl::kKey0
-                      : ctl::kKey1 + (key - '1');
 }
 
 // The owner of the dialogs with the two set-point boxes they write.
@@ -109,12 +103,12 @@ TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
       EXPECT_TRUE(box->isReadOnly()); // a read-only line edit draws no caret
       platform::GetDlgItem(d, ctl::kKey5)->setFocus();
       for (const char *k = c.keys; *k; ++k) {
-        if (!c.typed)
-          QTest::mouseClick(platform::DlgItem<QPushButton>(d, KeyId(*k)), Qt::LeftButton);
-        else if (*k == 'C')
-          QTest::keyClick(d->focusWidget(), Qt::Key_Backspace);
+        const auto key = *k == 'C' ? Qt::Key_Backspace : static_cast<Qt::Key>(*k);
+        const int id = controls::KeypadKeyControl(key, QString(QLatin1Char(*k == 'C' ? '\b' : *k)));
+        if (c.typed)
+          QTest::keyClick(d->focusWidget(), key);
         else
-          QTest::keyClick(d->focusWidget(), *k);
+          QTest::mouseClick(platform::DlgItem<QPushButton>(d, id), Qt::LeftButton);
       }
       if (c.extra)
         QTest::keyClick(box, c.extra);

@@ -115,18 +115,6 @@ TEST(VoltEdit, PasteKeepsTheTypingLimit) {
   EXPECT_FALSE(readOnly.acceptDrops()) << "a dropped text would pass the limit";
 }
 
-TEST(VoltEdit, TypingLimitAppliesToTypingOnly) {
-  CIntEdit edit;
-  edit.SetTypingLimit(3);
-  QTest::keyClicks(&edit, QStringLiteral("1234"));
-  EXPECT_EQ(edit.text(), QStringLiteral("123"));
-  edit.setSelection(1, 1);
-  QTest::keyClick(&edit, '9'); // replaces the selection: stays within the limit
-  EXPECT_EQ(edit.text(), QStringLiteral("193"));
-  edit.setText(QStringLiteral("12345"));
-  EXPECT_EQ(edit.text(), QStringLiteral("12345"));
-}
-
 // The clamping has its table in EditRulesTest; here a reversed selection reaches the box.
 TEST(VoltEdit, SelectionReadAndSetAsThePlatformEdit) {
   CVoltEdit edit;
@@ -172,18 +160,27 @@ TEST(VoltEdit, NotchesWalkOnlyTheFocusedSetPointBox) {
   }
 }
 
-TEST(IntEdit, WarnsAboutNonDigitsAndInsertsThemAnyway) {
+// Typing stops at the typing limit (a typed key replacing a selection stays within it), the
+// program's own text may be longer; a non-digit brings a warning and is inserted all the same.
+TEST(IntEdit, WarnsAboutNonDigitsAndKeepsTheTypingLimit) {
   MessageCapture capture;
   CIntEdit edit;
-  QTest::keyClicks(&edit, QStringLiteral("1000"));
+  edit.SetTypingLimit(4);
+  QTest::keyClicks(&edit, QStringLiteral("10003"));
+  EXPECT_EQ(edit.text(), QStringLiteral("1000"));
+  edit.setSelection(1, 1);
+  QTest::keyClick(&edit, '9');
+  EXPECT_EQ(edit.text(), QStringLiteral("1900"));
   EXPECT_TRUE(capture.Texts().isEmpty());
+  edit.setText(QStringLiteral("10"));
   QTest::keyClick(&edit, '.');
   ASSERT_EQ(capture.Texts(), QStringList{QStringLiteral("Please input interger!")});
-  EXPECT_EQ(edit.text(), QStringLiteral("1000."));
+  EXPECT_EQ(edit.text(), QStringLiteral("10."));
   QTest::keyClick(&edit, Qt::Key_Backspace);
   EXPECT_EQ(capture.Texts().size(), 1);
-  EXPECT_EQ(edit.text(), QStringLiteral("1000"));
-  QTest::keyClicks(&edit, QStringLiteral("a -"));
-  EXPECT_EQ(capture.Texts().size(), 4);
-  EXPECT_EQ(edit.text(), QStringLiteral("1000a -"));
+  QTest::keyClicks(&edit, QStringLiteral("a "));
+  EXPECT_EQ(capture.Texts().size(), 3);
+  EXPECT_EQ(edit.text(), QStringLiteral("10a "));
+  edit.setText(QStringLiteral("12345"));
+  EXPECT_EQ(edit.text(), QStringLiteral("12345"));
 }
