@@ -68,12 +68,6 @@ struct Bench : IKnobHost {
   void Touch(int ch, int digit) {
     QTest::mouseClick(knobs[ch], Qt::LeftButton, {}, PointInDigit(digit));
   }
-  // A move with the given buttons and modifiers, as the platform sends it during a drag.
-  void MoveWith(int ch, QPoint at, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
-    QMouseEvent move(QEvent::MouseMove, at, knobs[ch]->mapToGlobal(at), Qt::NoButton, buttons,
-                     mods);
-    QApplication::sendEvent(knobs[ch], &move);
-  }
 
   QWidget window;
   CChannelState states[2];
@@ -190,11 +184,14 @@ TEST(KnobWidget, MouseInputComposesIntoTheSetPointBox) {
         QTest::mouseMove(knob, QPoint(-5, kSize / 2));
         break;
       case 's':
-        bench.MoveWith(c.ch, at, Qt::LeftButton, Qt::ShiftModifier);
+      case 'b': { // a move with Shift or both buttons, as the platform sends it during a drag
+        const bool shift = action.at(0) == u's';
+        QMouseEvent move(QEvent::MouseMove, at, knob->mapToGlobal(at), Qt::NoButton,
+                         shift ? Qt::LeftButton : Qt::LeftButton | Qt::RightButton,
+                         shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QApplication::sendEvent(knob, &move);
         break;
-      case 'b':
-        bench.MoveWith(c.ch, at, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
-        break;
+      }
       case '^':
         QTest::mouseClick(knob, Qt::LeftButton, Qt::ControlModifier, at);
         break;
