@@ -133,15 +133,15 @@ TEST(TrendPlotWidget, ChartShowsGridAndSamplesInTheRulersWindow) {
     ASSERT_NE(image.pixel(300, y), kCh2) << "0 V lies below the window: " << y;
 }
 
-TEST(TrendPlotWidget, EmptyOrDetachedChartsPaintWithoutData) {
-  CTrendPlot detached;
-  detached.resize(40, 20);
-  detached.Render();
-  ASSERT_EQ(detached.Image().size(), QSize(40, 20));
-  EXPECT_EQ(detached.Image().pixel(5, 5), qRgb(247, 247, 255));
-  detached.resize(0, 0);
-  detached.Render();
-  EXPECT_TRUE(detached.Image().isNull());
+// A chart without data is drawn in the redraw test below; shrunk to nothing it drops its picture.
+TEST(TrendPlotWidget, AnEmptyChartDropsItsPicture) {
+  CTrendPlot chart;
+  chart.resize(40, 20);
+  chart.Render();
+  ASSERT_FALSE(chart.Image().isNull());
+  chart.resize(0, 0);
+  chart.Render();
+  EXPECT_TRUE(chart.Image().isNull());
 }
 
 namespace {
