@@ -6,12 +6,14 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <numeric>
 
 #include "controls/CKeypadCh1Dlg.h"
 #include "controls/CKeypadCh2Dlg.h"
 #include "controls/CVoltEdit.h"
 #include "controls/CVoltSetCh1Dlg.h"
 #include "controls/CVoltSetCh2Dlg.h"
+#include "controls/KeypadKeys.h"
 #include "controls/KeypadRules.h"
 #include "platform/CDialogBuilder.h"
 #include "resources/ControlIds.h"
@@ -30,21 +32,6 @@ QString Compose(const char *keys) {
       text = controls::KeypadDigit(text, static_cast<char16_t>(*k), 4, 1);
   }
   return text;
-}
-
-int KeyId(char key) {
-  return key == '.'   ? ctl::kKeyPoint
-         : key == 'C' ? ctl::kKeyClear
-         : key == '0' ? ctl::kKey0
-                      : ctl::kKey1 + (key - '1');
-}
-
-void Press(QDialog &dlg, const char *keys) {
-  for (const char *k = keys; *k; ++k) {
-    auto *button = platform::DlgItem<QPushButton>(&dlg, KeyId(*k));
-    ASSERT_NE(button, nullptr) << *k;
-    QTest::mouseClick(button, Qt::LeftButton);
-  }
 }
 
 // The owner of the dialogs with the two set-point boxes they write.
@@ -76,27 +63,35 @@ TEST(KeypadRules, KeySequences) {
 namespace {
 // Runs the dialog modally; `operate` acts on it from inside the nested loop.
 int RunModal(QDialog &dlg, const std::function<void()> &operate) {
-  QTimer::singleShot(0, &dlg, operate);
+  QTimer::singleShot(0, &dlg, [&dlg, &operate] {
+    operate();
+    if (dlg.isVisible())
+      dlg.done(-1); // left open: the check of the result fails instead of waiting for ever
+  });
   return dlg.exec();
 }
 } // namespace
 
-// Keys compose the text (their rules are KeySequences above); typing into the read-only result
-// box changes only what it shows; SET (clicked, or Return as the default button) writes the
-// composed text, empty too, into its own box only; Escape leaves both boxes alone.
+// Keys compose the text (their rules are KeySequences above), clicked or typed with the focus
+// on a button; typing into the read-only result box changes only what it shows; SET (clicked,
+// or Return) writes the composed text, empty too, into its own box only; Escape leaves both
+// boxes alone.
 TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
   const struct {
     int channel;
     const char *keys;
-    char typed; // typed into the result box afterwards; 0: nothing
+    bool typed;
+    char extra; // typed into the result box afterwards; 0: nothing
     const char *shown;
     Qt::Key end;         // Key_unknown: a click on SET
     const char *written; // nullptr: nothing written
-  } cases[] = {{1, "5.2501", 0, "5.250", Qt::Key_unknown, "5.250"},
-               {2, "7.", 0, "7.", Qt::Key_Return, "7."},
-               {1, "3.1C", 0, "", Qt::Key_unknown, ""},
-               {2, "9.", '4', "9.000", Qt::Key_unknown, "9."},
-               {1, "6.1", 0, "6.1", Qt::Key_Escape, nullptr}};
+  } cases[] = {{1, "5.2501", false, 0, "5.250", Qt::Key_unknown, "5.250"},
+               {2, "7.", false, 0, "7.", Qt::Key_Return, "7."},
+               {1, "3.1C", false, 0, "", Qt::Key_unknown, ""},
+               {2, "9.", false, '4', "9.000", Qt::Key_unknown, "9."},
+               {1, "6.1", false, 0, "6.1", Qt::Key_Escape, nullptr},
+               {1, "3.1C6,25", true, 0, "6.25", Qt::Key_Return, "6.25"},
+               {2, "5..3", true, 0, "5.3", Qt::Key_Enter, "5.3"}};
   for (const auto &c : cases) {
     SCOPED_TRACE(c.keys);
     Panel panel;
@@ -110,14 +105,22 @@ TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
       EXPECT_EQ(d->windowTitle(), QStringLiteral("KEYBOARD_CH%1").arg(c.channel));
       auto *box = platform::DlgItem<CVoltEdit>(d, ctl::kKeyResult);
       EXPECT_TRUE(box->isReadOnly()); // a read-only line edit draws no caret
-      Press(*d, c.keys);
-      if (c.typed)
-        QTest::keyClick(box, c.typed);
+      platform::GetDlgItem(d, ctl::kKey5)->setFocus();
+      for (const char *k = c.keys; *k; ++k) {
+        const auto key = *k == 'C' ? Qt::Key_Backspace : static_cast<Qt::Key>(*k);
+        const int id = controls::KeypadKeyControl(key, QString(QLatin1Char(*k == 'C' ? '\b' : *k)));
+        if (c.typed)
+          QTest::keyClick(d->focusWidget(), key);
+        else
+          QTest::mouseClick(platform::DlgItem<QPushButton>(d, id), Qt::LeftButton);
+      }
+      if (c.extra)
+        QTest::keyClick(box, c.extra);
       EXPECT_EQ(box->text(), QString::fromLatin1(c.shown));
       if (c.end == Qt::Key_unknown)
         QTest::mouseClick(platform::DlgItem<QPushButton>(d, ctl::kKeySet), Qt::LeftButton);
       else
-        QTest::keyClick(box, c.end);
+        QTest::keyClick(c.typed ? d->focusWidget() : box, c.end);
     });
     EXPECT_EQ(result, c.written ? QDialog::Accepted : QDialog::Rejected);
     EXPECT_EQ(panel.Box(c.channel), c.written ? QString::fromLatin1(c.written) : kept);
@@ -161,5 +164,32 @@ TEST(VoltSet, OkWritesOnlyItsChannelsSetPointBox) {
     EXPECT_EQ(result, c.written ? QDialog::Accepted : QDialog::Rejected);
     EXPECT_EQ(panel.Box(c.channel), c.written ? QString::fromLatin1(c.written) : kept);
     EXPECT_EQ(panel.Box(3 - c.channel), QString::fromLatin1(c.channel == 1 ? "2.000" : "1.000"));
+  }
+}
+
+// Tab walks the buttons and the result box in template order: the keys 1075 ... 1086 run in
+// id order, CH1 has SET after them, CH2 before them.
+TEST(KeypadKeys, TabFollowsTheTemplateOrder) {
+  Panel panel;
+  CKeypadCh1Dlg ch1(&panel, panel.Target(1));
+  CKeypadCh2Dlg ch2(&panel, panel.Target(2));
+  for (QDialog *dlg : {static_cast<QDialog *>(&ch1), static_cast<QDialog *>(&ch2)}) {
+    std::vector<int> order(12);
+    std::iota(order.begin(), order.end(), int{ctl::kKey1});
+    order.insert(dlg == &ch1 ? order.end() : order.begin(), ctl::kKeySet);
+    order.push_back(ctl::kKeyResult);
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+    platform::GetDlgItem(dlg, order.front())->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    std::vector<int> visited;
+    for (std::size_t i = 0; i <= order.size(); ++i) {
+      visited.push_back(platform::GetDlgCtrlID(QApplication::focusWidget()));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    order.push_back(order.front()); // and round again
+    EXPECT_EQ(visited, order) << dlg->windowTitle().toStdString();
+    dlg->hide();
   }
 }

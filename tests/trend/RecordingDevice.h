@@ -2,10 +2,9 @@
 // A paint device that records the texts, the lines (with the pen in force) and the filled
 // polygons drawn on it, so a test can read a page back as drawing calls. Rectangles are ignored.
 #include <algorithm>
-#include <climits>
 #include <vector>
 
-#include <QPaintDevice>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPolygonF>
 #include <QTextItem>
@@ -62,39 +61,18 @@ private:
   QBrush m_brush;
 };
 
-class RecordingDevice : public QPaintDevice {
+// A one-bit image stands in for the page: it gives the size and resolution, the engine above
+// gets the drawing.
+class RecordingDevice : public QImage {
 public:
-  RecordingDevice(int w, int h, int dpi = 600) : m_w(w), m_h(h), m_dpi(dpi) {}
+  RecordingDevice(int w, int h, int dpi = 600) : QImage(w, h, QImage::Format_Mono) {
+    setDotsPerMeterX(qRound(dpi / 0.0254));
+    setDotsPerMeterY(qRound(dpi / 0.0254));
+  }
   QPaintEngine *paintEngine() const override { return &m_engine; }
   const Recording &Result() const { return m_recording; }
 
-protected:
-  int metric(PaintDeviceMetric metric) const override {
-    switch (metric) {
-    case PdmWidth:
-      return m_w;
-    case PdmHeight:
-      return m_h;
-    case PdmWidthMM:
-      return m_w * 254 / (m_dpi * 10);
-    case PdmHeightMM:
-      return m_h * 254 / (m_dpi * 10);
-    case PdmDepth:
-      return 32;
-    case PdmNumColors:
-      return INT_MAX;
-    case PdmDevicePixelRatio:
-    case PdmDevicePixelRatioScaled:
-      return metric == PdmDevicePixelRatio ? 1 : static_cast<int>(devicePixelRatioFScale());
-    default:
-      return m_dpi; // the four resolutions
-    }
-  }
-
 private:
-  int m_w;
-  int m_h;
-  int m_dpi;
   Recording m_recording;
   mutable RecordingEngine m_engine{m_recording};
 };

@@ -2,8 +2,6 @@
 #include <vector>
 
 #include <QImage>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 #include "trend/TrendGeometry.h"
@@ -100,36 +98,6 @@ TEST(TrendCurve, LinesStopAtTheRingOrTheRoomGiven) {
                                  std::span(ys).first(c.heights), std::span(lines).first(c.room));
     EXPECT_EQ(count, c.count) << c.samples << " " << c.heights << " " << c.room;
     EXPECT_EQ(lines[c.room], QLine(-1, -1, -1, -1)) << c.room;
-  }
-}
-
-namespace {
-QImage Draw(const QLine *lines, int count, int w, int h) {
-  QImage image(w, h, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.setPen(QPen(Qt::red, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  painter.drawLines(lines, count);
-  return image;
-}
-} // namespace
-
-TEST(TrendCurve, JoiningStraightRunsKeepsEveryPixel) {
-  const int w = 300, h = 120;
-  QRandomGenerator random(7);
-  std::vector<double> noise(kRingCapacity), steps(kRingCapacity), flat(kRingCapacity, 4.0),
-      wild(kRingCapacity);
-  for (int i = 0; i < kRingCapacity; ++i) {
-    noise[i] = random.bounded(10.0);
-    steps[i] = (i / 150) % 9 + 0.5;
-    wild[i] = random.bounded(30.0) - 10.0; // much of it outside the window
-  }
-  for (const auto *ring : {&noise, &steps, &flat, &wild}) {
-    Curve c = Lines(*ring, 17, 0.0, 10.0, w, h);
-    const QImage plain = Draw(c.lines.data(), c.count, w, h);
-    const int merged = MergeStraightRuns(std::span(c.lines).first(c.count));
-    EXPECT_LT(merged, c.count);
-    EXPECT_EQ(Draw(c.lines.data(), merged, w, h), plain);
   }
 }
 
