@@ -28,9 +28,8 @@ public:
     m_process.setProgram(QString::fromUtf8(SCPISIM_PROGRAM));
     m_process.setArguments(args);
     m_process.start();
-    if (!m_process.waitForStarted(5000)) {
+    if (!m_process.waitForStarted(5000))
       return false;
-    }
     QByteArray out;
     for (int i = 0; i < 50 && !out.contains('\n'); ++i) {
       m_process.waitForReadyRead(100);
@@ -63,7 +62,7 @@ public:
   }
 
   QString LogPath() const { return m_dir.filePath(QStringLiteral("received.log")); }
-  // What arrived since the last clearing; {"<missing>"} before the simulator made its log.
+  // The lines that arrived since the last clearing.
   QStringList Received() const {
     return QString::fromLatin1(testhelp::ReadFile(LogPath()))
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
