@@ -88,8 +88,7 @@ TEST(ScpiProfile, TemplatesAreFilledWithChannelAndSetPoint) {
     int mv;
     const char *expected;
   };
-  const Case cases[] = {{"VOLT {volts}", 0, 5123, "VOLT 5.123"},
-                        {"VOLT {volts}", 1, 5, "VOLT 0.005"},
+  const Case cases[] = {{"VOLT {volts}", 1, 5, "VOLT 0.005"},
                         {"VOLT {millivolts}E-3", 0, 5123, "VOLT 5123E-3"},
                         {"INST:NSEL {channel};VOLT {volts}", 3, 9500, "INST:NSEL 12;VOLT 9.500"},
                         {"OUTP ON", 0, 5000, "OUTP ON"}};
