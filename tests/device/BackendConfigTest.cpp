@@ -130,7 +130,6 @@ TEST(BackendConfig, TheFirstConfigurationFoundIsReadAndShippedProfilesAreFoundBy
     ASSERT_TRUE(testhelp::WriteFile(root.filePath(relative), text));
   };
   write(QStringLiteral("lib/profiles/shipped.profile"), "idn_contains = X\n");
-  write(QStringLiteral("user/KTX2300M/own.profile"), "idn_contains = Y\n");
   const QByteArray home = qgetenv("XDG_CONFIG_HOME"), dirs = qgetenv("XDG_CONFIG_DIRS");
   for (const char *name : {"PWRIO_BACKEND", "PWRIO_PROFILE", "PWRIO_CONFIG"})
     qunsetenv(name);
@@ -144,10 +143,9 @@ TEST(BackendConfig, TheFirstConfigurationFoundIsReadAndShippedProfilesAreFoundBy
   };
   const Case cases[] = {
       {"system/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.3\n", "127.0.0.3", ""},
-      {"user/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.2\nprofile = own.profile\n",
-       "127.0.0.2", "user/KTX2300M/own.profile"},
       {"user/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.2\nprofile = shipped.profile\n",
        "127.0.0.2", "lib/profiles/shipped.profile"},
+      // A profile that is not shipped is looked for beside the file that names it.
       {"lib/pwrio.conf", "backend = tcp://127.0.0.1\nprofile = missing.profile\n", "127.0.0.1",
        "lib/missing.profile"},
   };
