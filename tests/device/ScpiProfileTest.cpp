@@ -22,7 +22,7 @@ TEST(ScpiProfile, ShippedGenericFileAndCompiledInTextAreTheDefaults) {
   }
 }
 
-// The keys the instrument tests set (identity, read-back, resolution, queries) are left to them.
+// The keys the instrument tests set (identity, resolution, the optional queries) are left to them.
 TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
   std::string error;
   const auto profile = CScpiProfile::Parse("# a single-output supply\r\n"
@@ -30,6 +30,7 @@ TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
                                            "set_voltage = SOUR:VOLT:LEV {millivolts}E-3\r\n"
                                            "output_on = OUTP:STAT 1\n"
                                            "output_off=OUTP:STAT 0\n"
+                                           "read_voltage = MEAS:VOLT? (@{channel})\n"
                                            "channels = 3 1  2 4\n"
                                            "line_end = CRLF\n"
                                            "read_setpoint =\n",
@@ -39,6 +40,7 @@ TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
   EXPECT_EQ(profile->setVoltage, "SOUR:VOLT:LEV {millivolts}E-3");
   EXPECT_EQ(profile->outputOn, "OUTP:STAT 1");
   EXPECT_EQ(profile->outputOff, "OUTP:STAT 0");
+  EXPECT_EQ(profile->readVoltage, "MEAS:VOLT? (@{channel})"); // a query with a parameter
   EXPECT_EQ(profile->identify, "*IDN?");
   EXPECT_EQ(profile->channels, (std::array<int, 4>{3, 1, 2, 4}));
   EXPECT_EQ(profile->lineEnd, "\r\n");
