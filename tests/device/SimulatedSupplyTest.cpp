@@ -101,7 +101,7 @@ TEST_F(PwrioSimTest, FailNextFailsExactlyThatManySetCalls) {
 }
 
 // A reset line switches everything off before the call that reads it, unplugged or not, and is
-// zeroed so it acts once; the state file follows.
+// zeroed so it acts once.
 TEST_F(PwrioSimTest, ResetLineSwitchesEveryOutputOffOnce) {
   struct Case {
     const char *before;
@@ -124,8 +124,6 @@ TEST_F(PwrioSimTest, ResetLineSwitchesEveryOutputOffOnce) {
     EXPECT_EQ(ReadControl(), c.after);
     EXPECT_EQ(ReadOutput(0), (c.ch1On ? Output{1, 50, 0} : Output{0, 0, 0}));
   }
-  EXPECT_EQ(testhelp::ReadFile(m_statePath),
-            "CH1 on=1 pair=50,0\nCH2 on=1 pair=70,0\nCH3 on=0 pair=0,0\nCH4 on=0 pair=0,0\n");
 }
 
 // Keys and values are trimmed, the last line of a key wins, anything else is ignored. A negative
