@@ -10,21 +10,10 @@
 
 namespace {
 
-// PWRIO_LIBRARY set (unset for a null value) for one scope, put back as it was afterwards.
-class LibraryVariable {
-public:
-  explicit LibraryVariable(const QString &value) {
-    value.isNull() ? qunsetenv(kName) : qputenv(kName, QFile::encodeName(value));
-  }
-  ~LibraryVariable() { m_had ? qputenv(kName, m_old) : qunsetenv(kName); }
-  LibraryVariable(const LibraryVariable &) = delete;
-  LibraryVariable &operator=(const LibraryVariable &) = delete;
-
-private:
-  static constexpr const char *kName = "PWRIO_LIBRARY";
-  bool m_had = qEnvironmentVariableIsSet(kName);
-  QByteArray m_old = qgetenv(kName);
-};
+// PWRIO_LIBRARY for the next CPwrio; a null value unsets it.
+void SetLibraryVariable(const QString &value) {
+  value.isNull() ? qunsetenv("PWRIO_LIBRARY") : qputenv("PWRIO_LIBRARY", QFile::encodeName(value));
+}
 
 // An unset or empty PWRIO_LIBRARY means the library beside the program; a set one is taken.
 TEST(CPwrioLoad, SearchTakesTheVariableOrTheLibraryBesideTheProgram) {
@@ -34,7 +23,7 @@ TEST(CPwrioLoad, SearchTakesTheVariableOrTheLibraryBesideTheProgram) {
       {QString(), beside}, {QStringLiteral(""), beside}, {PwrioLibraryFile(), PwrioLibraryFile()}};
   for (const auto &[variable, expected] : cases) {
     SCOPED_TRACE(variable.isNull() ? std::string("unset") : variable.toStdString());
-    LibraryVariable var{variable};
+    SetLibraryVariable(variable);
     CPwrio pwrio;
     ASSERT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
     EXPECT_TRUE(pwrio.LoadError().isEmpty());
@@ -42,6 +31,7 @@ TEST(CPwrioLoad, SearchTakesTheVariableOrTheLibraryBesideTheProgram) {
               QFileInfo(expected).canonicalFilePath());
     EXPECT_NE(pwrio.dsoSearch(), 0);
   }
+  SetLibraryVariable(QString());
 }
 
 // The partial library's own functions would answer "done" with 77, 7: none may be called.
@@ -64,15 +54,13 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
       {true, absent, "The device library %1 named by PWRIO_LIBRARY does not exist."},
       {false, notALibrary, "The device library %1 could not be loaded ("},
       {true, fifo, "The device library %1 could not be loaded (not a regular file)."},
-      {false, PartialLibraryFile(),
+      {false, QString::fromUtf8(PWRIO_TEST_PARTIAL_LIBRARY),
        "The device library %1 lacks the function dsoSetVolt_negative5_CH4."},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.path.toStdString());
-    const auto pwrio = [&c] {
-      LibraryVariable var{c.byVariable ? c.path : QString()};
-      return c.byVariable ? std::make_unique<CPwrio>() : std::make_unique<CPwrio>(c.path);
-    }();
+    SetLibraryVariable(c.byVariable ? c.path : QString());
+    const auto pwrio = c.byVariable ? std::make_unique<CPwrio>() : std::make_unique<CPwrio>(c.path);
     const QString error = QString::fromLatin1(c.error).arg(QDir::toNativeSeparators(c.path));
     if (error.endsWith(u'('))
       EXPECT_TRUE(pwrio->LoadError().startsWith(error) && pwrio->LoadError().endsWith(u'.'))
@@ -88,6 +76,7 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
       EXPECT_EQ(code, (VoltageCode{31, 4})) << "channel " << channel;
     }
   }
+  SetLibraryVariable(QString());
 }
 
 } // namespace

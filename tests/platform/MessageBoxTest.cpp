@@ -5,20 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/CMessageBox.h"
-#include "tests/support/MessageCapture.h"
 
 namespace {
-
-TEST(MessageBox, CaptureReceivesTextsAndRestoresThePreviousHook) {
-  MessageCapture outer;
-  {
-    MessageCapture inner;
-    platform::ShowMessage(QStringLiteral("Sending Error!"));
-    EXPECT_EQ(inner.Texts(), QStringList{QStringLiteral("Sending Error!")});
-  }
-  platform::ShowMessage(QStringLiteral("Please open channel!"));
-  EXPECT_EQ(outer.Texts(), QStringList{QStringLiteral("Please open channel!")});
-}
 
 // Title, text, number of buttons and icon (0: none).
 TEST(MessageBox, RealBoxHasTheProgramTitleOneOkButtonAndNoIcon) {
