@@ -212,6 +212,5 @@ TEST(CurveRaster, OnlyThirtyTwoBitImagesAreWritten) {
     EXPECT_EQ(CanRasterInto(image), writable) << format;
     DrawWideLines(image, {&line, 1}, kInk);
     EXPECT_EQ(image != before, writable) << format;
-    EXPECT_EQ(!image.isNull() && image.pixel(2, 2) == kInk, writable) << format;
   }
 }

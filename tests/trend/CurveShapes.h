@@ -40,12 +40,12 @@ inline std::vector<double> Ring(Shape shape, int seed) {
   return ring;
 }
 
-// The curve of a ring, oldest sample at `start`, in a chart showing 0 V to `hi`.
+// The curve of a ring, oldest sample at `start`, in a chart showing `lo` to `hi` volts.
 inline std::vector<QLine> CurveOf(std::span<const double> ring, int start, QRect chart,
-                                  double hi = 10.0) {
+                                  double lo = 0.0, double hi = 10.0) {
   std::array<float, trend::kRingCapacity> ys{};
   std::vector<QLine> lines(trend::kRingCapacity);
-  const int n = trend::CurveLines(ring, start, 0.0, hi, chart.left(), chart.top(), chart.width(),
+  const int n = trend::CurveLines(ring, start, lo, hi, chart.left(), chart.top(), chart.width(),
                                   chart.height(), ys, lines);
   lines.resize(static_cast<size_t>(n));
   return lines;

@@ -1,4 +1,3 @@
-#include <set>
 #include <vector>
 
 #include <QApplication>
@@ -129,8 +128,8 @@ TEST(ReportPage, ChannelsThatAreOnShowLegendSwatchAndCurve) {
 }
 
 // On a plain image both curves are composed at once: the page must be exactly the one where each
-// curve is drawn by itself, CH1 first, before the chart's frame. A clipped painter keeps
-// QPainter's own drawing, which differs from it.
+// curve is drawn by itself, CH1 first, before the chart's frame, in the eight volts from the
+// ruler's base. A clipped painter keeps QPainter's own drawing, which differs from it.
 TEST(ReportPage, ComposedCurvesEqualTheCurvesDrawnOneByOne) {
   const int w = 1200, h = 1700;
   const auto page = [&](const ReportData &data, bool clipped) {
@@ -145,14 +144,15 @@ TEST(ReportPage, ComposedCurvesEqualTheCurvesDrawnOneByOne) {
   const struct {
     Shape ch1, ch2;
     bool on1;
-  } cases[] = {{Shape::Beyond, Shape::Noise, true},
-               {Shape::Beyond, Shape::Steps, true},
-               {Shape::Steps, Shape::Noise, false}};
+    int base;
+  } cases[] = {{Shape::Beyond, Shape::Noise, true, 0},
+               {Shape::Beyond, Shape::Steps, true, 2},
+               {Shape::Steps, Shape::Noise, false, -1}};
   for (const auto &c : cases) {
     Rings rings;
     FillRing(rings.ch1, c.ch1, 7);
     FillRing(rings.ch2, c.ch2, 8);
-    ReportData data = Data(rings, c.on1, true);
+    ReportData data = Data(rings, c.on1, true, c.base);
     data.ringOldest = 321;
     ReportData bare = data; // no samples: no curves
     bare.ringCh1 = bare.ringCh2 = {};
@@ -164,28 +164,14 @@ TEST(ReportPage, ComposedCurvesEqualTheCurvesDrawnOneByOne) {
     for (const auto &[on, ring, color] :
          {std::tuple(c.on1, &rings.ch1, kCh1), std::tuple(true, &rings.ch2, kCh2)})
       if (on)
-        DrawWideLines(expected, CurveOf(*ring, data.ringOldest, chartRect, kReportVolts),
-                      color.rgb());
+        DrawWideLines(expected, CurveOf(*ring, 321, chartRect, c.base, c.base + 8.0), color.rgb());
     {
       QPainter painter(&expected);
       DrawReportFrame(painter, chart);
     }
-    EXPECT_EQ(page(data, false), expected) << int(c.ch1) << int(c.ch2) << c.on1;
-    EXPECT_NE(page(data, true), expected) << int(c.ch1) << int(c.ch2) << c.on1;
+    EXPECT_EQ(page(data, false), expected) << c.base;
+    EXPECT_NE(page(data, true), expected) << c.base;
   }
-}
-
-TEST(ReportPage, BaseTwoPutsSixVoltsAtHalfHeightAndTenOnTheTop) {
-  Rings rings;
-  rings.ch1.assign(kRingCapacity, 6.0);
-  rings.ch1[kRingCapacity / 2] = 10.0;
-  const ReportData data = Data(rings, true, false, 2);
-  const ReportRect chart = ComputeReportLayout(5000, 7000, data).chart;
-  std::set<qreal> ys;
-  for (const auto &l : Record(5000, 7000, data).lines)
-    if (l.color == kCh1)
-      ys.insert({l.line.y1(), l.line.y2()});
-  EXPECT_EQ(ys, (std::set<qreal>{qreal(chart.top), 2982.0})); // 2982: half-way down the chart
 }
 
 // A printer on empty rings with both channels off.
