@@ -44,14 +44,6 @@ ReportData Data(const Rings &rings, bool on1, bool on2, int base = 0) {
   return data;
 }
 
-Recording Record(int w, int h, const ReportData &data, int dpi = 600) {
-  RecordingDevice device(w, h, dpi);
-  QPainter painter(&device);
-  DrawReport(painter, w, h, data);
-  painter.end();
-  return device.Result();
-}
-
 const QColor kCh1(128, 255, 128);
 const QColor kCh2(0, 255, 255);
 
@@ -101,7 +93,12 @@ TEST(ReportPage, ChannelsThatAreOnShowLegendSwatchAndCurve) {
   for (const auto &c : cases) {
     SCOPED_TRACE(testing::Message() << c.on1 << c.on2 << " " << c.dpi);
     const ReportData data = Data(rings, c.on1, c.on2, 1);
-    const Recording page = Record(5000, 7000, data, c.dpi);
+    RecordingDevice device(5000, 7000, c.dpi);
+    {
+      QPainter painter(&device);
+      DrawReport(painter, 5000, 7000, data);
+    }
+    const Recording &page = device.Result();
     for (const char *text : {"Test Report", "KTX2300M", "Date = 05-03-2013     Time = 09:07:45",
                              c.on1 ? "CH1  VOLT DIV = +1~+9V/div" : "CH1 ---",
                              c.on2 ? "CH2  VOLT DIV = +1~+9V/div" : "CH2 --"})
