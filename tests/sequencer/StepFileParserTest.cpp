@@ -7,12 +7,11 @@ namespace {
 
 // Only decimal numbers: a second sign, hexadecimal, nan and inf read as 0.
 TEST(StepFileParser, TailValues) {
-  struct Case {
+  // clang-format off
+  const struct {
     const char *line;
     float value;
-  };
-  // clang-format off
-  const Case cases[] = {
+  } cases[] = {
       {"1    1    1.000", 1.0F}, {"10    1    10.000", 0.0F}, {"1    1    -1.000", 1.0F},
       {"x -1.50", 0.0F}, {"x -0.50", -0.5F}, {"1    1    ", 1.0F}, {"1       1     ", 0.0F},
       {"1    1     ", 0.0F}, {"", 0.0F}, {"2.5", 2.5F}, {"x  .25", 0.25F}, {"x abc", 0.0F},
@@ -21,7 +20,7 @@ TEST(StepFileParser, TailValues) {
       {"x nan", 0.0F}, {"x inf", 0.0F}, {"-inf", 0.0F}
   };
   // clang-format on
-  for (const Case &c : cases)
+  for (const auto &c : cases)
     EXPECT_FLOAT_EQ(CStepFileParser::TailVolt(c.line), c.value) << '"' << c.line << '"';
 }
 
@@ -47,31 +46,22 @@ TEST(StepFileParser, SameValuesWhateverThePieces) {
 }
 
 TEST(StepFileParser, LineEnds) {
-  struct Case {
+  const struct {
     const char *name;
     std::string bytes;
     std::vector<float> volts;
-  };
-  const Case cases[] = {{"crlf", "h\r\nh\r\n1.250\r\n", {1.25F}},
-                        {"lf", "h\nh\n1.250\n", {1.25F}},
-                        {"no end", "h\nh\n1.250", {1.25F}},
-                        {"cut crlf", "h\nh\n1.250\r", {1.25F}},
-                        {"cr dropped before the tail", "h\nh\n99.250\r\n", {9.25F}},
-                        {"blank lines count", "h\nh\n\n\n3\n", {0.0F, 0.0F, 3.0F}},
-                        {"two lines", "h\nh", {}},
-                        {"one line", "h", {}},
-                        {"nothing", "", {}},
-                        {"long line", "h\nh\n" + std::string(100000, 'x') + "2.000\n", {2.0F}}};
-  for (const Case &c : cases)
+  } cases[] = {{"crlf", "h\r\nh\r\n1.250\r\n", {1.25F}},
+               {"lf", "h\nh\n1.250\n", {1.25F}},
+               {"no end", "h\nh\n1.250", {1.25F}},
+               {"cut crlf", "h\nh\n1.250\r", {1.25F}},
+               {"cr dropped before the tail", "h\nh\n99.250\r\n", {9.25F}},
+               {"blank lines count", "h\nh\n\n\n3\n", {0.0F, 0.0F, 3.0F}},
+               {"two lines", "h\nh", {}},
+               {"one line", "h", {}},
+               {"nothing", "", {}},
+               {"long line", "h\nh\n" + std::string(100000, 'x') + "2.000\n", {2.0F}}};
+  for (const auto &c : cases)
     EXPECT_EQ(ParseInPieces(c.bytes, 10, 3), c.volts) << c.name;
-}
-
-TEST(StepFileParser, NulMarksBinary) {
-  CStepFileParser parser(10);
-  parser.Feed(std::string_view("h\nh\n1.0\n\0\n", 11));
-  parser.Finish();
-  EXPECT_TRUE(parser.Binary());
-  EXPECT_TRUE(parser.Done());
 }
 
 } // namespace
