@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <numeric>
 
 #include "controls/CKeypadCh1Dlg.h"
 #include "controls/CKeypadCh2Dlg.h"
@@ -164,32 +162,5 @@ TEST(VoltSet, OkWritesOnlyItsChannelsSetPointBox) {
     EXPECT_EQ(result, c.written ? QDialog::Accepted : QDialog::Rejected);
     EXPECT_EQ(panel.Box(c.channel), c.written ? QString::fromLatin1(c.written) : kept);
     EXPECT_EQ(panel.Box(3 - c.channel), QString::fromLatin1(c.channel == 1 ? "2.000" : "1.000"));
-  }
-}
-
-// Tab walks the buttons and the result box in template order: the keys 1075 ... 1086 run in
-// id order, CH1 has SET after them, CH2 before them.
-TEST(KeypadKeys, TabFollowsTheTemplateOrder) {
-  Panel panel;
-  CKeypadCh1Dlg ch1(&panel, panel.Target(1));
-  CKeypadCh2Dlg ch2(&panel, panel.Target(2));
-  for (QDialog *dlg : {static_cast<QDialog *>(&ch1), static_cast<QDialog *>(&ch2)}) {
-    std::vector<int> order(12);
-    std::iota(order.begin(), order.end(), int{ctl::kKey1});
-    order.insert(dlg == &ch1 ? order.end() : order.begin(), ctl::kKeySet);
-    order.push_back(ctl::kKeyResult);
-    dlg->show();
-    dlg->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
-    platform::GetDlgItem(dlg, order.front())->setFocus(Qt::TabFocusReason);
-    QCoreApplication::processEvents();
-    std::vector<int> visited;
-    for (std::size_t i = 0; i <= order.size(); ++i) {
-      visited.push_back(platform::GetDlgCtrlID(QApplication::focusWidget()));
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    order.push_back(order.front()); // and round again
-    EXPECT_EQ(visited, order) << dlg->windowTitle().toStdString();
-    dlg->hide();
   }
 }
