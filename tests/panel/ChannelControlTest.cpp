@@ -142,6 +142,12 @@ TEST_F(ChannelControl, MenuItemsNameTheOppositeOfTheOnFlag) {
   SetText(ctl::kCh1Switch, "OFF");
   m_commands.Update(cmd::kCh1Switch, &action);
   EXPECT_EQ(action.text(), QStringLiteral("Turn Off"));
+  // Turn Off switches the output off at the device, as the button does.
+  SetText(ctl::kCh1Set, "5.0");
+  Click(ctl::kCh1Ok);
+  Command(cmd::kCh1Switch);
+  EXPECT_EQ(Output(0), (simtest::Output{0, 0, 0}));
+  EXPECT_EQ(Text(ctl::kCh1Actual) + Text(ctl::kCh1Switch), QStringLiteral("0.000OFF"));
 }
 
 // A notch over the panel or a control that does not hold the focus goes to the focused set-point

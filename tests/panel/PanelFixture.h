@@ -49,6 +49,8 @@ protected:
     qunsetenv("PWRIO_SIM_STATE");
   }
 
+  simtest::Output Output(int channel) const { return simtest::ReadOutput(m_state, channel); }
+
   void WriteControl(const char *text) { ASSERT_TRUE(testhelp::WriteFile(m_control, text)); }
 
   // One watch tick: its probe runs on a thread of its own, so wait for the result, then let the
