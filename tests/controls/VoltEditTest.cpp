@@ -61,17 +61,6 @@ TEST(VoltEdit, TypingGoesThroughTheFilter) {
   }
 }
 
-TEST(VoltEdit, SetValueShowsThreeDecimals) {
-  const std::pair<float, const char *> cases[] = {{2.3f, "2.300"}, {-1.25f, "-1.250"}};
-  CVoltEdit edit;
-  edit.SetTypingLimit(5); // a typing limit never cuts program text
-  for (const auto &[value, text] : cases) {
-    edit.SetValue(value);
-    EXPECT_EQ(edit.text(), QString::fromLatin1(text));
-    EXPECT_EQ(edit.cursorPosition(), 0);
-  }
-}
-
 // The context menu's Paste (and the X11 selection's middle click) is not filtered, takes the
 // clipboard's first line, and stops at the typing limit as typing does; the program's own text
 // may be longer.

