@@ -91,10 +91,4 @@ TEST_F(PeriodicTasks, WatchGoesOnWhileItsMessageIsOpen) {
   EXPECT_FALSE(ShowsDevice());
 }
 
-TEST_F(PeriodicTasks, ClockTickWritesNineteenCharacters) {
-  m_view->OnTimer(0);
-  EXPECT_EQ(Text(ctl::kClock).size(), 19);
-  EXPECT_EQ(Text(ctl::kClock).at(4), QLatin1Char('.'));
-}
-
 } // namespace
