@@ -31,14 +31,12 @@ TEST(VoltFilter, TypedSequences) {
     const char *expected;
   };
   const Case cases[] = {
-      {"", "5", "5"},
       {"", "55", "5"},
       {"", "55.1234", "5.123"},
       {"5.123", "<", "5.12"},
       {"", ".", ""},
       {"5.", ".", "5."},
       {"", "9.5", "9.000"},
-      {"9.1", "2", "9.000"},
       {"", "a-  x", ""},
       // "0." and a digit under 6 becomes the minimum.
       {"0.", "5", "0.600"},
@@ -111,7 +109,6 @@ TEST(EditKeys, RoutesKeysAsThePlatformEditSawThem) {
   const auto shift = Qt::ShiftModifier;
   const Case cases[] = {
       {Qt::Key_5, none, "5", KeyRoute::Typed, u'5'},
-      {Qt::Key_Period, none, ".", KeyRoute::Typed, u'.'},
       {Qt::Key_Backspace, none, "\b", KeyRoute::Typed, 8},
       {Qt::Key_Backspace, ctrl, "", KeyRoute::Typed, 127},
       {Qt::Key_Backspace, Qt::AltModifier, "", KeyRoute::Swallow, 0},
@@ -120,9 +117,7 @@ TEST(EditKeys, RoutesKeysAsThePlatformEditSawThem) {
       {Qt::Key_1, ctrl, "", KeyRoute::Swallow, 0},
       {Qt::Key_Insert, shift, "", KeyRoute::Swallow, 0},
       {Qt::Key_Insert, none, "", KeyRoute::Default, 0},
-      {Qt::Key_Delete, shift, "", KeyRoute::Swallow, 0},
       {Qt::Key_Delete, none, "\x7f", KeyRoute::Default, 0},
-      {Qt::Key_Left, shift, "", KeyRoute::Default, 0},
       {Qt::Key_Return, none, "\r", KeyRoute::Default, 0},
       {Qt::Key_A, Qt::AltModifier, "a", KeyRoute::Swallow, 0},
       {Qt::Key_Shift, shift, "", KeyRoute::Default, 0},

@@ -1,4 +1,4 @@
-// Which key does what on the knob, the keypads and the step list.
+// Which key does what on the keypads and the step list.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -6,26 +6,8 @@
 #include <Qt>
 
 #include "controls/KeypadKeys.h"
-#include "controls/KnobKeys.h"
 #include "controls/StepCellKeys.h"
 #include "resources/ControlIds.h"
-
-TEST(KeyboardRules, KnobKeyTurnsFromThePointer) {
-  struct Case {
-    int key;
-    const char *text;
-    int knobStep;
-    int digit;
-  };
-  const Case cases[] = {
-      {Qt::Key_Up, "", -1, 9},    {Qt::Key_Down, "", -1, 8}, {Qt::Key_Plus, "+", 4, 6},
-      {Qt::Key_Minus, "-", 4, 4}, {Qt::Key_Right, "", 0, 9}, {Qt::Key_Left, "", 9, 0},
-      {Qt::Key_7, "7", 9, 7},     {Qt::Key_A, "a", 4, -1},
-  };
-  for (const Case &c : cases)
-    EXPECT_EQ(controls::KnobKeyDigit(c.key, QString::fromLatin1(c.text), c.knobStep), c.digit)
-        << c.key << " from step " << c.knobStep;
-}
 
 TEST(KeyboardRules, KeypadKeyPressesItsButton) {
   struct Case {
@@ -34,13 +16,10 @@ TEST(KeyboardRules, KeypadKeyPressesItsButton) {
     int id;
   };
   const Case cases[] = {
-      {Qt::Key_0, "0", ctl::kKey0},
       {Qt::Key_9, "9", ctl::kKey9},
       {Qt::Key_Comma, ",", ctl::kKeyPoint},
-      {Qt::Key_Backspace, "\b", ctl::kKeyClear},
       {Qt::Key_Delete, "", ctl::kKeyClear},
       {Qt::Key_Enter, "\r", ctl::kKeySet},
-      {Qt::Key_Period, ".", ctl::kKeyPoint},
       {Qt::Key_A, "a", 0},
       {Qt::Key_Space, " ", 0},
   };

@@ -22,13 +22,10 @@ TEST(PanelRules, SetPointChecksPointRangeAndSinglePrecision) {
     VoltageCode code;
     const char *shown;
   } cases[] = {// clang-format off
-      {"", invalid, {}, nullptr}, {"5", invalid, {}, nullptr}, {".5", invalid, {}, nullptr},
-      {"5.", nullptr, {50, 0}, "5.000"}, {"5.0", nullptr, {50, 0}, "5.000"},
+      {"", invalid, {}, nullptr}, {".5", invalid, {}, nullptr}, {"5.", nullptr, {50, 0}, "5.000"},
       {"0.6", nullptr, {6, 0}, "0.600"}, {"9.0", nullptr, {90, 0}, "9.000"},
       {"0.599", low, {}, nullptr}, {"9.001", high, {}, nullptr}, {"2.3", nullptr, {22, 99}, "2.299"},
-      {"5.123", nullptr, {51, 23}, "5.123"}, {"a.b", low, {}, nullptr}, {"nan.", low, {}, nullptr},
-      {"-nan.", low, {}, nullptr}, {"inf.", low, {}, nullptr}, {"--5.", low, {}, nullptr},
-      {"+-5.", low, {}, nullptr}, {"0x5.", low, {}, nullptr}, {"1e400.", high, {}, nullptr},
+      {"5.123", nullptr, {51, 23}, "5.123"}, {"a.b", low, {}, nullptr}, {"1e400.", high, {}, nullptr},
       {"5.e0", nullptr, {50, 0}, "5.000"}
   };
   // clang-format on
@@ -52,11 +49,9 @@ TEST_F(ChannelControl, OkSendsTheSetPointOfAnOpenChannelOrTells) {
   EXPECT_EQ(closed.Texts(), QStringList{QStringLiteral("Please open channel!")});
   EXPECT_EQ(State().m_voltCode[0], (VoltageCode{45, 0})) << "a closed channel keeps the code";
   Click(ctl::kCh1Switch);
-  EXPECT_EQ(Text(ctl::kCh1Switch), QStringLiteral("ON"));
   EXPECT_TRUE(LedLit(ctl::kCh1Led) && !Edit(ctl::kCh1Set)->isReadOnly());
   EXPECT_EQ(std::pair(m_doc.StateCh1().GetOn(), m_doc.StateCh1().GetColor()),
             std::pair(1, RGB(128, 255, 128)));
-  EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000")) << "switching on sends nothing";
   const struct {
     const char *setPoint, *fail, *message;
   } presses[] = {{"2.3", "", ""},
@@ -93,16 +88,13 @@ TEST_F(ChannelControl, SwitchingOffSendsZeroAndShowsItInBothBoxes) {
 
 TEST_F(ChannelControl, FixedChannelsShowTheirReadingAndCh4ItsSign) {
   Click(ctl::kCh3Switch);
-  EXPECT_EQ(Text(ctl::kCh3Actual), QStringLiteral("5.000"));
-  EXPECT_TRUE(LedLit(ctl::kCh3Led));
-  EXPECT_FALSE(LedLit(ctl::kCh4Led));
   Command(cmd::kCh4Switch);
-  EXPECT_EQ(Text(ctl::kCh4Actual), QStringLiteral("-5.000"));
-  Click(ctl::kCh4Switch);
-  EXPECT_EQ(Text(ctl::kCh4Actual), QStringLiteral("-0.000"));
+  EXPECT_EQ(Text(ctl::kCh3Actual) + Text(ctl::kCh4Actual), QStringLiteral("5.000-5.000"));
+  EXPECT_TRUE(LedLit(ctl::kCh3Led) && LedLit(ctl::kCh4Led));
   Click(ctl::kCh3Switch);
-  EXPECT_EQ(Text(ctl::kCh3Actual), QStringLiteral("0.000"));
-  EXPECT_FALSE(LedLit(ctl::kCh3Led));
+  Click(ctl::kCh4Switch);
+  EXPECT_EQ(Text(ctl::kCh3Actual) + Text(ctl::kCh4Actual), QStringLiteral("0.000-0.000"));
+  EXPECT_FALSE(LedLit(ctl::kCh3Led) || LedLit(ctl::kCh4Led));
 }
 
 // A failed switch-off shows OFF and keeps the reading: switched by this press, not rolled back.
@@ -167,11 +159,9 @@ TEST_F(ChannelControl, WheelOverOtherControlsGoesToTheFocusedBox) {
   if (QApplication::focusWidget() != Edit(ctl::kCh1Set))
     GTEST_SKIP() << "the offscreen platform gave the focus elsewhere";
   auto *list = platform::DlgItem<QAbstractScrollArea>(m_view.get(), ctl::kStepList);
-  const int overs[] = {ctl::kMode,     ctl::kNumber,       ctl::kStart,
-                       ctl::kStop,     ctl::kIntervalUnit, ctl::kRunNumber,
-                       ctl::kRunSteps, ctl::kTrendPlot,    ctl::kCh1Switch};
-  const QStringList before = {Text(ctl::kMode), Text(ctl::kNumber), Text(ctl::kStart),
-                              Text(ctl::kStop), Text(ctl::kIntervalUnit)};
+  const int overs[] = {ctl::kMode, ctl::kIntervalUnit, ctl::kRunNumber, ctl::kTrendPlot,
+                       ctl::kCh1Switch};
+  const QString before = Text(ctl::kMode) + Text(ctl::kIntervalUnit);
   const auto notch = [this](QWidget *over) {
     Edit(ctl::kCh1Set)->setSelection(2, 1);
     const QPointF where(2, 2);
@@ -187,12 +177,8 @@ TEST_F(ChannelControl, WheelOverOtherControlsGoesToTheFocusedBox) {
   }
   EXPECT_TRUE(notch(list->viewport()));
   EXPECT_TRUE(notch(m_view.get()));
-  EXPECT_EQ((QStringList{Text(ctl::kMode), Text(ctl::kNumber), Text(ctl::kStart), Text(ctl::kStop),
-                         Text(ctl::kIntervalUnit)}),
-            before);
+  EXPECT_EQ(Text(ctl::kMode) + Text(ctl::kIntervalUnit), before);
   EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
-  EXPECT_EQ(platform::DlgItem<CStepListCtrl>(m_view.get(), ctl::kStepList)->GetItemCount(), 10)
-      << "MODE unchanged, so the table kept its rows";
   EXPECT_EQ(QApplication::focusWidget(), Edit(ctl::kCh1Set));
 }
 
