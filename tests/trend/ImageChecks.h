@@ -1,6 +1,7 @@
 #pragma once
 // Pixel comparisons for curves drawn two ways (our rasteriser and QPainter's pen).
 #include <algorithm>
+#include <cstdlib>
 
 #include <QImage>
 
@@ -25,4 +26,18 @@ inline bool WithinOnePixel(const QImage &a, const QImage &b, QRgb ink) {
         return false;
     }
   return true;
+}
+
+// The largest difference of one colour channel between same-sized images: 255 where a pixel
+// moved, 1 where only rounding differs.
+inline int LargestChannelDifference(const QImage &a, const QImage &b) {
+  int largest = a.size() == b.size() ? 0 : 255;
+  for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+    for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
+    }
+  return largest;
 }
