@@ -73,8 +73,8 @@ public:
   ComposedChart(QPainter &painter, double lo, double hi, const ReportData &data,
                 const ReportLayout &layout);
   explicit operator bool() const { return image_ != nullptr; }
-  // The chart's inside, which Write fills completely: the page leaves it out.
-  QRect Inside() const { return inside_; }
+  // White over `area` except the chart's inside, which Write fills completely.
+  void FillAround(const QRect &area) const;
   // The white chart, its grid and the curves, each pixel written once; then the curves' pixels
   // beyond the chart over what lies there. The pixels are those the grid and the curves' own
   // drawing give.
@@ -159,6 +159,24 @@ TwoCurves ComposedChart::Shifted(int x) const {
           two_.upperPixel};
 }
 
+void ComposedChart::FillAround(const QRect &area) const {
+  const QRect fill = area.intersected(image_->rect());
+  const std::vector<quint32> white(static_cast<size_t>(std::max(fill.width(), 0)), 0xffffffffu);
+  const auto stream = [&](int y, int from, int to) {
+    if (from <= to)
+      CopyRowPast(Row(y) + from, white.data(), to - from + 1);
+  };
+  for (int y = fill.top(); y <= fill.bottom(); ++y) {
+    if (y < inside_.top() || y > inside_.bottom()) {
+      stream(y, fill.left(), fill.right());
+      continue;
+    }
+    stream(y, fill.left(), std::min(fill.right(), inside_.left() - 1));
+    stream(y, std::max(fill.left(), inside_.right() + 1), fill.right());
+  }
+  EndRowCopies();
+}
+
 void ComposedChart::Write(QColor grid) const {
   const int width = inside_.width();
   const quint32 white = 0xffffffffu;
@@ -198,39 +216,22 @@ void ComposedChart::Write(QColor grid) const {
   }
 }
 
-// The page's white fill: inside the outline of `outer`, leaving out `hole`.
-void FillPage(QPainter &painter, const QRect &outer, const QRect &hole) {
-  const QRect inside = outer.adjusted(1, 1, 0, 0);
-  if (hole.isEmpty() || !inside.contains(hole)) {
-    painter.fillRect(inside, Qt::white);
-    return;
-  }
-  painter.fillRect(
-      QRect(QPoint(inside.left(), inside.top()), QPoint(inside.right(), hole.top() - 1)),
-      Qt::white);
-  painter.fillRect(QRect(QPoint(inside.left(), hole.bottom() + 1), inside.bottomRight()),
-                   Qt::white);
-  painter.fillRect(QRect(QPoint(inside.left(), hole.top()), QPoint(hole.left() - 1, hole.bottom())),
-                   Qt::white);
-  painter.fillRect(
-      QRect(QPoint(hole.right() + 1, hole.top()), QPoint(inside.right(), hole.bottom())),
-      Qt::white);
-}
-
-void DrawPage(QPainter &painter, int w, int h, const ReportData &data, const QRect &hole) {
+// The page; on a plain image its white fill leaves out the chart, which `composed` writes later.
+void DrawPage(QPainter &painter, int w, int h, const ReportData &data,
+              const ComposedChart *composed) {
   const ReportLayout layout = ComputeReportLayout(w, h, data);
   // The inner frames lie inside the first one, whose white fill already covers them, so only
   // their outlines are drawn: same pixels, a quarter of the filling on a 600 dpi page.
-  if (hole.isEmpty()) {
+  if (!composed) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     painter.drawRect(Outline(layout.frames[0]));
   } else {
-    FillPage(painter, Outline(layout.frames[0]), hole);
+    composed->FillAround(Outline(layout.frames[0]).adjusted(1, 1, 0, 0));
   }
   painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(Qt::NoBrush);
-  for (size_t i = hole.isEmpty() ? 1 : 0; i < layout.frames.size(); ++i)
+  for (size_t i = composed ? 0 : 1; i < layout.frames.size(); ++i)
     painter.drawRect(Outline(layout.frames[i]));
 
   const QFont pageFont = painter.font();
@@ -277,7 +278,7 @@ QFont ReportFont(int cellHeight) {
 }
 
 void DrawReportPage(QPainter &painter, int w, int h, const ReportData &data) {
-  DrawPage(painter, w, h, data, QRect());
+  DrawPage(painter, w, h, data, nullptr);
 }
 
 void DrawReportGrid(QPainter &painter, const ReportRect &chart, bool fill) {
@@ -336,7 +337,7 @@ void DrawReport(QPainter &painter, int w, int h, const ReportData &data) {
   const double hi = lo + kReportVolts;
   // On a plain image the chart is written once, after the page around it.
   const ComposedChart composed(painter, lo, hi, data, layout);
-  DrawPage(painter, w, h, data, composed ? composed.Inside() : QRect());
+  DrawPage(painter, w, h, data, composed ? &composed : nullptr);
   painter.setPen(QPen(Qt::black, 1));
   StampTextAt(painter, layout.dateLine.at, layout.dateLine.text);
   StampTextAt(painter, layout.ch1Line.at, layout.ch1Line.text);
