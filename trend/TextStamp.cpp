@@ -16,7 +16,7 @@ namespace {
 
 // Below this pixel size Qt draws from its own glyph cache, already fast.
 constexpr qreal kOutlineSize = 64;
-// Pictures kept, in KiB: a 600 dpi page's texts take a few MiB.
+// Pictures kept by each thread, in KiB: a 600 dpi page's texts take a few MiB.
 constexpr int kCacheKiB = 32 * 1024;
 
 struct Stamp {
@@ -91,7 +91,7 @@ Stamp MakeStamp(QPainter &like, const QRect &area, const std::function<void(QPai
 // so the pixels are those of drawing there directly.
 void DrawStamp(QPainter &painter, QPoint anchor, const QString &key, const QRect &area,
                const std::function<void(QPainter &)> &draw) {
-  static QCache<QString, Stamp> kept(kCacheKiB);
+  thread_local QCache<QString, Stamp> kept(kCacheKiB);
   if (const Stamp *stamp = kept.object(key)) {
     painter.drawImage(anchor + stamp->offset, stamp->picture);
     return;
