@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include "panel/CNoCaretStyle.h"
 #include "panel/CPanelControls.h"
 #include "panel/CWheelToFocus.h"
+#include "panel/ControlFace.h"
 #include "panel/IPanelDocument.h"
 #include "panel/PanelRules.h"
 #include "panel/PanelTexts.h"
@@ -346,6 +348,20 @@ void CKTX2300MDlgView::ShowStepArea() {
     if (widget && panel::IsStepAreaId(platform::GetDlgCtrlID(widget)))
       widget->setVisible(m_state.m_bCompact == 0);
   }
+  FillChangingControls(); // what lies under them may have changed with the layout
+}
+
+void CKTX2300MDlgView::FillChangingControls() {
+  for (const CPanelControls::Channel &channel : m_c.channels)
+    panel::FillWithFaceBeneath(channel.actual);
+  panel::FillWithFaceBeneath(m_c.clock);
+  panel::FillWithFaceBeneath(m_c.run);
+}
+
+void CKTX2300MDlgView::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) && m_c.run)
+    FillChangingControls();
 }
 
 void CKTX2300MDlgView::LoadToggleBitmap() {

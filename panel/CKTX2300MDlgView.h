@@ -122,8 +122,12 @@ public:
   QPixmap m_hIconNoDevice;
   QPixmap m_hIconDevice;
 
+protected:
+  void changeEvent(QEvent *event) override;
+
 private:
   QWidget *CreateControl(int id, QWidget *parent);
+  void FillChangingControls();
   void BindControls();
   void ConnectHandlers();
   void ApplyLegendColours();

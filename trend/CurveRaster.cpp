@@ -4,7 +4,15 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
+
+#include <QPaintEngine>
+#include <QPainter>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace trend {
 namespace {
@@ -360,6 +368,21 @@ void AddLines(Runs &runs, int width, int height, std::span<const QLine> lines) {
 
 } // namespace
 
+QImage *RasterTarget(QPainter &painter) {
+  QPaintDevice *device = painter.device();
+  if (!device || device->devType() != QInternal::Image || !painter.paintEngine() ||
+      painter.paintEngine()->type() != QPaintEngine::Raster)
+    return nullptr;
+  auto *image = static_cast<QImage *>(device);
+  if (!CanRasterInto(*image) || image->devicePixelRatio() != 1.0 ||
+      !painter.deviceTransform().isIdentity() || painter.hasClipping() ||
+      painter.opacity() != 1.0 ||
+      (painter.compositionMode() != QPainter::CompositionMode_SourceOver &&
+       painter.compositionMode() != QPainter::CompositionMode_Source))
+    return nullptr;
+  return image;
+}
+
 bool CanRasterInto(const QImage &image) {
   switch (image.format()) {
   case QImage::Format_RGB32:
@@ -408,6 +431,28 @@ void ComposeRow(const quint32 *from, quint32 *to, int width, int y, const TwoCur
     p = (upTop[x] <= y) & (y <= upBottom[x]) ? up : p;
     to[x] = p;
   }
+}
+
+void CopyRowPast(quint32 *to, const quint32 *from, int width) {
+#if defined(__SSE2__)
+  // Streaming stores: the row goes to memory without being read into the cache first.
+  int x = 0;
+  for (; x < width && (reinterpret_cast<quintptr>(to + x) & 15) != 0; ++x)
+    to[x] = from[x];
+  for (; x + 4 <= width; x += 4)
+    _mm_stream_si128(reinterpret_cast<__m128i *>(to + x),
+                     _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + x)));
+  for (; x < width; ++x)
+    to[x] = from[x];
+#else
+  std::memcpy(to, from, static_cast<size_t>(width) * sizeof(quint32));
+#endif
+}
+
+void EndRowCopies() {
+#if defined(__SSE2__)
+  _mm_sfence();
+#endif
 }
 
 void ComposeColumn(const uchar *from, uchar *to, qsizetype bytesPerLine, int x, int top, int bottom,

@@ -13,11 +13,18 @@
 #include <QImage>
 #include <QLine>
 
+class QPainter;
+
 namespace trend {
 
 // Whether DrawWideLines can write into this image: 32 bits a pixel with an opaque colour meaning
 // the same as in RGB32.
 bool CanRasterInto(const QImage &image);
+
+// The image under the painter when pixels can be written straight into it: a plain 32-bit raster
+// with nothing between the page's coordinates and the pixels. Printers, PDF and any transformed,
+// clipped or blended painter give null.
+QImage *RasterTarget(QPainter &painter);
 
 // Per image column (width entries each), the first and last row written, top > bottom where
 // none; each drawing widens them. A chart restores only these pixels before its next drawing.
@@ -51,6 +58,11 @@ struct TwoCurves {
 // Row y of `to` (width pixels) becomes row y of `from` with the curves painted over it: each row
 // is read and written once, left to right. `from` may be `to`.
 void ComposeRow(const quint32 *from, quint32 *to, int width, int y, const TwoCurves &curves);
+
+// Row copies for a large image written once: they bypass the cache, and EndRowCopies must
+// follow the last of them before the image is read.
+void CopyRowPast(quint32 *to, const quint32 *from, int width);
+void EndRowCopies();
 
 // The same for rows top .. bottom of one column, both images `bytesPerLine` apart.
 void ComposeColumn(const uchar *from, uchar *to, qsizetype bytesPerLine, int x, int top, int bottom,

@@ -14,6 +14,7 @@
 
 #include "trend/CurveRaster.h"
 #include "trend/RulerPainter.h"
+#include "trend/TextStamp.h"
 #include "trend/TrendGeometry.h"
 #include "trend/TrendText.h"
 
@@ -25,83 +26,236 @@ QRect Outline(const ReportRect &r) {
   return QRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
 }
 
+// Text with its top-left corner at `topLeft`, as the platform's TextOut places it.
+void StampTextAt(QPainter &painter, QPoint topLeft, const QString &text) {
+  const QFontMetrics metrics(painter.font(), painter.device());
+  DrawStampedText(painter, QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+}
+
 void FillSwatch(QPainter &painter, const std::array<QPoint, 4> &corners, COLORREF color) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(ToQColor(color));
   painter.drawPolygon(corners.data(), static_cast<int>(corners.size()), Qt::OddEvenFill);
 }
 
-// The image under the painter when the curve can be written straight into its pixels: a plain
-// 32-bit raster with nothing between the page's coordinates and the pixels. Printers, PDF and any
-// transformed, clipped or blended painter keep the QPainter path.
-QImage *RasterTarget(QPainter &painter) {
-  QPaintDevice *device = painter.device();
-  if (!device || device->devType() != QInternal::Image || !painter.paintEngine() ||
-      painter.paintEngine()->type() != QPaintEngine::Raster)
-    return nullptr;
-  auto *image = static_cast<QImage *>(device);
-  if (!CanRasterInto(*image) || image->devicePixelRatio() != 1.0 ||
-      !painter.deviceTransform().isIdentity() || painter.hasClipping() ||
-      painter.opacity() != 1.0 ||
-      (painter.compositionMode() != QPainter::CompositionMode_SourceOver &&
-       painter.compositionMode() != QPainter::CompositionMode_Source))
-    return nullptr;
-  return image;
+// Whether every text of the page stays off the chart's inside, which ComposedChart rewrites
+// whole. Each text is taken as its cells, widened by a line's height for italic overhangs. On
+// small sheets at a fine resolution the date line reaches into the chart, and there it must show.
+bool TextsClearOf(QPainter &painter, const ReportLayout &layout, const QRect &inside) {
+  const auto clear = [&](const QFont &font, const QRect &cells) {
+    const int height = QFontMetrics(font, painter.device()).height();
+    return !cells.adjusted(-height, 0, height, 0).intersects(inside);
+  };
+  const auto line = [&](const QFont &font, const ReportText &text) {
+    const QFontMetrics metrics(font, painter.device());
+    return clear(font,
+                 QRect(text.at, QSize(metrics.horizontalAdvance(text.text), metrics.height())));
+  };
+  const QFont title = ReportFont(layout.titleFontHeight);
+  const QFont header = ReportFont(layout.headerFontHeight);
+  const ReportRect &t = layout.titleRect;
+  const QRect titleCells =
+      QFontMetrics(title, painter.device())
+          .boundingRect(QRect(t.left, t.top, t.right - t.left, t.bottom - t.top),
+                        Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(kTitleText));
+  return clear(title, titleCells) && line(header, layout.header) &&
+         line(header, layout.legendCh1) && line(header, layout.legendCh2) &&
+         line(painter.font(), layout.dateLine) && line(painter.font(), layout.ch1Line) &&
+         line(painter.font(), layout.ch2Line);
 }
 
-// Both curves at once on a plain image: each column of each curve reduced to the one run of rows it
-// covers, then the chart's rows rewritten once, top to bottom, with CH2 over CH1. Drawn curve by
-// curve, a noise curve's columns went down the whole chart for each curve, a cache miss a pixel.
-// The pixels are those the curves' own drawing gives. False where that does not apply.
-bool ComposeReportCurves(QPainter &painter, double lo, double hi, const ReportData &data,
-                         const ReportRect &chart) {
+// Both curves' columns on a plain image, reduced to the one run of rows each covers, so that the
+// chart's rows can be written once, top to bottom, with CH2 over CH1. Drawn curve by curve, a
+// noise curve's columns went down the whole chart for each curve, a cache miss a pixel.
+class ComposedChart {
+public:
+  // Empty (false) where the page is not a plain image or the curves' columns do not form runs.
+  ComposedChart(QPainter &painter, double lo, double hi, const ReportData &data,
+                const ReportLayout &layout);
+  explicit operator bool() const { return image_ != nullptr; }
+  // White over `area` except the chart's inside, which Write fills completely.
+  void FillAround(const QRect &area) const;
+  // The white chart, its grid and the curves, each pixel written once; then the curves' pixels
+  // beyond the chart over what lies there. The pixels are those the grid and the curves' own
+  // drawing give.
+  void Write(QColor grid) const;
+
+private:
+  void PaintRange(int x, int top, int bottom) const;
+  TwoCurves Shifted(int x) const;
+  quint32 *Row(int y) const { return reinterpret_cast<quint32 *>(bits_ + y * bytesPerLine_); }
+
+  QImage *image_ = nullptr;
+  // Taken once: each scanLine() call checks whether the image must be detached.
+  uchar *bits_ = nullptr;
+  qsizetype bytesPerLine_ = 0;
+  QRect inside_;
+  QRect curves_; // bounding box of the curves' pixels
+  std::vector<int> spans_;
+  TwoCurves two_;
+};
+
+ComposedChart::ComposedChart(QPainter &painter, double lo, double hi, const ReportData &data,
+                             const ReportLayout &layout) {
+  const ReportRect &chart = layout.chart;
   QImage *image = RasterTarget(painter);
   if (!image || CurvePenWidth(image->logicalDpiY()) != 2)
-    return false;
+    return;
   const int w = image->width();
   const int h = image->height();
+  inside_ = QRect(chart.left, chart.top, chart.right - chart.left, chart.bottom - chart.top);
+  if (inside_.isEmpty() || !image->rect().contains(inside_) ||
+      !TextsClearOf(painter, layout, inside_))
+    return;
   const auto columns = static_cast<size_t>(w);
-  std::vector<int> spans(4 * columns);
+  spans_.resize(4 * columns);
   std::vector<float> ys(kRingCapacity);
   std::vector<QLine> lines(kRingCapacity);
   const std::array<bool, 2> on{data.stateCh1.GetOn() != 0, data.stateCh2.GetOn() != 0};
   const std::array<std::span<const double>, 2> rings{data.ringCh1, data.ringCh2};
   for (size_t k = 0; k < 2; ++k) {
     const int count =
-        on[k] ? CurveLines(rings[k], data.ringOldest, lo, hi, chart.left, chart.top,
-                           chart.right - chart.left, chart.bottom - chart.top, ys, lines)
-              : 0;
+        on[k] && !rings[k].empty()
+            ? CurveLines(rings[k], data.ringOldest, lo, hi, chart.left, chart.top,
+                         chart.right - chart.left, chart.bottom - chart.top, ys, lines)
+            : 0;
     if (!CoverColumns(w, h, std::span(lines).first(count),
-                      {&spans[2 * k * columns], &spans[(2 * k + 1) * columns]}))
-      return false;
+                      {&spans_[2 * k * columns], &spans_[(2 * k + 1) * columns]}))
+      return;
   }
   int left = w, right = -1, top = h, bottom = -1;
-  qsizetype covered = 0;
   for (int x = 0; x < w; ++x)
     for (size_t k = 0; k < 2; ++k) {
-      const int t = spans[2 * k * columns + size_t(x)];
-      const int b = spans[(2 * k + 1) * columns + size_t(x)];
+      const int t = spans_[2 * k * columns + size_t(x)];
+      const int b = spans_[(2 * k + 1) * columns + size_t(x)];
       if (t <= b) {
         left = std::min(left, x);
         right = x;
         top = std::min(top, t);
         bottom = std::max(bottom, b);
-        covered += b - t + 1;
       }
     }
-  // Held curves cover a few rows a column: their columns alone are cheaper than every row.
-  if (covered < qsizetype(right - left + 1) * (bottom - top + 1) / 8)
-    return false;
-  const auto from = static_cast<size_t>(std::max(left, 0));
-  const TwoCurves curves{{&spans[from], &spans[columns + from]},
-                         0xff000000u | ToQColor(data.stateCh1.GetColor()).rgb(),
-                         {&spans[2 * columns + from], &spans[3 * columns + from]},
-                         0xff000000u | ToQColor(data.stateCh2.GetColor()).rgb()};
-  for (int y = top; y <= bottom; ++y) {
-    auto *row = reinterpret_cast<quint32 *>(image->scanLine(y)) + from;
-    ComposeRow(row, row, right - left + 1, y, curves);
+  curves_ = QRect(QPoint(left, top), QPoint(right, bottom));
+  two_ = {{&spans_[0], &spans_[columns]},
+          0xff000000u | ToQColor(data.stateCh1.GetColor()).rgb(),
+          {&spans_[2 * columns], &spans_[3 * columns]},
+          0xff000000u | ToQColor(data.stateCh2.GetColor()).rgb()};
+  image_ = image;
+  bits_ = image->bits();
+  bytesPerLine_ = image->bytesPerLine();
+}
+
+// The curves' pixels of column x in rows top .. bottom, over what the image holds there.
+void ComposedChart::PaintRange(int x, int top, int bottom) const {
+  if (top <= bottom)
+    ComposeColumn(bits_, bits_, bytesPerLine_, x, top, bottom, two_);
+}
+
+TwoCurves ComposedChart::Shifted(int x) const {
+  const auto at = static_cast<size_t>(x);
+  return {{two_.lower.top + at, two_.lower.bottom + at},
+          two_.lowerPixel,
+          {two_.upper.top + at, two_.upper.bottom + at},
+          two_.upperPixel};
+}
+
+void ComposedChart::FillAround(const QRect &area) const {
+  const QRect fill = area.intersected(image_->rect());
+  const std::vector<quint32> white(static_cast<size_t>(std::max(fill.width(), 0)), 0xffffffffu);
+  const auto stream = [&](int y, int from, int to) {
+    if (from <= to)
+      CopyRowPast(Row(y) + from, white.data(), to - from + 1);
+  };
+  for (int y = fill.top(); y <= fill.bottom(); ++y) {
+    if (y < inside_.top() || y > inside_.bottom()) {
+      stream(y, fill.left(), fill.right());
+      continue;
+    }
+    stream(y, fill.left(), std::min(fill.right(), inside_.left() - 1));
+    stream(y, std::max(fill.left(), inside_.right() + 1), fill.right());
   }
-  return true;
+  EndRowCopies();
+}
+
+void ComposedChart::Write(QColor grid) const {
+  const int width = inside_.width();
+  const quint32 white = 0xffffffffu;
+  const quint32 line = 0xff000000u | grid.rgb();
+  // Vertical lines run the chart's full height, horizontal ones its full width.
+  std::vector<quint32> plain(static_cast<size_t>(width), white);
+  const std::vector<quint32> ruled(static_cast<size_t>(width), line);
+  std::array<int, kMaxLines> pos;
+  for (int i = 0, n = GridPositions(width, kReportColumns, pos); i < n; ++i)
+    plain[static_cast<size_t>(pos[i])] = line;
+  std::vector<bool> rows(static_cast<size_t>(inside_.height()), false);
+  for (int i = 0, n = GridPositions(inside_.height(), kReportRows, pos); i < n; ++i)
+    rows[static_cast<size_t>(pos[i])] = true;
+  // Each row is composed in a buffer that stays in the cache, then written out past it: the
+  // image's memory is written once and never read.
+  std::vector<quint32> buffer(static_cast<size_t>(width));
+  const TwoCurves shifted = Shifted(inside_.left());
+  for (int y = inside_.top(); y <= inside_.bottom(); ++y) {
+    const bool onRule = rows[static_cast<size_t>(y - inside_.top())];
+    ComposeRow(onRule ? ruled.data() : plain.data(), buffer.data(), width, y, shifted);
+    CopyRowPast(Row(y) + inside_.left(), buffer.data(), width);
+  }
+  EndRowCopies();
+  if (curves_.isEmpty())
+    return;
+  // Beyond the chart the curves cover a few pixels of each row: column by column, only those.
+  for (int x = curves_.left(); x <= curves_.right(); ++x) {
+    const auto at = static_cast<size_t>(x);
+    const int top = std::min(two_.lower.top[at], two_.upper.top[at]);
+    const int bottom = std::max(two_.lower.bottom[at], two_.upper.bottom[at]);
+    if (x < inside_.left() || x > inside_.right()) {
+      PaintRange(x, top, bottom);
+      continue;
+    }
+    PaintRange(x, top, std::min(bottom, inside_.top() - 1));
+    PaintRange(x, std::max(top, inside_.bottom() + 1), bottom);
+  }
+}
+
+// The page; on a plain image its white fill leaves out the chart, which `composed` writes later.
+void DrawPage(QPainter &painter, int w, int h, const ReportData &data,
+              const ComposedChart *composed) {
+  const ReportLayout layout = ComputeReportLayout(w, h, data);
+  // The inner frames lie inside the first one, whose white fill already covers them, so only
+  // their outlines are drawn: same pixels, a quarter of the filling on a 600 dpi page.
+  if (!composed) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(Outline(layout.frames[0]));
+  } else {
+    composed->FillAround(Outline(layout.frames[0]).adjusted(1, 1, 0, 0));
+  }
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::NoBrush);
+  for (size_t i = composed ? 0 : 1; i < layout.frames.size(); ++i)
+    painter.drawRect(Outline(layout.frames[i]));
+
+  const QFont pageFont = painter.font();
+  painter.setFont(ReportFont(layout.titleFontHeight));
+  const ReportRect &t = layout.titleRect;
+  DrawStampedText(painter, QRect(t.left, t.top, t.right - t.left, t.bottom - t.top),
+                  Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(kTitleText));
+  painter.setFont(ReportFont(layout.headerFontHeight));
+  StampTextAt(painter, layout.header.at, layout.header.text);
+  if (layout.hasLegendCh1)
+    StampTextAt(painter, layout.legendCh1.at, layout.legendCh1.text);
+  if (layout.hasLegendCh2)
+    StampTextAt(painter, layout.legendCh2.at, layout.legendCh2.text);
+  painter.setFont(pageFont);
+
+  if (layout.hasLegendCh1)
+    FillSwatch(painter, layout.swatchCh1, data.stateCh1.GetColor());
+  if (layout.hasLegendCh2)
+    FillSwatch(painter, layout.swatchCh2, data.stateCh2.GetColor());
+
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::NoBrush);
+  for (const QLine &rule : layout.rules)
+    painter.drawLine(LineToSegment(rule.p1(), rule.p2()));
 }
 
 } // namespace
@@ -124,38 +278,7 @@ QFont ReportFont(int cellHeight) {
 }
 
 void DrawReportPage(QPainter &painter, int w, int h, const ReportData &data) {
-  const ReportLayout layout = ComputeReportLayout(w, h, data);
-  painter.setPen(QPen(Qt::black, 1));
-  // The inner frames lie inside the first one, whose white fill already covers them, so only
-  // their outlines are drawn: same pixels, a quarter of the filling on a 600 dpi page.
-  painter.setBrush(Qt::white);
-  painter.drawRect(Outline(layout.frames[0]));
-  painter.setBrush(Qt::NoBrush);
-  for (size_t i = 1; i < layout.frames.size(); ++i)
-    painter.drawRect(Outline(layout.frames[i]));
-
-  const QFont pageFont = painter.font();
-  painter.setFont(ReportFont(layout.titleFontHeight));
-  const ReportRect &t = layout.titleRect;
-  painter.drawText(QRect(t.left, t.top, t.right - t.left, t.bottom - t.top),
-                   Qt::AlignHCenter | Qt::AlignTop, QString::fromLatin1(kTitleText));
-  painter.setFont(ReportFont(layout.headerFontHeight));
-  DrawTextAt(painter, layout.header.at, layout.header.text);
-  if (layout.hasLegendCh1)
-    DrawTextAt(painter, layout.legendCh1.at, layout.legendCh1.text);
-  if (layout.hasLegendCh2)
-    DrawTextAt(painter, layout.legendCh2.at, layout.legendCh2.text);
-  painter.setFont(pageFont);
-
-  if (layout.hasLegendCh1)
-    FillSwatch(painter, layout.swatchCh1, data.stateCh1.GetColor());
-  if (layout.hasLegendCh2)
-    FillSwatch(painter, layout.swatchCh2, data.stateCh2.GetColor());
-
-  painter.setPen(QPen(Qt::black, 1));
-  painter.setBrush(Qt::NoBrush);
-  for (const QLine &rule : layout.rules)
-    painter.drawLine(LineToSegment(rule.p1(), rule.p2()));
+  DrawPage(painter, w, h, data, nullptr);
 }
 
 void DrawReportGrid(QPainter &painter, const ReportRect &chart, bool fill) {
@@ -209,18 +332,22 @@ void DrawReportFrame(QPainter &painter, const ReportRect &chart) {
 }
 
 void DrawReport(QPainter &painter, int w, int h, const ReportData &data) {
-  DrawReportPage(painter, w, h, data);
   const ReportLayout layout = ComputeReportLayout(w, h, data);
-  painter.setPen(QPen(Qt::black, 1));
-  DrawTextAt(painter, layout.dateLine.at, layout.dateLine.text);
-  DrawTextAt(painter, layout.ch1Line.at, layout.ch1Line.text);
-  DrawTextAt(painter, layout.ch2Line.at, layout.ch2Line.text);
-  // The page's white frame already lies under the chart: filling it again cost a fifth of a
-  // 600-dpi page.
-  DrawReportGrid(painter, layout.chart, false);
   const double lo = data.base;
   const double hi = lo + kReportVolts;
-  if (!ComposeReportCurves(painter, lo, hi, data, layout.chart)) {
+  // On a plain image the chart is written once, after the page around it.
+  const ComposedChart composed(painter, lo, hi, data, layout);
+  DrawPage(painter, w, h, data, composed ? &composed : nullptr);
+  painter.setPen(QPen(Qt::black, 1));
+  StampTextAt(painter, layout.dateLine.at, layout.dateLine.text);
+  StampTextAt(painter, layout.ch1Line.at, layout.ch1Line.text);
+  StampTextAt(painter, layout.ch2Line.at, layout.ch2Line.text);
+  if (composed) {
+    composed.Write(GridColor(Qt::white));
+  } else {
+    // The page's white frame already lies under the chart: filling it again cost a fifth of a
+    // 600-dpi page.
+    DrawReportGrid(painter, layout.chart, false);
     if (data.stateCh1.GetOn())
       DrawReportCurve(painter, layout.chart, 0, lo, hi, data.ringOldest, data);
     if (data.stateCh2.GetOn())
