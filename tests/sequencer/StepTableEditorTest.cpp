@@ -32,12 +32,6 @@ protected:
 };
 
 TEST_F(StepTableEditorTest, ModesShapeTheTableAndTheLists) {
-  const QString ten = Counting(1, 10).join(QLatin1Char(','));
-  EXPECT_EQ(Lists(), QStringLiteral("1|1 %1|1 %1|10 1|1 %1|10").arg(ten));
-  EXPECT_EQ(panel.Column(0), Counting(1, 10));
-  EXPECT_EQ(panel.Column(1), QStringList(10, QStringLiteral("1")));
-  EXPECT_EQ(panel.Column(2), QStringList(10));
-
   panel.SetVolts(Cells("a b c d e"));
   panel.stepIndex = 7;
   Choose(panel.c.mode, "2*5", &CStepTableEditor::OnSelchangeMode);
@@ -50,11 +44,6 @@ TEST_F(StepTableEditorTest, ModesShapeTheTableAndTheLists) {
   EXPECT_EQ(panel.Column(1), QStringList(5, QStringLiteral("2")));
   EXPECT_EQ(panel.Column(2), Cells("a b c d e")) << "a group change keeps the Volt cells";
 
-  panel.c.mode->addItem(QStringLiteral("3"));
-  Choose(panel.c.mode, "3", &CStepTableEditor::OnSelchangeMode);
-  EXPECT_EQ(panel.c.number->count(), 0) << "a MODE without a star has no groups";
-  EXPECT_EQ(panel.Column(0), Counting(1, 3));
-  EXPECT_EQ(panel.Column(1), QStringList(3));
   EXPECT_TRUE(messages.Texts().isEmpty());
 }
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <span>
 #include <vector>
 
@@ -143,13 +144,11 @@ TEST(CurveRaster, OrderOfTheSegmentsDoesNotChangeThePixels) {
   const std::vector<double> noise = Ring(Shape::Beyond, 3);
   for (size_t i = 0; i < ring.size(); ++i)
     ring[i] = i % 300 < 150 ? ring[i] : noise[i];
-  // Chains inside one column: the last end is a new top, a new bottom, lies between the others,
-  // repeats an earlier point, or a zero-length segment sits in the chain.
+  // Chains inside one column: the last end is a new top, repeats an earlier point, or a
+  // zero-length segment sits in the chain.
   const std::vector<QLine> cases[] = {
       CurveOf(ring, 40, QRect(0, 0, 300, 90)),
       {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 20), QLine(5, 20, 6, 30)},
-      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 70)},
-      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 50)},
       {QLine(5, 40, 5, 60), QLine(5, 60, 5, 40), QLine(5, 40, 5, 60)},
       {QLine(5, 40, 5, 60), QLine(5, 60, 5, 60), QLine(5, 60, 5, 10), QLine(5, 10, 5, 89)},
       {QLine(5, 70, 5, 60), QLine(5, 60, 5, 61), QLine(5, 61, 5, 59), QLine(6, 59, 6, 50)},
@@ -212,5 +211,25 @@ TEST(CurveRaster, OnlyThirtyTwoBitImagesAreWritten) {
     EXPECT_EQ(CanRasterInto(image), writable) << format;
     DrawWideLines(image, {&line, 1}, kInk);
     EXPECT_EQ(image != before, writable) << format;
+  }
+}
+
+// Segments that leave rows free between them in one column cannot be one run a column.
+TEST(CurveCompose, ColumnsWithTwoRunsAreReported) {
+  const struct {
+    std::vector<QLine> lines;
+    bool oneRun;
+  } cases[] = {
+      {{QLine(0, 5, 8, 5), QLine(8, 5, 8, 9)}, true},
+      {{QLine(0, 2, 8, 2), QLine(0, 7, 8, 7)}, false},  // two level lines
+      {{QLine(0, 2, 8, 2), QLine(0, 4, 8, 4)}, true},   // rows 1-2 and 3-4 meet
+      {{QLine(3, 0, 3, 3), QLine(3, 6, 3, 9)}, false},  // a gap inside one column
+      {{QLine(0, 2, 8, 2), QLine(0, 40, 8, 40)}, true}, // the second lies below the image
+  };
+  for (const auto &c : cases) {
+    std::array<int, 10> top{};
+    std::array<int, 10> bottom{};
+    EXPECT_EQ(CoverColumns(10, 12, c.lines, {top.data(), bottom.data()}), c.oneRun)
+        << c.lines.size() << " " << c.lines[1].y1();
   }
 }

@@ -47,13 +47,3 @@ TEST(VoltScale, DragsConvertWholeDivisionsAndKeepTheRest) {
     EXPECT_EQ(scale.GetMoveDelta(), 0);
   }
 }
-
-TEST(VoltScale, MovesCountOnlyBetweenPressAndRelease) {
-  CVoltScale scale;
-  EXPECT_FALSE(scale.OnMouseMove(40));
-  scale.OnLButtonDown(40);
-  EXPECT_TRUE(scale.OnMouseMove(47));
-  EXPECT_EQ(scale.GetMoveDelta(), 7);
-  scale.OnLButtonUp();
-  EXPECT_FALSE(scale.OnMouseMove(90));
-}
