@@ -22,11 +22,6 @@ TEST(ModeText, ParsesGroupsAndStepsLikeAtoi) {
   }
 }
 
-QStringList Fill(int rows, long long first, int start, int stop, double from, double to) {
-  const std::vector<QString> texts = CStepFill::EvenFill(rows, first, start, stop, from, to);
-  return QStringList(texts.begin(), texts.end());
-}
-
 TEST(StepFill, WorkedExamples) {
   const struct {
     const char *name;
@@ -46,9 +41,10 @@ TEST(StepFill, WorkedExamples) {
                // A running sum: it ends a hair below zero, where from + 9 * inc gives "0.000".
                {"running sum", 10, 1, 1, 10, 0.035, 0.0,
                 "0.035 0.031 0.027 0.023 0.019 0.016 0.012 0.008 0.004 -0.000"}};
-  for (const auto &c : cases)
-    EXPECT_EQ(Fill(c.rows, c.first, c.start, c.stop, c.from, c.to), testhelp::Cells(c.expected))
-        << c.name;
+  for (const auto &c : cases) {
+    const auto texts = CStepFill::EvenFill(c.rows, c.first, c.start, c.stop, c.from, c.to);
+    EXPECT_EQ(QStringList(texts.begin(), texts.end()), testhelp::Cells(c.expected)) << c.name;
+  }
 }
 
 // No number, not finite, or millivolts beyond 32 bits: 0 V, never a saturated code.

@@ -172,16 +172,6 @@ TEST_F(StepFilesTest, BadInputsLeaveTheTableAlone) {
   }
 }
 
-TEST_F(StepFilesTest, MillionsOfLinesAreNotRead) {
-  // Only as many data lines as the table has rows are read; a NUL far behind them is never seen.
-  QByteArray bytes = "a\nb\n" + QByteArray("1 1 7.000\n").repeated(10) + QByteArray(1, '\0') +
-                     QByteArray("9 9 9.9\n").repeated(1000 * 1000);
-  ASSERT_TRUE(testhelp::WriteFile(Path("big.txt"), bytes));
-  Open(Path("big.txt"));
-  EXPECT_TRUE(messages.Texts().isEmpty());
-  EXPECT_EQ(panel.Column(2), QStringList(10, QStringLiteral("7.000")));
-}
-
 TEST(FileDialogs, FiltersTakeQtsForm) {
   EXPECT_EQ(platform::QtFilterFromPairs(QStringLiteral("Text File(*.txt)|*.txt||")),
             QStringLiteral("Text File(*.txt)"));

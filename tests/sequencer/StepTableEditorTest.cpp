@@ -16,15 +16,6 @@ protected:
     combo->setCurrentIndex(combo->findText(QString::fromLatin1(text)));
     (editor.*handler)();
   }
-  // The lists as "items|current", space-separated: Number, Start, Stop, the runner's Number and
-  // Steps.
-  QString Lists() const {
-    QStringList lists;
-    for (const QComboBox *combo :
-         {panel.c.number, panel.c.start, panel.c.stop, panel.c.runNumber, panel.c.runSteps})
-      lists << Items(combo).join(QLatin1Char(',')) + QLatin1Char('|') + combo->currentText();
-    return lists.join(QLatin1Char(' '));
-  }
 
   StepPanelFixture panel;
   CStepTableEditor editor{panel.c};
@@ -39,7 +30,12 @@ TEST_F(StepTableEditorTest, ModesShapeTheTableAndTheLists) {
   EXPECT_EQ(panel.stepIndex, 7) << "and keeps the index";
   panel.SetVolts(Cells("a b c d e"));
   Choose(panel.c.number, "2", &CStepTableEditor::OnSelchangeNumber);
-  EXPECT_EQ(Lists(), QStringLiteral("1,2|2 6,7,8,9,10|6 6,7,8,9,10|10 1,2|2 1,2,3,4,5|5"));
+  // Start and Stop offer the group's steps; the runner's Number follows, its Steps count them.
+  for (const QComboBox *combo : {panel.c.start, panel.c.stop})
+    EXPECT_EQ(Items(combo), Counting(6, 10));
+  EXPECT_EQ(panel.c.start->currentText() + panel.c.stop->currentText(), QStringLiteral("610"));
+  EXPECT_EQ(panel.c.runNumber->currentText() + panel.c.runSteps->currentText(),
+            QStringLiteral("25"));
   EXPECT_EQ(panel.Column(0), Counting(6, 10));
   EXPECT_EQ(panel.Column(1), QStringList(5, QStringLiteral("2")));
   EXPECT_EQ(panel.Column(2), Cells("a b c d e")) << "a group change keeps the Volt cells";

@@ -4,26 +4,8 @@
 
 #include "trend/CVoltScale.h"
 
-namespace {
-
 // Presses at y = 50, moves by each delta in turn (each move applied as the ruler applies it, and
 // once more with nothing pending, which must change nothing).
-CVoltScale Drag(int height, std::initializer_list<int> deltas) {
-  CVoltScale scale;
-  int y = 50;
-  scale.OnLButtonDown(y);
-  for (int delta : deltas) {
-    y += delta;
-    if (scale.OnMouseMove(y)) {
-      scale.ApplyPendingMove(height);
-      scale.ApplyPendingMove(height);
-    }
-  }
-  return scale;
-}
-
-} // namespace
-
 TEST(VoltScale, DragsConvertWholeDivisionsAndKeepTheRest) {
   const struct {
     int height;
@@ -40,7 +22,16 @@ TEST(VoltScale, DragsConvertWholeDivisionsAndKeepTheRest) {
       {15, {30, -4}, 0, 0}, // under 20 pixels: no whole pixel per division
   };
   for (const auto &c : cases) {
-    const CVoltScale scale = Drag(c.height, c.deltas);
+    CVoltScale scale;
+    int y = 50;
+    scale.OnLButtonDown(y);
+    for (int delta : c.deltas) {
+      y += delta;
+      if (scale.OnMouseMove(y)) {
+        scale.ApplyPendingMove(c.height);
+        scale.ApplyPendingMove(c.height);
+      }
+    }
     EXPECT_EQ(scale.GetBase(), c.base)
         << "height " << c.height << " first move " << *c.deltas.begin();
     EXPECT_EQ(scale.GetScrollRemainder(), c.remainder) << "height " << c.height;
