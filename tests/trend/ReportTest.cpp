@@ -99,7 +99,7 @@ TEST(ReportPage, ChannelsThatAreOnShowLegendSwatchAndCurve) {
       EXPECT_TRUE(page.HasText(text)) << text;
     EXPECT_EQ(page.HasText("CH1 :"), c.on1);
     EXPECT_EQ(page.HasText("CH2 :"), c.on2);
-    EXPECT_EQ(page.polygons.size(), size_t(c.on1) + size_t(c.on2)) << "one swatch a channel on";
+    EXPECT_EQ(page.polygons, int(c.on1) + int(c.on2)) << "one swatch a channel on";
     EXPECT_EQ(page.CountLines(kCh1) > 0, c.on1);
     EXPECT_EQ(page.CountLines(kCh2) > 0, c.on2);
     int others = 0;

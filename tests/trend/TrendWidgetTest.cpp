@@ -110,16 +110,11 @@ TEST(RulerWidgets, VoltRulerDragsOnlyOverItselfUntilReleasedOnIt) {
   EXPECT_EQ(panel.time->grab().toImage(), time);
 }
 
-// The grid's places and the curve's geometry have their tables in TrendGeometryTest; here they
-// reach the picture in their colours and new samples enter on the right.
+// The curve's geometry has its table in TrendGeometryTest; here new samples enter on the right
+// and CH2 lies over CH1.
 TEST(TrendPlotWidget, ChartShowsGridAndSamplesInTheRulersWindow) {
   Panel panel;
-  const QRgb face = QApplication::palette().color(QPalette::Button).rgb();
-  const QRgb back = qRgb(247, 247, 255);
   QImage image = panel.Chart();
-  EXPECT_EQ(image.pixel(0, 5), face);
-  EXPECT_EQ(image.pixel(10, 30), face);
-  EXPECT_EQ(image.pixel(10, 5), back);
   // Before any sample both rings are 0 V, on the bottom edge; CH2 is drawn over CH1.
   EXPECT_EQ(image.pixel(200, 99), kCh2);
 

@@ -13,7 +13,6 @@ TEST(VoltScale, DragsConvertWholeDivisionsAndKeepTheRest) {
     int base, remainder;
   } cases[] = {
       {110, {10}, 0, 10},   // exactly P: nothing yet
-      {110, {11}, 1, 1},    // P + 1
       {110, {-11}, -1, -1}, // upwards, P + 1
       {110, {6, 6}, 1, 2},  // two moves adding up past P
       {86, {22}, 3, 0},     // P = 7.6: 3 * trunc(P) + 1 in one move
