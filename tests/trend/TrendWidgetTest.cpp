@@ -74,9 +74,7 @@ TEST(RulerWidgets, VoltRulerDragsOnlyOverItselfUntilReleasedOnIt) {
   panel.Press(ruler, QPoint(10, 30));
   panel.Move(panel.chart, QPoint(200, 70));
   panel.Move(panel.time, QPoint(5, 10));
-  EXPECT_EQ(ruler->Scale().GetLastY(), 30);
   panel.Release(panel.chart, QPoint(250, 50));
-  EXPECT_EQ(ruler->Scale().IsDragging(), 1);
   EXPECT_EQ(ruler->GetBase(), 0);
   // Back over the ruler with no button held: 22 pixels down at 10 a division.
   panel.Move(ruler, QPoint(10, 52));
@@ -92,7 +90,6 @@ TEST(RulerWidgets, VoltRulerDragsOnlyOverItselfUntilReleasedOnIt) {
   EXPECT_EQ(panel.chart->Image(), fresh.Image());
   panel.Press(ruler, QPoint(10, 52));
   panel.Release(ruler, QPoint(10, 52));
-  EXPECT_EQ(ruler->Scale().IsDragging(), 0);
   panel.Move(ruler, QPoint(10, 90));
   const QImage moved = ruler->grab().toImage();
   EXPECT_NE(moved, atZero) << "the labels follow the base";
@@ -100,7 +97,6 @@ TEST(RulerWidgets, VoltRulerDragsOnlyOverItselfUntilReleasedOnIt) {
   panel.window->show();
   QCoreApplication::processEvents();
   EXPECT_EQ(ruler->GetBase(), 2);
-  EXPECT_EQ(ruler->Scale().GetScrollRemainder(), 2);
   EXPECT_EQ(ruler->grab().toImage(), moved);
   // The time ruler's labels stay where they are whatever the mouse does.
   const QImage time = panel.time->grab().toImage();
@@ -150,7 +146,6 @@ TEST(TrendPlotWidget, RedrawingOverOldCurvesEqualsAFreshDrawing) {
       FillRing(rings.ch2, seed == 1 ? c.from : c.to, seed + 3);
       rings.oldest = seed * 37;
       chart.Render(c.ratio);
-      ASSERT_EQ(chart.Image().devicePixelRatio(), c.ratio);
       QImage image = chart.Image();
       image.setDevicePixelRatio(1.0);
       CTrendPlot fresh;
