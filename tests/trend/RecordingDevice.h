@@ -22,10 +22,6 @@ struct Recording {
   bool HasText(const char *text) const {
     return std::count(texts.begin(), texts.end(), QString::fromLatin1(text)) > 0;
   }
-  int CountLines(const QColor &color) const {
-    return static_cast<int>(
-        std::count_if(lines.begin(), lines.end(), [&](const Line &l) { return l.color == color; }));
-  }
 };
 
 class RecordingEngine : public QPaintEngine {
