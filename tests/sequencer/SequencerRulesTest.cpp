@@ -22,19 +22,6 @@ TEST(ModeText, ParsesGroupsAndStepsLikeAtoi) {
   }
 }
 
-TEST(ModeText, NumbersStepsGroupByGroup) {
-  const CModeText twoByFive = CModeText::Parse(QStringLiteral("2*5"));
-  EXPECT_EQ(twoByFive.FirstStep(1), 1);
-  EXPECT_EQ(twoByFive.FirstStep(2), 6);
-  // An empty Number list reads as group 0: the steps start below 1.
-  EXPECT_EQ(twoByFive.FirstStep(0), -4);
-}
-
-QStringList Fill(int rows, long long first, int start, int stop, double from, double to) {
-  const std::vector<QString> texts = CStepFill::EvenFill(rows, first, start, stop, from, to);
-  return QStringList(texts.begin(), texts.end());
-}
-
 TEST(StepFill, WorkedExamples) {
   const struct {
     const char *name;
@@ -50,18 +37,14 @@ TEST(StepFill, WorkedExamples) {
                {"start equals stop", 5, 1, 3, 3, 2.5, 7.0, "_ _ 2.500 _ _"},
                {"inverted range blanks all", 5, 1, 4, 2, 1.0, 9.0, "_ _ _ _ _"},
                {"range beyond group", 5, 6, 1, 5, 1.0, 9.0, "_ _ _ _ _"},
-               {"no rows", 0, 1, 1, 10, 1.0, 9.0, ""}};
-  for (const auto &c : cases)
-    EXPECT_EQ(Fill(c.rows, c.first, c.start, c.stop, c.from, c.to), testhelp::Cells(c.expected))
-        << c.name;
-}
-
-TEST(StepFill, AddsTheIncrementAsARunningSum) {
-  // From 0.035 down to 0.000 over ten rows: the running sum ends a hair below zero and prints
-  // "-0.000", where from + 9 * inc would print "0.000".
-  const QStringList texts = Fill(10, 1, 1, 10, 0.035, 0.0);
-  EXPECT_EQ(texts.first(), QStringLiteral("0.035"));
-  EXPECT_EQ(texts.last(), QStringLiteral("-0.000"));
+               {"no rows", 0, 1, 1, 10, 1.0, 9.0, ""},
+               // A running sum: it ends a hair below zero, where from + 9 * inc gives "0.000".
+               {"running sum", 10, 1, 1, 10, 0.035, 0.0,
+                "0.035 0.031 0.027 0.023 0.019 0.016 0.012 0.008 0.004 -0.000"}};
+  for (const auto &c : cases) {
+    const auto texts = CStepFill::EvenFill(c.rows, c.first, c.start, c.stop, c.from, c.to);
+    EXPECT_EQ(QStringList(texts.begin(), texts.end()), testhelp::Cells(c.expected)) << c.name;
+  }
 }
 
 // No number, not finite, or millivolts beyond 32 bits: 0 V, never a saturated code.
@@ -81,21 +64,6 @@ TEST(StepRunRules, CodesFromCellTexts) {
   // clang-format on
   for (const auto &c : cases)
     EXPECT_EQ(CStepRunRules::CodeFromText(std::string_view(c.text)), c.code) << c.text;
-}
-
-TEST(StepRunRules, IndexWalk) {
-  const struct {
-    int index, count;
-    std::optional<int> row;
-    int indexAfter;
-  } cases[] = {
-      {0, 10, 0, 0}, {9, 10, 9, 9},           {10, 10, 0, 0},           {7, 5, std::nullopt, 7},
-      {5, 5, 0, 0},  {0, 0, std::nullopt, 0}, {-1, 5, std::nullopt, -1}};
-  for (const auto &c : cases) {
-    int index = c.index;
-    EXPECT_EQ(CStepRunRules::RowToSend(index, c.count), c.row) << c.index << "/" << c.count;
-    EXPECT_EQ(index, c.indexAfter) << c.index << "/" << c.count;
-  }
 }
 
 // Units match exactly: an unknown text counts milliseconds.

@@ -1,3 +1,4 @@
+#include <QByteArray>
 #include <gtest/gtest.h>
 
 #include "sequencer/CStepFileFormat.h"
@@ -24,27 +25,7 @@ TEST(StepFileParser, TailValues) {
     EXPECT_FLOAT_EQ(CStepFileParser::TailVolt(c.line), c.value) << '"' << c.line << '"';
 }
 
-std::vector<float> ParseInPieces(const std::string &bytes, std::size_t max, std::size_t piece) {
-  CStepFileParser parser(max);
-  for (std::size_t i = 0; i < bytes.size() && !parser.Done(); i += piece)
-    parser.Feed(std::string_view(bytes).substr(i, piece));
-  parser.Finish();
-  EXPECT_FALSE(parser.Binary());
-  return parser.Volts();
-}
-
-TEST(StepFileParser, SameValuesWhateverThePieces) {
-  const std::string bytes =
-      CStepFileFormat::HeaderText(true) +
-      CStepFileFormat::RowsText(true, {{"1", "1", "1.000"}, {"2", "1", "-0.25"}, {"3", "1", ""}}) +
-      "4 1 7.125";
-  const std::vector<float> expected = {1.0F, -0.25F, 1.0F, 7.125F};
-  for (std::size_t piece : {1U, 2U, 3U, 7U, 4096U})
-    EXPECT_EQ(ParseInPieces(bytes, 100, piece), expected) << piece;
-  EXPECT_EQ(ParseInPieces(bytes, 2, 1), (std::vector<float>{1.0F, -0.25F}));
-  EXPECT_TRUE(ParseInPieces(bytes, 0, 5).empty());
-}
-
+// The same values whatever the pieces the bytes come in.
 TEST(StepFileParser, LineEnds) {
   const struct {
     const char *name;
@@ -59,9 +40,19 @@ TEST(StepFileParser, LineEnds) {
                {"two lines", "h\nh", {}},
                {"one line", "h", {}},
                {"nothing", "", {}},
-               {"long line", "h\nh\n" + std::string(100000, 'x') + "2.000\n", {2.0F}}};
+               {"long line", "h\nh\n" + std::string(100000, 'x') + "2.000\n", {2.0F}},
+               {"ten lines at most, a NUL behind them unseen",
+                "h\nh\n" + QByteArray("5\n").repeated(11).toStdString() + '\0',
+                std::vector<float>(10, 5.0F)}};
   for (const auto &c : cases)
-    EXPECT_EQ(ParseInPieces(c.bytes, 10, 3), c.volts) << c.name;
+    for (std::size_t piece : {1U, 3U, 4096U}) {
+      CStepFileParser parser(10);
+      for (std::size_t i = 0; i < c.bytes.size() && !parser.Done(); i += piece)
+        parser.Feed(std::string_view(c.bytes).substr(i, piece));
+      parser.Finish();
+      EXPECT_FALSE(parser.Binary());
+      EXPECT_EQ(parser.Volts(), c.volts) << c.name << " " << piece;
+    }
 }
 
 } // namespace

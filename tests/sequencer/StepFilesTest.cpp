@@ -155,29 +155,6 @@ TEST_F(StepFilesTest, OpenRestoresTheVoltsIntoTenAndIntoFiveRows) {
   EXPECT_TRUE(messages.Texts().isEmpty());
 }
 
-// The reader takes the last five characters of each line: an empty CH1 cell comes back as its
-// group number, longer values lose their leading characters, and a file without data lines
-// leaves the table as it was.
-TEST_F(StepFilesTest, OpenReadsTheTails) {
-  const struct {
-    QByteArray bytes;
-    const char *volts; // top rows after the load; the rest keep "k"
-  } cases[] = {
-      {kHeaderCh1 + "1    1    \r\n2    1    10.000\r\n3    1    -1.000\r\n4    1    1.5",
-       "1.000 0.000 1.000 1.500"},
-      {kHeaderCh1, ""},
-  };
-  for (const auto &c : cases) {
-    panel.SetVolts(QStringList(10, QStringLiteral("k")));
-    ASSERT_TRUE(testhelp::WriteFile(Path("h.txt"), c.bytes));
-    Open(Path("h.txt"));
-    QStringList expected = Cells(c.volts);
-    expected.resize(10, QStringLiteral("k"));
-    EXPECT_EQ(panel.Column(2), expected) << c.bytes.toStdString();
-  }
-  EXPECT_TRUE(messages.Texts().isEmpty());
-}
-
 // Every kind of special file is CUserFile's table; a FIFO here shows Open does not wait for a
 // writer.
 TEST_F(StepFilesTest, BadInputsLeaveTheTableAlone) {
@@ -193,16 +170,6 @@ TEST_F(StepFilesTest, BadInputsLeaveTheTableAlone) {
         << path.toStdString();
     EXPECT_EQ(panel.Column(2), kExampleVolts) << path.toStdString();
   }
-}
-
-TEST_F(StepFilesTest, MillionsOfLinesAreNotRead) {
-  // Only as many data lines as the table has rows are read; a NUL far behind them is never seen.
-  QByteArray bytes = "a\nb\n" + QByteArray("1 1 7.000\n").repeated(10) + QByteArray(1, '\0') +
-                     QByteArray("9 9 9.9\n").repeated(1000 * 1000);
-  ASSERT_TRUE(testhelp::WriteFile(Path("big.txt"), bytes));
-  Open(Path("big.txt"));
-  EXPECT_TRUE(messages.Texts().isEmpty());
-  EXPECT_EQ(panel.Column(2), QStringList(10, QStringLiteral("7.000")));
 }
 
 TEST(FileDialogs, FiltersTakeQtsForm) {

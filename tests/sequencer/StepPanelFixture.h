@@ -13,7 +13,7 @@
 #include "tests/support/TestHelpers.h"
 
 // The step area's controls as the panel has them right after start-up: MODE "1*10", ten rows,
-// From 1.000, To 9.000, CH1 and "Step" selected, interval 1000 Millisecond.
+// From 1.000, To 9.000, CH1 and "Step" selected.
 struct StepPanelFixture {
   QWidget window;
   CStepListCtrl *list = Make<CStepListCtrl>();
@@ -40,8 +40,6 @@ struct StepPanelFixture {
 
   StepPanelFixture() {
     c.mode->addItems({QStringLiteral("1*10"), QStringLiteral("2*5")});
-    c.unit->addItems({QStringLiteral("Millisecond"), QStringLiteral("Second"),
-                      QStringLiteral("Minute"), QStringLiteral("Hour")});
     for (const char *heading : {"Step", "Number", "Volt"})
       list->InsertColumn(3, QString::fromLatin1(heading), 60);
     table.SetStepChannel(CStepTable::kStepCh1);
@@ -50,7 +48,6 @@ struct StepPanelFixture {
     CStepTableEditor(c).FillFromMode();
     c.from->setText(QStringLiteral("1.000"));
     c.to->setText(QStringLiteral("9.000"));
-    c.interval->setText(QStringLiteral("1000"));
   }
 
   template <class Widget> Widget *Make() { return new Widget(&window); }

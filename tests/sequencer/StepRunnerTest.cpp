@@ -57,6 +57,7 @@ TEST(StepRunner, RunAndStopFromEachState) {
   } cases[] = {
       {'R', 0, 0, 1, 1, {}, 0, 1, {15, 0}, 1, "", {{15, 0}, {7, 0}}, {1.5, -1}},
       {'R', 1, 2, 1, 1, {}, 1, 1, {35, 0}, 3, "", {{5, 0}, {35, 0}}, {-1, 3.5}},
+      {'R', 0, 10, 1, 1, {}, 0, 1, {15, 0}, 1, "", {{15, 0}, {7, 0}}, {1.5, -1}},
       {'R', 0, 11, 1, 1, {}, -1, 0, {}, 11, "", {{5, 0}, {7, 0}}, {-1, -1}},
       {'R', 0, 0, 1, 1, {49, 99}, 0, 1, {15, 0}, 1, "", {{49, 99}, {7, 0}}, {4.999, -1}},
       {'R', 0, 1, 1, 0, {}, 0, 1, {25, 0}, 1, "Sending Error!", {{25, 0}, {7, 0}}, {-1, -1}},
@@ -97,18 +98,6 @@ TEST(StepRunner, RunAndStopFromEachState) {
     EXPECT_DOUBLE_EQ(host.actual[1], c.actual[1]);
     EXPECT_TRUE(panel.c.runButton->isEnabled());
   }
-}
-
-TEST(StepRunner, StopLeavesRunAsItIsAndTheChannelRadioRewinds) {
-  StepPanelFixture panel;
-  RecordingHost host(panel.c.runButton);
-  CStepRunner runner(panel.c, host);
-  panel.c.runButton->setEnabled(false);
-  runner.OnStopSteps();
-  EXPECT_FALSE(panel.c.runButton->isEnabled());
-  panel.stepIndex = 6;
-  runner.OnChannelRadio();
-  EXPECT_EQ(panel.stepIndex, 0);
 }
 
 } // namespace

@@ -23,19 +23,12 @@ QImage Screen(QWidget &window) {
 TEST(TrendPlotWidget, ASampleReachesTheScreenAtOnceOnlyWhereNothingCoversIt) {
   const QRect chartRect(30, 20, 300, 120);
   const QRect coverRect(100, 60, 50, 50);
-  const QRect clipRect(0, 0, 200, 200); // a parent that shows only part of the chart
-  enum class Place { Plain, Covered, Clipped };
-  for (const Place place : {Place::Plain, Place::Covered, Place::Clipped}) {
+  for (const bool covered : {false, true}) {
     QWidget window;
     window.resize(400, 200);
-    QWidget *parent = &window;
-    if (place == Place::Clipped) {
-      parent = new QWidget(&window);
-      parent->setGeometry(clipRect);
-    }
-    auto *chart = new CTrendPlot(parent);
+    auto *chart = new CTrendPlot(&window);
     chart->setGeometry(chartRect);
-    if (place == Place::Covered) {
+    if (covered) {
       auto *cover = new QWidget(&window);
       cover->setStyleSheet(QStringLiteral("background: red"));
       cover->setAttribute(Qt::WA_StyledBackground);
@@ -63,13 +56,10 @@ TEST(TrendPlotWidget, ASampleReachesTheScreenAtOnceOnlyWhereNothingCoversIt) {
     };
     tick(2);
     const QImage now = Screen(window);
-    if (place != Place::Plain) {
+    if (covered) {
       EXPECT_EQ(now, before);
       ASSERT_TRUE(QTest::qWaitFor([&] { return Screen(window) != before; }, 5000));
-      if (place == Place::Covered)
-        EXPECT_EQ(Screen(window).pixel(coverRect.center()), qRgb(255, 0, 0));
-      else
-        EXPECT_EQ(Screen(window).copy(200, 0, 200, 200), before.copy(200, 0, 200, 200));
+      EXPECT_EQ(Screen(window).pixel(coverRect.center()), qRgb(255, 0, 0));
       continue;
     }
     ASSERT_NE(now.copy(chartRect), before.copy(chartRect));

