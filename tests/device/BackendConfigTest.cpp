@@ -115,26 +115,30 @@ TEST(BackendConfig, ConfigurationFileIsLookedForBesideTheLibraryThenInTheXdgFold
               c.expected);
 }
 
-// The library in a folder of its own, the user's XDG folder beside it: the configuration found
-// there is read, and a profile it names is looked for among the library's shipped ones.
-TEST(BackendConfig, TheConfigurationFoundIsReadAndShippedProfilesAreFoundByName) {
+// The library in a folder of its own, the user's and the system's XDG folders beside it: the
+// user's configuration comes first, and a profile it names is looked for among the library's
+// shipped ones.
+TEST(BackendConfig, TheUsersConfigurationComesFirstAndShippedProfilesAreFoundByName) {
   QTemporaryDir root;
   for (const auto &[file, text] :
        {std::pair<const char *, QByteArray>{"lib/profiles/shipped.profile", "idn_contains = X\n"},
-        {"user/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.2\nprofile = shipped.profile\n"}}) {
+        {"user/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.2\nprofile = shipped.profile\n"},
+        {"system/KTX2300M/pwrio.conf", "backend = tcp://127.0.0.3\n"}}) {
     QDir().mkpath(QFileInfo(root.filePath(QLatin1String(file))).absolutePath());
     ASSERT_TRUE(testhelp::WriteFile(root.filePath(QLatin1String(file)), text));
   }
   for (const char *name : {"PWRIO_BACKEND", "PWRIO_PROFILE", "PWRIO_CONFIG"})
     qunsetenv(name);
-  const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+  const QByteArray home = qgetenv("XDG_CONFIG_HOME"), dirs = qgetenv("XDG_CONFIG_DIRS");
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("user"))));
+  qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("system"))));
   const CBackendConfig config =
       pwrio::CBackendSwitch::ReadConfig(root.filePath(QStringLiteral("lib")).toStdString());
   EXPECT_EQ(config.host, "127.0.0.2");
   EXPECT_EQ(config.profilePath,
             root.filePath(QStringLiteral("lib/profiles/shipped.profile")).toStdString());
   qputenv("XDG_CONFIG_HOME", home);
+  qputenv("XDG_CONFIG_DIRS", dirs);
 }
 
 } // namespace
