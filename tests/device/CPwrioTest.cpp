@@ -26,10 +26,8 @@ TEST(CPwrioLoad, SearchTakesTheVariableOrTheLibraryBesideTheProgram) {
     SetLibraryVariable(variable);
     CPwrio pwrio;
     ASSERT_TRUE(pwrio.IsLoaded()) << pwrio.LoadError().toStdString();
-    EXPECT_TRUE(pwrio.LoadError().isEmpty());
     EXPECT_EQ(QFileInfo(pwrio.LibraryPath()).canonicalFilePath(),
               QFileInfo(expected).canonicalFilePath());
-    EXPECT_NE(pwrio.dsoSearch(), 0);
   }
   SetLibraryVariable(QString());
 }
@@ -67,8 +65,6 @@ TEST(CPwrioLoad, UnusableLibrariesGiveOneSentenceAndFailingCalls) {
           << pwrio->LoadError().toStdString();
     else
       EXPECT_EQ(pwrio->LoadError(), error);
-    EXPECT_FALSE(pwrio->IsLoaded());
-    EXPECT_TRUE(pwrio->LibraryPath().isEmpty());
     EXPECT_EQ(pwrio->dsoSearch(), 0);
     for (const auto channel : {CPwrio::kCh1, CPwrio::kCh2, CPwrio::kCh3, CPwrio::kCh4}) {
       VoltageCode code{31, 4};

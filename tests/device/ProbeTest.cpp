@@ -1,12 +1,8 @@
-// pwrio-probe against scpisim: what it prints and the exit status each cause gets; and the
-// usbtmc listing it relies on, over a made-up /dev and /sys.
-#include <QDir>
-#include <QFile>
+// pwrio-probe against scpisim: what it prints and the exit status each cause gets.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "device/pwrio/CUsbtmcDevices.h"
 #include "tests/device/ScpiSimProcess.h"
 
 namespace {
@@ -35,8 +31,6 @@ ProbeRun RunProbe(const QStringList &args) {
 
 TEST(Probe, PrintsTheInstrumentOrOneLineWithTheCauseAndItsStatus) {
   QTemporaryDir dir;
-  const QString profile = dir.filePath(QStringLiteral("p.profile"));
-  ASSERT_TRUE(testhelp::WriteFile(profile, "error_query =\n"));
   const QString broken = dir.filePath(QStringLiteral("broken.profile"));
   ASSERT_TRUE(testhelp::WriteFile(broken, "selct = INST:NSEL {channel}\n"));
   struct Case {
@@ -51,10 +45,7 @@ TEST(Probe, PrintsTheInstrumentOrOneLineWithTheCauseAndItsStatus) {
       {"", "", 0,
        "identity  KTX,SCPISIM,0,1.0|CH3       0.000 V (instrument channel 3)|errors    none", ""},
       {"", "--verify", 0,
-       "verify    CH1 ok: selection confirmed, set point 0.000 V written back and confirmed|"
-       "verify    CH4 ok: selection confirmed",
-       ""},
-      {"", "--profile PROFILE", 0, "errors    not asked (error_query is empty)", ""},
+       "verify    CH1 ok: selection confirmed, set point 0.000 V written back and confirmed", ""},
       {"-", "", 3, "backend", "no connection: Connection refused"},
       {"--silent", "--timeout-ms 100", 4, "profile", "within 100 ms"},
       {"--garbage", "", 6, "profile", "bad reply: \"SYST:ERR?\" answered"},
@@ -74,7 +65,6 @@ TEST(Probe, PrintsTheInstrumentOrOneLineWithTheCauseAndItsStatus) {
     QStringList args{QStringLiteral("--backend"), QString::fromLatin1(backend)};
     args << QString::fromLatin1(c.extra)
                 .replace(QStringLiteral("BROKEN"), broken)
-                .replace(QStringLiteral("PROFILE"), profile)
                 .split(u' ', Qt::SkipEmptyParts);
     const ProbeRun run = RunProbe(args);
     EXPECT_EQ(run.status, c.status) << run.err.toStdString();
@@ -88,35 +78,6 @@ TEST(Probe, PrintsTheInstrumentOrOneLineWithTheCauseAndItsStatus) {
         << run.err.toStdString();
   }
   EXPECT_EQ(RunProbe({QStringLiteral("--bogus")}).status, 1);
-  EXPECT_EQ(RunProbe({}).status, 1); // nothing configured: the simulated supply needs no probe
-}
-
-// The kernel's layout: /sys/class/usbmisc/usbtmcN/device is the interface, its parent the USB
-// device with the ids. A device file without sysfs entries is still listed, without a VISA name.
-TEST(Probe, UsbtmcDevicesAreListedWithTheirVisaNamesAndFoundByThem) {
-  QTemporaryDir dir;
-  const QString dev = dir.filePath(QStringLiteral("dev"));
-  const QString sys = dir.filePath(QStringLiteral("sys"));
-  const QString usb = sys + QStringLiteral("/devices/usb1/1-2");
-  ASSERT_TRUE(QDir().mkpath(usb + QStringLiteral("/1-2:1.0")));
-  ASSERT_TRUE(QDir().mkpath(sys + QStringLiteral("/class/usbmisc/usbtmc1")));
-  ASSERT_TRUE(QDir().mkpath(dev));
-  ASSERT_TRUE(QFile::link(usb + QStringLiteral("/1-2:1.0"),
-                          sys + QStringLiteral("/class/usbmisc/usbtmc1/device")));
-  ASSERT_TRUE(testhelp::WriteFile(usb + QStringLiteral("/idVendor"), "1ab1\n"));
-  ASSERT_TRUE(testhelp::WriteFile(usb + QStringLiteral("/idProduct"), "0e11\n"));
-  ASSERT_TRUE(testhelp::WriteFile(usb + QStringLiteral("/serial"), "DP8A1234\n"));
-  for (const char *name : {"usbtmc1", "usbtmc0", "ttyS0"})
-    ASSERT_TRUE(testhelp::WriteFile(dev + QLatin1Char('/') + QLatin1String(name), ""));
-  const pwrio::CUsbtmcDevices devices(dev.toStdString(), sys.toStdString());
-  const auto list = devices.List();
-  ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0].path, dev.toStdString() + "/usbtmc0");
-  EXPECT_EQ(list[0].VisaName(), "");
-  EXPECT_EQ(list[1].path, dev.toStdString() + "/usbtmc1");
-  EXPECT_EQ(list[1].VisaName(), "USB0::0x1AB1::0x0E11::DP8A1234::INSTR");
-  EXPECT_EQ(devices.Find(0x1ab1, 0x0e11, "DP8A1234"), dev.toStdString() + "/usbtmc1");
-  EXPECT_EQ(devices.Find(0x1ab1, 0x0e11, "OTHER"), "");
 }
 
 } // namespace

@@ -22,7 +22,8 @@ TEST(ScpiProfile, ShippedGenericFileAndCompiledInTextAreTheDefaults) {
   }
 }
 
-// The keys the instrument tests set (identity, resolution, the optional queries) are left to them.
+// The keys the instrument tests set (identity, resolution, the optional queries) are left to them;
+// the templates are filled with the channel's number and the set point.
 TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
   std::string error;
   const auto profile = CScpiProfile::Parse("# a single-output supply\r\n"
@@ -37,11 +38,11 @@ TEST(ScpiProfile, KeysOverrideTheGenericSpelling) {
                                            &error);
   ASSERT_TRUE(profile) << error;
   EXPECT_EQ(profile->select, "");
-  EXPECT_EQ(profile->setVoltage, "SOUR:VOLT:LEV {millivolts}E-3");
+  EXPECT_EQ(profile->Expand(profile->setVoltage, 0, 5123), "SOUR:VOLT:LEV 5123E-3");
   EXPECT_EQ(profile->outputOn, "OUTP:STAT 1");
   EXPECT_EQ(profile->outputOff, "OUTP:STAT 0");
-  EXPECT_EQ(profile->readVoltage, "MEAS:VOLT? (@{channel})"); // a query with a parameter
-  EXPECT_EQ(profile->identify, "*IDN?");
+  // A query with a parameter; CH1 is the instrument's output 3.
+  EXPECT_EQ(profile->Expand(profile->readVoltage, 0, 0), "MEAS:VOLT? (@3)");
   EXPECT_EQ(profile->channels, (std::array<int, 4>{3, 1, 2, 4}));
   EXPECT_EQ(profile->lineEnd, "\r\n");
   EXPECT_EQ(profile->readSetpoint, "");
@@ -79,23 +80,6 @@ TEST(ScpiProfile, MistakesMakeTheWholeProfileUnusable) {
     EXPECT_FALSE(CScpiProfile::Parse(c.text, &error));
     EXPECT_EQ(error, c.error);
   }
-}
-
-TEST(ScpiProfile, TemplatesAreFilledWithChannelAndSetPoint) {
-  CScpiProfile profile;
-  profile.channels = {1, 2, 7, 12};
-  struct Case {
-    const char *pattern;
-    int channel;
-    int mv;
-    const char *expected;
-  };
-  const Case cases[] = {{"VOLT {volts}", 1, 5, "VOLT 0.005"},
-                        {"VOLT {millivolts}E-3", 0, 5123, "VOLT 5123E-3"},
-                        {"INST:NSEL {channel};VOLT {volts}", 3, 9500, "INST:NSEL 12;VOLT 9.500"},
-                        {"OUTP ON", 0, 5000, "OUTP ON"}};
-  for (const Case &c : cases)
-    EXPECT_EQ(profile.Expand(c.pattern, c.channel, c.mv), c.expected) << c.pattern;
 }
 
 } // namespace

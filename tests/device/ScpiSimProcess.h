@@ -14,8 +14,8 @@ class ScpiSimProcess {
 public:
   ~ScpiSimProcess() { Kill(); }
 
-  // Starts the simulator with the extra switches; port 0 takes any free one. Waits (at most a
-  // few seconds) for its "PORT n" or "PTY path" line.
+  // Starts the simulator with the extra switches (killing a running one first); port 0 takes any
+  // free one. Waits (at most a few seconds) for its "PORT n" or "PTY path" line.
   bool Start(const QStringList &switches, int port = 0) {
     Kill();
     const QStringList args{QStringLiteral("--port"),        QString::number(port),
