@@ -77,7 +77,11 @@ TEST(VoltEdit, PasteKeepsTheTypingLimit) {
     paste->trigger();
     EXPECT_EQ(edit.text(), QString::fromLatin1(c.expected)) << c.clip;
   }
-  EXPECT_FALSE(CVoltEdit().acceptDrops()) << "a dropped text would pass the limit";
+  CVoltEdit readOnly;
+  readOnly.setReadOnly(true);
+  readOnly.PasteLimited();
+  EXPECT_EQ(readOnly.text(), QString());
+  EXPECT_FALSE(readOnly.acceptDrops()) << "a dropped text would pass the limit";
 }
 
 // Typing stops at the typing limit, the
