@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOption>
-#include <QTest>
 
 #include "platform/CaptionFit.h"
 #include "tests/app/AppFixture.h"
@@ -84,19 +83,8 @@ TEST_F(Accessibility, DescriptionsFollowTheState) {
   Click(ctl::kCh2Ok);
   m_view->OnTimer(1);
   EXPECT_EQ(Description(ctl::kTrendPlot), QStringLiteral("CH1 0.000 V, CH2 7.250 V"));
-  Click(ctl::kCh2Switch);
-  EXPECT_EQ(Description(ctl::kCh2Switch), QStringLiteral("off"));
   m_view->OnDeviceWatchResult(false);
   EXPECT_EQ(Description(ctl::kConnectionIcon), QStringLiteral("not connected"));
-}
-
-TEST_F(Accessibility, TheVoltRulerTellsItsWindowAfterADrag) {
-  QWidget *ruler = Item(ctl::kVoltRuler);
-  EXPECT_EQ(Description(ctl::kVoltRuler), QStringLiteral("0 V to 10 V"));
-  const int division = (ruler->height() - 10) / 10;
-  QTest::mousePress(ruler, Qt::LeftButton, {}, QPoint(5, 2));
-  QTest::mouseMove(ruler, QPoint(5, 2 + division + 1));
-  EXPECT_EQ(Description(ctl::kVoltRuler), QStringLiteral("1 V to 11 V"));
 }
 
 TEST_F(Accessibility, EveryCaptionAndTitleFitsItsBox) {

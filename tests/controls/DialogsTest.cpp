@@ -70,91 +70,68 @@ int RunModal(QDialog &dlg, const std::function<void()> &operate) {
 }
 } // namespace
 
-// Keys compose the text (their rules are KeySequences above), clicked or typed with the focus
-// on a button; typing into the read-only result box changes only what it shows; SET (clicked,
-// or Return) writes the composed text, empty too, into its own box only; Escape leaves both
-// boxes alone.
-TEST(Keypad, SetWritesTheComposedTextIntoItsOwnBoxOnly) {
+// The keypad composes its text from its keys (their rules are KeySequences above), clicked or
+// typed with the focus on a button; typing into its read-only result box changes only what it
+// shows. The volt-set box takes typing only while its channel is on. SET or OK (clicked, Return
+// or Enter) writes the text shown, empty too, into its own channel's box only; Cancel and Escape
+// leave both boxes alone.
+TEST(Dialogs, WriteWhatTheyShowIntoTheirOwnChannelsBoxOnly) {
   const struct {
+    char kind; // keypad with its keys 'c'licked or 't'yped; volt-set with the channel 'o'n or 'f'f
     int channel;
-    const char *keys;
-    bool typed;
-    char extra; // typed into the result box afterwards; 0: nothing
+    const char *keys; // keypad keys ('C' is Clear), or what is typed into the volt-set box
+    char extra;       // typed into the keypad's result box afterwards; 0: nothing
     const char *shown;
-    Qt::Key end;         // Key_unknown: a click on SET
+    int end;             // a button to click, or the key that ends the dialog
     const char *written; // nullptr: nothing written
-  } cases[] = {{2, "7.", false, 0, "7.", Qt::Key_Return, "7."},
-               {1, "3.1C", false, 0, "", Qt::Key_unknown, ""},
-               {2, "9.", false, '4', "9.000", Qt::Key_unknown, "9."},
-               {1, "6.1", false, 0, "6.1", Qt::Key_Escape, nullptr},
-               {1, "3.1C6,25", true, 0, "6.25", Qt::Key_Return, "6.25"},
-               {2, "5..3", true, 0, "5.3", Qt::Key_Enter, "5.3"}};
+  } cases[] = {{'c', 2, "7.", 0, "7.", Qt::Key_Return, "7."},
+               {'c', 1, "3.1C", 0, "", ctl::kKeySet, ""},
+               {'c', 2, "9.", '4', "9.000", ctl::kKeySet, "9."},
+               {'c', 1, "6.1", 0, "6.1", Qt::Key_Escape, nullptr},
+               {'t', 1, "3.1C6,25", 0, "6.25", Qt::Key_Return, "6.25"},
+               {'t', 2, "5..3", 0, "5.3", Qt::Key_Enter, "5.3"},
+               {'o', 1, "5.25", 0, "5.25", ctl::kVoltSetOk, "5.25"},
+               {'f', 1, "5.25", 0, "", ctl::kVoltSetOk, ""},
+               {'o', 2, "5.25", 0, "5.25", Qt::Key_Return, "5.25"},
+               {'o', 2, "5.25", 0, "5.25", ctl::kVoltSetCh2Cancel, nullptr},
+               {'o', 1, "5.25", 0, "5.25", ctl::kVoltSetCh1Cancel, nullptr},
+               {'o', 1, "5.25", 0, "5.25", Qt::Key_Escape, nullptr}};
   for (const auto &c : cases) {
-    SCOPED_TRACE(c.keys);
+    SCOPED_TRACE(testing::Message() << c.kind << c.channel << c.keys);
     Panel panel;
-    std::unique_ptr<CKeypadDlg> dlg;
-    if (c.channel == 1)
-      dlg = std::make_unique<CKeypadCh1Dlg>(&panel, panel.Target(1));
+    QWidget *target = panel.Target(c.channel);
+    const bool keypad = c.kind == 'c' || c.kind == 't';
+    std::unique_ptr<QDialog> dlg;
+    if (keypad)
+      dlg.reset(c.channel == 1 ? static_cast<QDialog *>(new CKeypadCh1Dlg(&panel, target))
+                               : new CKeypadCh2Dlg(&panel, target));
     else
-      dlg = std::make_unique<CKeypadCh2Dlg>(&panel, panel.Target(2));
+      dlg.reset(c.channel == 1
+                    ? static_cast<QDialog *>(new CVoltSetCh1Dlg(&panel, target, c.kind == 'o'))
+                    : new CVoltSetCh2Dlg(&panel, target, c.kind == 'o'));
     const QString kept = panel.Box(c.channel);
-    const int result = RunModal(*dlg, [&c, d = dlg.get()] {
-      EXPECT_EQ(d->windowTitle(), QStringLiteral("KEYBOARD_CH%1").arg(c.channel));
-      auto *box = platform::DlgItem<CVoltEdit>(d, ctl::kKeyResult);
-      platform::GetDlgItem(d, ctl::kKey5)->setFocus();
+    const int result = RunModal(*dlg, [&c, keypad, d = dlg.get()] {
+      EXPECT_EQ(d->windowTitle(),
+                QLatin1String(keypad ? "KEYBOARD_CH" : "VOLT_SET_CH") + QString::number(c.channel));
+      CVoltEdit *box = keypad ? platform::DlgItem<CVoltEdit>(d, ctl::kKeyResult)
+                              : static_cast<CVoltSetDlg *>(d)->VoltEdit();
+      if (keypad)
+        platform::GetDlgItem(d, ctl::kKey5)->setFocus();
       for (const char *k = c.keys; *k; ++k) {
         const auto key = *k == 'C' ? Qt::Key_Backspace : static_cast<Qt::Key>(*k);
         const int id = controls::KeypadKeyControl(key, QString(QLatin1Char(*k == 'C' ? '\b' : *k)));
-        if (c.typed)
-          QTest::keyClick(d->focusWidget(), key);
-        else
+        if (c.kind == 'c')
           QTest::mouseClick(platform::DlgItem<QPushButton>(d, id), Qt::LeftButton);
+        else
+          QTest::keyClick(keypad ? d->focusWidget() : box, key);
       }
       if (c.extra)
         QTest::keyClick(box, c.extra);
       EXPECT_EQ(box->text(), QString::fromLatin1(c.shown));
-      if (c.end == Qt::Key_unknown)
-        QTest::mouseClick(platform::DlgItem<QPushButton>(d, ctl::kKeySet), Qt::LeftButton);
+      if (c.end < Qt::Key_Escape)
+        QTest::mouseClick(platform::DlgItem<QPushButton>(d, c.end), Qt::LeftButton);
       else
-        QTest::keyClick(c.typed ? d->focusWidget() : box, c.end);
-    });
-    EXPECT_EQ(result, c.written ? QDialog::Accepted : QDialog::Rejected);
-    EXPECT_EQ(panel.Box(c.channel), c.written ? QString::fromLatin1(c.written) : kept);
-    EXPECT_EQ(panel.Box(3 - c.channel), QString::fromLatin1(c.channel == 1 ? "2.000" : "1.000"));
-  }
-}
-
-// Channel on: typing reaches the box; off: nothing types. OK (clicked or Return) writes the box's
-// text into its channel's set-point box only; Cancel and Escape drop what was typed.
-TEST(VoltSet, OkWritesOnlyItsChannelsSetPointBox) {
-  const struct {
-    int channel;
-    bool on;
-    int button;          // 0: Return, -1: Escape
-    const char *written; // nullptr: the box keeps its text
-  } cases[] = {{1, true, ctl::kVoltSetOk, "5.25"},
-               {1, false, ctl::kVoltSetOk, ""},
-               {2, true, 0, "5.25"},
-               {2, true, ctl::kVoltSetCh2Cancel, nullptr},
-               {1, true, ctl::kVoltSetCh1Cancel, nullptr},
-               {1, true, -1, nullptr}};
-  for (const auto &c : cases) {
-    SCOPED_TRACE(testing::Message() << c.channel << c.on << c.button);
-    Panel panel;
-    std::unique_ptr<CVoltSetDlg> dlg;
-    if (c.channel == 1)
-      dlg = std::make_unique<CVoltSetCh1Dlg>(&panel, panel.Target(1), c.on);
-    else
-      dlg = std::make_unique<CVoltSetCh2Dlg>(&panel, panel.Target(2), c.on);
-    const QString kept = panel.Box(c.channel);
-    const int result = RunModal(*dlg, [&c, d = dlg.get()] {
-      EXPECT_EQ(d->windowTitle(), QStringLiteral("VOLT_SET_CH%1").arg(c.channel));
-      QTest::keyClicks(d->VoltEdit(), QStringLiteral("5.25"));
-      EXPECT_EQ(d->VoltEdit()->text(), QString::fromLatin1(c.on ? "5.25" : ""));
-      if (c.button > 0)
-        QTest::mouseClick(platform::DlgItem<QPushButton>(d, c.button), Qt::LeftButton);
-      else
-        QTest::keyClick(d->VoltEdit(), c.button == 0 ? Qt::Key_Return : Qt::Key_Escape);
+        QTest::keyClick(c.kind == 't' ? d->focusWidget() : box, static_cast<Qt::Key>(c.end));
     });
     EXPECT_EQ(result, c.written ? QDialog::Accepted : QDialog::Rejected);
     EXPECT_EQ(panel.Box(c.channel), c.written ? QString::fromLatin1(c.written) : kept);

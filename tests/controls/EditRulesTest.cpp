@@ -31,9 +31,7 @@ TEST(VoltFilter, TypedSequences) {
     const char *expected;
   };
   const Case cases[] = {
-      {"", "55", "5"},
       {"", "55.1234", "5.123"},
-      {"5.123", "<", "5.12"},
       {"", ".", ""},
       {"5.", ".", "5."},
       {"", "9.5", "9.000"},
@@ -109,15 +107,11 @@ TEST(EditKeys, RoutesKeysAsThePlatformEditSawThem) {
   const auto shift = Qt::ShiftModifier;
   const Case cases[] = {
       {Qt::Key_5, none, "5", KeyRoute::Typed, u'5'},
-      {Qt::Key_Backspace, none, "\b", KeyRoute::Typed, 8},
       {Qt::Key_Backspace, ctrl, "", KeyRoute::Typed, 127},
       {Qt::Key_Backspace, Qt::AltModifier, "", KeyRoute::Swallow, 0},
-      {Qt::Key_C, ctrl, "\x03", KeyRoute::Typed, 3},
       {Qt::Key_V, ctrl, "", KeyRoute::Typed, 0x16},
-      {Qt::Key_1, ctrl, "", KeyRoute::Swallow, 0},
       {Qt::Key_Insert, shift, "", KeyRoute::Swallow, 0},
       {Qt::Key_Insert, none, "", KeyRoute::Default, 0},
-      {Qt::Key_Delete, none, "\x7f", KeyRoute::Default, 0},
       {Qt::Key_Return, none, "\r", KeyRoute::Default, 0},
       {Qt::Key_A, Qt::AltModifier, "a", KeyRoute::Swallow, 0},
       {Qt::Key_Shift, shift, "", KeyRoute::Default, 0},

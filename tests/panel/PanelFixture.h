@@ -3,9 +3,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -39,7 +37,6 @@ protected:
     }
     m_view = std::make_unique<CKTX2300MDlgView>(*m_pwrio);
     m_view->SetDocument(&m_doc);
-    m_view->SetFrameSizer([this](int w, int h) { m_frameSizes.emplace_back(w, h); });
     m_view->AddCommands(m_commands);
     m_view->OnInitialUpdate();
   }
@@ -80,5 +77,4 @@ protected:
   CKTX2300MDoc m_doc;
   std::unique_ptr<CKTX2300MDlgView> m_view;
   platform::CCommandTable m_commands;
-  std::vector<std::pair<int, int>> m_frameSizes;
 };

@@ -1,5 +1,3 @@
-#include <tuple>
-
 #include <QLabel>
 #include <QTest>
 
@@ -37,17 +35,6 @@ protected:
            m_view->m_hIconDevice.toImage();
   }
 };
-
-TEST_F(PeriodicTasks, SamplingRecordsTheConfirmedVoltages) {
-  Click(ctl::kCh1Switch);
-  SetText(ctl::kCh1Set, "5.0");
-  Click(ctl::kCh1Ok);
-  m_view->OnTimer(1);
-  m_view->OnTimer(1);
-  EXPECT_EQ(std::tuple(State().m_dRingCh1[0], State().m_dRingCh1[1], State().m_dRingCh2[1]),
-            std::tuple(5.0, 5.0, 0.0));
-  EXPECT_EQ(State().m_nRingNewest, 1);
-}
 
 // Loss and return change nothing but the picture and the message.
 TEST_F(PeriodicTasks, WatchShowsOneMessagePerLossThroughTheLibrary) {
