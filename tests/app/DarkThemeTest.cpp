@@ -10,6 +10,7 @@
 #include "controls/CVoltKnob.h"
 #include "platform/ColourContrast.h"
 #include "tests/app/AppFixture.h"
+#include "trend/CTrendPlot.h"
 
 namespace {
 
@@ -77,7 +78,17 @@ TEST_F(DarkTheme, TextStaysLegibleOnItsBackground) {
   EXPECT_GE(ink.ratio, platform::kTextContrast);
 }
 
-TEST_F(DarkTheme, KnobRingsAndLabelsShow) {
+TEST_F(DarkTheme, ChartGridIsFaintAndKnobRingsShow) {
+  auto *chart = qobject_cast<CTrendPlot *>(Item(ctl::kTrendPlot));
+  chart->Render(1.0);
+  const QImage image = chart->Image();
+  // x = 0 is a grid line, the middle of the first column is not; the curves lie at the bottom.
+  const QColor background = image.pixelColor(image.width() / 40, 3);
+  const QColor grid = image.pixelColor(0, 3);
+  EXPECT_EQ(background, QColor(247, 247, 255));
+  EXPECT_GT(platform::ContrastRatio(grid, background), 1.05);
+  EXPECT_LT(platform::ContrastRatio(grid, background), 1.5);
+
   auto *knob = qobject_cast<CVoltKnob *>(Item(ctl::kCh1Knob));
   const QImage face = knob->DrawFace();
   // The bottom of the outer circle, where no label lies, against the face just inside it.

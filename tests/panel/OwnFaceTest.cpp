@@ -15,9 +15,7 @@ TEST_F(OwnFace, PanelLooksAsWhenWhatLiesUnderTheChangingControlsPaintsThere) {
   const int ids[] = {ctl::kCh1Actual, ctl::kCh2Actual, ctl::kCh3Actual,
                      ctl::kCh4Actual, ctl::kClock,     ctl::kRun};
   const auto compare = [&](const char *state) {
-    // What the frame shows of the panel: its left part in the compact layout.
-    const QRect shown(0, 0, m_frameSizes.empty() ? m_view->width() : m_frameSizes.back().first,
-                      m_view->height());
+    const QRect shown = m_view->rect();
     std::vector<int> filled;
     for (int id : ids)
       if (Item(id)->autoFillBackground())

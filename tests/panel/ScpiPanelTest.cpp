@@ -1,5 +1,7 @@
 // The panel's own paths against a real SCPI peer: our instrument simulator program on
 // 127.0.0.1, reached through the device library's TCP backend.
+#include <QCoreApplication>
+
 #include "resources/ControlIds.h"
 #include "tests/device/ScpiSimProcess.h"
 #include "tests/panel/PanelFixture.h"
@@ -50,6 +52,24 @@ TEST_F(ScpiPanel, OkAndOffSendTheirLinesAndShowTheReadBack) {
       Commands(),
       QStringLiteral("INST:NSEL 1|INST:NSEL?|SYST:ERR?|OUTP OFF|MEAS:VOLT?|SYST:ERR?").split(u'|'));
   EXPECT_EQ(Text(ctl::kCh1Actual), QStringLiteral("0.000"));
+}
+
+// The library's fault modes each fail a set call (its own tests); here a slow instrument shows
+// that the watch's handler returns while its probe waits, and that a tick meanwhile starts no
+// second probe.
+TEST_F(ScpiPanel, SlowInstrumentHoldsOnlyTheWatchsOwnThread) {
+  m_view->KillTimer(3);
+  ASSERT_TRUE(m_sim.Start({QStringLiteral("--delay-ms"), QStringLiteral("2000")}));
+  qputenv("PWRIO_BACKEND", m_sim.Backend());
+  m_sim.ClearReceived();
+  MessageCapture messages;
+  m_view->OnDeviceWatch();
+  EXPECT_TRUE(m_view->DeviceWatchBusy()) << "a slow instrument";
+  m_view->OnDeviceWatch();
+  ASSERT_TRUE(m_view->WaitForDeviceWatch());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(messages.Texts().size(), 1);
+  EXPECT_EQ(m_sim.Received().count(QStringLiteral("SYST:ERR?")), 1) << "one probe only";
 }
 
 } // namespace
