@@ -110,11 +110,9 @@ bool CTrendPlot::PaintThrough() {
 void CTrendPlot::CopyChangedColumns(uchar *to, qsizetype stride) const {
   const uchar *from = m_image.constBits();
   const qsizetype fromStride = m_image.bytesPerLine();
-  const int h = m_image.height();
   for (size_t k = 0; k < 2; ++k)
     for (size_t x = 0; x < m_covered[k].top.size(); ++x) {
-      const int top = std::max(0, std::min(m_covered[k].top[x], m_next[k].top[x]));
-      const int bottom = std::min(h - 1, std::max(m_covered[k].bottom[x], m_next[k].bottom[x]));
+      const auto [top, bottom] = ChangedRows(k, x);
       const qsizetype at = static_cast<qsizetype>(x) * 4;
       for (int y = top; y <= bottom; ++y)
         std::memcpy(to + y * stride + at, from + y * fromStride + at, 4);
@@ -124,6 +122,14 @@ void CTrendPlot::CopyChangedColumns(uchar *to, qsizetype stride) const {
 // Whether the chart lies in plain view of its window: no widget of its own on it, no sibling of
 // it or of a parent stacked above it and overlapping it, and every parent large enough to show
 // it whole.
+// The rows of column x that curve k covered in one render or covers in the other: all that
+// changes there between the two.
+std::pair<int, int> CTrendPlot::ChangedRows(size_t k, size_t x) const {
+  const int top = std::min(m_covered[k].top[x], m_next[k].top[x]);
+  const int bottom = std::max(m_covered[k].bottom[x], m_next[k].bottom[x]);
+  return {std::max(0, top), std::min(m_image.height() - 1, bottom)};
+}
+
 bool CTrendPlot::Uncovered() const {
   for (const QObject *child : children())
     if (child->isWidgetType() && static_cast<const QWidget *>(child)->isVisible())
@@ -298,8 +304,7 @@ bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &c
   qsizetype changed = 0;
   for (size_t k = 0; known && k < 2; ++k)
     for (size_t x = 0; x < columns; ++x) {
-      const int top = std::min(m_covered[k].top[x], m_next[k].top[x]);
-      const int bottom = std::max(m_covered[k].bottom[x], m_next[k].bottom[x]);
+      const auto [top, bottom] = ChangedRows(k, x);
       changed += bottom >= top ? bottom - top + 1 : 0;
     }
   const uchar *grid = m_grid.constBits();
@@ -313,9 +318,7 @@ bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &c
     m_change = Change::Columns;
     for (size_t k = 0; k < 2; ++k)
       for (int x = 0; x < w; ++x) {
-        const auto i = static_cast<size_t>(x);
-        const int top = std::max(0, std::min(m_covered[k].top[i], m_next[k].top[i]));
-        const int bottom = std::min(h - 1, std::max(m_covered[k].bottom[i], m_next[k].bottom[i]));
+        const auto [top, bottom] = ChangedRows(k, static_cast<size_t>(x));
         trend::ComposeColumn(grid, image, stride, x, top, bottom, curves);
       }
   }

@@ -62,6 +62,7 @@ private:
   bool PaintThrough();
   bool Uncovered() const;
   void CopyChangedColumns(uchar *to, qsizetype stride) const;
+  std::pair<int, int> ChangedRows(size_t k, size_t x) const;
   void DrawGrid(QSize pixels);
   void RestoreGrid();
   // Per image column, the rows one curve covers (top > bottom where none); sized with the image.
