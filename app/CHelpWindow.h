@@ -19,10 +19,6 @@ public:
   void ShowContents();
 
   QTextBrowser *Browser() const { return m_browser; }
-  QLineEdit *SearchBox() const { return m_search; }
-  QListWidget *TopicList() const { return m_topics; }
-  QToolButton *BackButton() const { return m_back; }
-  QToolButton *ForwardButton() const { return m_forward; }
 
   static constexpr const char *kFolder = ":/help";
 

@@ -15,7 +15,6 @@ public:
 
   // Typing stops at this many characters; text set by the program may be longer. 0: no limit.
   void SetTypingLimit(int limit) { m_nTypingLimit = limit; }
-  int TypingLimit() const { return m_nTypingLimit; }
 
   // Pastes the clipboard (or the X11 selection) at the caret as the context menu's Paste does:
   // unfiltered, the first line only, cut to what the typing limit leaves room for.

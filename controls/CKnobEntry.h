@@ -19,10 +19,6 @@ public:
   // Digit 0 ... 9 entered into text; selection is the edit's selection just before the touch.
   Result Enter(int digit, const QString &text, controls::SelWord selection);
 
-  int FirstEntry() const { return m_bFirstEntry; }
-  std::int16_t DigitCount() const { return m_nDigitCount; }
-  const QString &Prefix() const { return m_strPrefix; }
-  controls::SelWord LastSel() const { return m_dwLastSel; }
 
 private:
   int m_bFirstEntry = 1;

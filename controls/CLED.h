@@ -14,7 +14,6 @@ public:
   void Attach(QWidget *lamp);
   // Creates a lamp of its own in parent at rect; the panel's lamps come from its template.
   void Create(QWidget *parent, const QRect &rect);
-  CLampWidget *GetLamp() const { return m_pLamp; }
 
   void SetOn(bool on);
 

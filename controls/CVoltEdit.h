@@ -13,8 +13,6 @@ public:
 
   // Marks a box whose selection the wheel walks (the panel's set-point boxes).
   void SetWheelWalk(bool on) { m_bWheelWalk = on; }
-  bool IsWheelWalk() const { return m_bWheelWalk; }
-  controls::SelWord WheelSel() const { return m_dwWheelSel; }
 
   // One wheel notch applied to the box holding the keyboard focus, if it is a wheel-walk box.
   // Returns whether such a box had the focus. A window that receives wheel events over itself

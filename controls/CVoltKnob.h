@@ -25,7 +25,6 @@ public:
   // One touch on a digit. A mouse touch hands the focus to the set-point box; a key keeps it on
   // the knob so that the next key turns it again.
   void HandleKnobDigit(int digit, bool focusSetPoint);
-  const CKnobEntry &Entry() const { return m_entry; }
 
   // Renders the face into the off-screen image that paintEvent copies, and returns it.
   const QImage &DrawFace();

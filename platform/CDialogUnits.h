@@ -13,7 +13,6 @@ public:
   CDialogUnits(int baseX, int baseY) : m_nBaseX(baseX), m_nBaseY(baseY) {}
 
   int BaseX() const { return m_nBaseX; }
-  int BaseY() const { return m_nBaseY; }
   int ToPixelsX(int x) const;
   int ToPixelsY(int y) const;
   QRect ToPixels(int x, int y, int cx, int cy) const;

@@ -23,8 +23,6 @@ public:
   int GetDivisions() const { return m_nDivisions; }
   int GetScrollRemainder() const { return m_nScrollRemainder; }
   int GetMoveDelta() const { return m_nMoveDelta; }
-  int GetLastY() const { return m_nLastY; }
-  int IsDragging() const { return m_bDragging; }
   COLORREF GetColor() const { return m_crColor; }
 
 private:
