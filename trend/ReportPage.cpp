@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "trend/ComposedChart.h"
 #include "trend/CurveRaster.h"
 #include "trend/RulerPainter.h"
 #include "trend/TextStamp.h"
@@ -64,156 +65,17 @@ bool TextsClearOf(QPainter &painter, const ReportLayout &layout, const QRect &in
          line(painter.font(), layout.ch2Line);
 }
 
-// Both curves' columns on a plain image, reduced to the one run of rows each covers, so that the
-// chart's rows can be written once, top to bottom, with CH2 over CH1. Drawn curve by curve, a
-// noise curve's columns went down the whole chart for each curve, a cache miss a pixel.
-class ComposedChart {
-public:
-  // Empty (false) where the page is not a plain image or the curves' columns do not form runs.
-  ComposedChart(QPainter &painter, double lo, double hi, const ReportData &data,
-                const ReportLayout &layout);
-  explicit operator bool() const { return image_ != nullptr; }
-  // White over `area` except the chart's inside, which Write fills completely.
-  void FillAround(const QRect &area) const;
-  // The white chart, its grid and the curves, each pixel written once; then the curves' pixels
-  // beyond the chart over what lies there. The pixels are those the grid and the curves' own
-  // drawing give.
-  void Write(QColor grid) const;
-
-private:
-  void PaintRange(int x, int top, int bottom) const;
-  TwoCurves Shifted(int x) const;
-  quint32 *Row(int y) const { return reinterpret_cast<quint32 *>(bits_ + y * bytesPerLine_); }
-
-  QImage *image_ = nullptr;
-  // Taken once: each scanLine() call checks whether the image must be detached.
-  uchar *bits_ = nullptr;
-  qsizetype bytesPerLine_ = 0;
-  QRect inside_;
-  QRect curves_; // bounding box of the curves' pixels
-  std::vector<int> spans_;
-  TwoCurves two_;
-};
-
-ComposedChart::ComposedChart(QPainter &painter, double lo, double hi, const ReportData &data,
-                             const ReportLayout &layout) {
-  const ReportRect &chart = layout.chart;
+// The page image the chart can be composed into: a plain raster at the curves' 2-pixel pen, the
+// chart on it and no text reaching into it. Null otherwise.
+QImage *ComposeTarget(QPainter &painter, const ReportLayout &layout) {
   QImage *image = RasterTarget(painter);
   if (!image || CurvePenWidth(image->logicalDpiY()) != 2)
-    return;
-  const int w = image->width();
-  const int h = image->height();
-  inside_ = QRect(chart.left, chart.top, chart.right - chart.left, chart.bottom - chart.top);
-  if (inside_.isEmpty() || !image->rect().contains(inside_) ||
-      !TextsClearOf(painter, layout, inside_))
-    return;
-  const auto columns = static_cast<size_t>(w);
-  spans_.resize(4 * columns);
-  std::vector<float> ys(kRingCapacity);
-  std::vector<QLine> lines(kRingCapacity);
-  const std::array<bool, 2> on{data.stateCh1.GetOn() != 0, data.stateCh2.GetOn() != 0};
-  const std::array<std::span<const double>, 2> rings{data.ringCh1, data.ringCh2};
-  for (size_t k = 0; k < 2; ++k) {
-    const int count =
-        on[k] && !rings[k].empty()
-            ? CurveLines(rings[k], data.ringOldest, lo, hi, chart.left, chart.top,
-                         chart.right - chart.left, chart.bottom - chart.top, ys, lines)
-            : 0;
-    if (!CoverColumns(w, h, std::span(lines).first(count),
-                      {&spans_[2 * k * columns], &spans_[(2 * k + 1) * columns]}))
-      return;
-  }
-  int left = w, right = -1, top = h, bottom = -1;
-  for (int x = 0; x < w; ++x)
-    for (size_t k = 0; k < 2; ++k) {
-      const int t = spans_[2 * k * columns + size_t(x)];
-      const int b = spans_[(2 * k + 1) * columns + size_t(x)];
-      if (t <= b) {
-        left = std::min(left, x);
-        right = x;
-        top = std::min(top, t);
-        bottom = std::max(bottom, b);
-      }
-    }
-  curves_ = QRect(QPoint(left, top), QPoint(right, bottom));
-  two_ = {{&spans_[0], &spans_[columns]},
-          0xff000000u | ToQColor(data.stateCh1.GetColor()).rgb(),
-          {&spans_[2 * columns], &spans_[3 * columns]},
-          0xff000000u | ToQColor(data.stateCh2.GetColor()).rgb()};
-  image_ = image;
-  bits_ = image->bits();
-  bytesPerLine_ = image->bytesPerLine();
-}
-
-// The curves' pixels of column x in rows top .. bottom, over what the image holds there.
-void ComposedChart::PaintRange(int x, int top, int bottom) const {
-  if (top <= bottom)
-    ComposeColumn(bits_, bits_, bytesPerLine_, x, top, bottom, two_);
-}
-
-TwoCurves ComposedChart::Shifted(int x) const {
-  const auto at = static_cast<size_t>(x);
-  return {{two_.lower.top + at, two_.lower.bottom + at},
-          two_.lowerPixel,
-          {two_.upper.top + at, two_.upper.bottom + at},
-          two_.upperPixel};
-}
-
-void ComposedChart::FillAround(const QRect &area) const {
-  const QRect fill = area.intersected(image_->rect());
-  const std::vector<quint32> white(static_cast<size_t>(std::max(fill.width(), 0)), 0xffffffffu);
-  const auto stream = [&](int y, int from, int to) {
-    if (from <= to)
-      CopyRowPast(Row(y) + from, white.data(), to - from + 1);
-  };
-  for (int y = fill.top(); y <= fill.bottom(); ++y) {
-    if (y < inside_.top() || y > inside_.bottom()) {
-      stream(y, fill.left(), fill.right());
-      continue;
-    }
-    stream(y, fill.left(), std::min(fill.right(), inside_.left() - 1));
-    stream(y, std::max(fill.left(), inside_.right() + 1), fill.right());
-  }
-  EndRowCopies();
-}
-
-void ComposedChart::Write(QColor grid) const {
-  const int width = inside_.width();
-  const quint32 white = 0xffffffffu;
-  const quint32 line = 0xff000000u | grid.rgb();
-  // Vertical lines run the chart's full height, horizontal ones its full width.
-  std::vector<quint32> plain(static_cast<size_t>(width), white);
-  const std::vector<quint32> ruled(static_cast<size_t>(width), line);
-  std::array<int, kMaxLines> pos;
-  for (int i = 0, n = GridPositions(width, kReportColumns, pos); i < n; ++i)
-    plain[static_cast<size_t>(pos[i])] = line;
-  std::vector<bool> rows(static_cast<size_t>(inside_.height()), false);
-  for (int i = 0, n = GridPositions(inside_.height(), kReportRows, pos); i < n; ++i)
-    rows[static_cast<size_t>(pos[i])] = true;
-  // Each row is composed in a buffer that stays in the cache, then written out past it: the
-  // image's memory is written once and never read.
-  std::vector<quint32> buffer(static_cast<size_t>(width));
-  const TwoCurves shifted = Shifted(inside_.left());
-  for (int y = inside_.top(); y <= inside_.bottom(); ++y) {
-    const bool onRule = rows[static_cast<size_t>(y - inside_.top())];
-    ComposeRow(onRule ? ruled.data() : plain.data(), buffer.data(), width, y, shifted);
-    CopyRowPast(Row(y) + inside_.left(), buffer.data(), width);
-  }
-  EndRowCopies();
-  if (curves_.isEmpty())
-    return;
-  // Beyond the chart the curves cover a few pixels of each row: column by column, only those.
-  for (int x = curves_.left(); x <= curves_.right(); ++x) {
-    const auto at = static_cast<size_t>(x);
-    const int top = std::min(two_.lower.top[at], two_.upper.top[at]);
-    const int bottom = std::max(two_.lower.bottom[at], two_.upper.bottom[at]);
-    if (x < inside_.left() || x > inside_.right()) {
-      PaintRange(x, top, bottom);
-      continue;
-    }
-    PaintRange(x, top, std::min(bottom, inside_.top() - 1));
-    PaintRange(x, std::max(top, inside_.bottom() + 1), bottom);
-  }
+    return nullptr;
+  const ReportRect &c = layout.chart;
+  const QRect inside(c.left, c.top, c.right - c.left, c.bottom - c.top);
+  if (inside.isEmpty() || !image->rect().contains(inside) || !TextsClearOf(painter, layout, inside))
+    return nullptr;
+  return image;
 }
 
 // The page; on a plain image its white fill leaves out the chart, which `composed` writes later.
@@ -336,7 +198,7 @@ void DrawReport(QPainter &painter, int w, int h, const ReportData &data) {
   const double lo = data.base;
   const double hi = lo + kReportVolts;
   // On a plain image the chart is written once, after the page around it.
-  const ComposedChart composed(painter, lo, hi, data, layout);
+  const ComposedChart composed(ComposeTarget(painter, layout), layout.chart, lo, hi, data);
   DrawPage(painter, w, h, data, composed ? &composed : nullptr);
   painter.setPen(QPen(Qt::black, 1));
   StampTextAt(painter, layout.dateLine.at, layout.dateLine.text);
