@@ -20,6 +20,29 @@
 
 namespace {
 constexpr COLORREF kChartBackground = RGB(247, 247, 255);
+
+// The rows of a column whose pixels change when a curve's run there goes from rows t0 .. b0 to
+// t1 .. b1 (top > bottom where none): those in one run and not in the other, as one span from the
+// first to the last of them, within 0 .. height - 1; empty where the runs are the same.
+std::pair<int, int> RowsBetween(int t0, int b0, int t1, int b1, int height) {
+  const bool was = t0 <= b0;
+  const bool is = t1 <= b1;
+  int top = 0;
+  int bottom = -1;
+  if (was != is) {
+    top = was ? t0 : t1;
+    bottom = was ? b0 : b1;
+  } else if (!was || (t0 == t1 && b0 == b1)) {
+    return {0, -1};
+  } else if (b0 < t1 || b1 < t0) {
+    top = std::min(t0, t1);
+    bottom = std::max(b0, b1);
+  } else {
+    top = t0 != t1 ? std::min(t0, t1) : std::min(b0, b1) + 1;
+    bottom = b0 != b1 ? std::max(b0, b1) : std::max(t0, t1) - 1;
+  }
+  return {std::max(0, top), std::min(height - 1, bottom)};
+}
 } // namespace
 
 CTrendPlot::CTrendPlot(QWidget *parent) : QWidget(parent) {
@@ -111,10 +134,9 @@ void CTrendPlot::CopyChangedColumns(uchar *to, qsizetype stride) const {
   const uchar *from = m_image.constBits();
   const qsizetype fromStride = m_image.bytesPerLine();
   for (size_t k = 0; k < 2; ++k)
-    for (size_t x = 0; x < m_covered[k].top.size(); ++x) {
-      const auto [top, bottom] = ChangedRows(k, x);
+    for (size_t x = 0; x < m_changed[k].top.size(); ++x) {
       const qsizetype at = static_cast<qsizetype>(x) * 4;
-      for (int y = top; y <= bottom; ++y)
+      for (int y = m_changed[k].top[x]; y <= m_changed[k].bottom[x]; ++y)
         std::memcpy(to + y * stride + at, from + y * fromStride + at, 4);
     }
 }
@@ -122,14 +144,6 @@ void CTrendPlot::CopyChangedColumns(uchar *to, qsizetype stride) const {
 // Whether the chart lies in plain view of its window: no widget of its own on it, no sibling of
 // it or of a parent stacked above it and overlapping it, and every parent large enough to show
 // it whole.
-// The rows of column x that curve k covered in one render or covers in the other: all that
-// changes there between the two.
-std::pair<int, int> CTrendPlot::ChangedRows(size_t k, size_t x) const {
-  const int top = std::min(m_covered[k].top[x], m_next[k].top[x]);
-  const int bottom = std::max(m_covered[k].bottom[x], m_next[k].bottom[x]);
-  return {std::max(0, top), std::min(m_image.height() - 1, bottom)};
-}
-
 bool CTrendPlot::Uncovered() const {
   for (const QObject *child : children())
     if (child->isWidgetType() && static_cast<const QWidget *>(child)->isVisible())
@@ -270,6 +284,8 @@ void CTrendPlot::Render(qreal ratio) {
   }
   if (!ComposeCurves(lines, counts))
     DrawCurves(lines, counts);
+  if (m_change == Change::Nothing)
+    m_bStoreSynced = storeSynced;
   m_nDrawnSet = 1 - m_nDrawnSet;
   m_drawnCounts = counts;
 }
@@ -281,8 +297,8 @@ void CTrendPlot::Covered::Resize(int columns) {
 
 int CTrendPlot::CurveLines(std::span<const double> ring, double lo, double hi, int start,
                            std::span<QLine> lines) {
-  return trend::CurveLines(ring, start, lo, hi, 0, 0, m_image.width(), m_image.height(), m_ys,
-                           lines);
+  return trend::JoinedCurveLines(ring, start, lo, hi, 0, 0, m_image.width(), m_image.height(), m_ys,
+                                 lines);
 }
 
 // Each image pixel is written once: from the grid, or in a curve's colour where that curve's
@@ -302,11 +318,16 @@ bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &c
   const auto columns = static_cast<size_t>(w);
   const bool known = m_covered[0].top.size() == columns;
   qsizetype changed = 0;
-  for (size_t k = 0; known && k < 2; ++k)
+  for (size_t k = 0; known && k < 2; ++k) {
+    m_changed[k].Resize(w);
     for (size_t x = 0; x < columns; ++x) {
-      const auto [top, bottom] = ChangedRows(k, x);
+      const auto [top, bottom] = RowsBetween(m_covered[k].top[x], m_covered[k].bottom[x],
+                                             m_next[k].top[x], m_next[k].bottom[x], h);
+      m_changed[k].top[x] = top;
+      m_changed[k].bottom[x] = bottom;
       changed += bottom >= top ? bottom - top + 1 : 0;
     }
+  }
   const uchar *grid = m_grid.constBits();
   uchar *image = m_image.bits();
   const qsizetype stride = m_image.bytesPerLine();
@@ -315,12 +336,12 @@ bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &c
       trend::ComposeRow(reinterpret_cast<const quint32 *>(grid + y * stride),
                         reinterpret_cast<quint32 *>(image + y * stride), w, y, curves);
   } else {
-    m_change = Change::Columns;
+    // New segments can cover the same pixels (a curve held through a column).
+    m_change = changed == 0 ? Change::Nothing : Change::Columns;
     for (size_t k = 0; k < 2; ++k)
-      for (int x = 0; x < w; ++x) {
-        const auto [top, bottom] = ChangedRows(k, static_cast<size_t>(x));
-        trend::ComposeColumn(grid, image, stride, x, top, bottom, curves);
-      }
+      for (size_t x = 0; x < columns; ++x)
+        trend::ComposeColumn(grid, image, stride, static_cast<int>(x), m_changed[k].top[x],
+                             m_changed[k].bottom[x], curves);
   }
   std::swap(m_covered, m_next);
   return true;

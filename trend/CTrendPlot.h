@@ -62,7 +62,6 @@ private:
   bool PaintThrough();
   bool Uncovered() const;
   void CopyChangedColumns(uchar *to, qsizetype stride) const;
-  std::pair<int, int> ChangedRows(size_t k, size_t x) const;
   void DrawGrid(QSize pixels);
   void RestoreGrid();
   // Per image column, the rows one curve covers (top > bottom where none); sized with the image.
@@ -109,4 +108,6 @@ private:
   // What the image shows over the grid, and the columns of the curves being drawn.
   std::array<Covered, 2> m_covered;
   std::array<Covered, 2> m_next;
+  // Per curve, the rows of each column that the last render changed (Change::Columns).
+  std::array<Covered, 2> m_changed;
 };

@@ -24,8 +24,8 @@ ComposedChart::ComposedChart(QImage *image, const ReportRect &chart, double lo, 
   for (size_t k = 0; k < 2; ++k) {
     const int count =
         on[k] && !rings[k].empty()
-            ? CurveLines(rings[k], data.ringOldest, lo, hi, chart.left, chart.top,
-                         chart.right - chart.left, chart.bottom - chart.top, ys, lines)
+            ? JoinedCurveLines(rings[k], data.ringOldest, lo, hi, chart.left, chart.top,
+                               chart.right - chart.left, chart.bottom - chart.top, ys, lines)
             : 0;
     if (!CoverColumns(w, h, std::span(lines).first(count),
                       {&spans_[2 * k * columns], &spans_[(2 * k + 1) * columns]}))

@@ -1,6 +1,7 @@
 #include "trend/TrendGeometry.h"
 
 #include <algorithm>
+#include <array>
 
 namespace trend {
 
@@ -36,26 +37,69 @@ int CurveHeights(std::span<const double> ring, int start, double lo, double hi, 
   return n;
 }
 
-int CurveSegments(std::span<const float> ys, int left, int top, int width, std::span<QLine> out) {
-  const int n = static_cast<int>(std::min({ys.size(), out.size() + 1, std::size_t{kRingCapacity}}));
+namespace {
+
+// The curve's points for CurveSegments: n = the points there is room for; 0 when under two.
+int CurvePoints(std::span<const float> ys, int left, int top, int width, size_t room,
+                std::span<int, kRingCapacity> xs, std::span<int, kRingCapacity> yv) {
+  const int n = static_cast<int>(std::min({ys.size(), room + 1, std::size_t{kRingCapacity}}));
   if (n < 2)
     return 0;
   const double step = static_cast<float>(width) / static_cast<float>(n - 1);
-  int xs[kRingCapacity];
-  int yv[kRingCapacity];
   for (int i = 0; i < n; ++i) {
-    xs[i] = static_cast<int>(i * step + left);
-    yv[i] = static_cast<int>(top + static_cast<double>(ys[i]));
+    xs[static_cast<size_t>(i)] = static_cast<int>(i * step + left);
+    yv[static_cast<size_t>(i)] = static_cast<int>(top + static_cast<double>(ys[i]));
   }
+  return n;
+}
+
+} // namespace
+
+int CurveSegments(std::span<const float> ys, int left, int top, int width, std::span<QLine> out) {
+  std::array<int, kRingCapacity> xs;
+  std::array<int, kRingCapacity> yv;
+  const int n = CurvePoints(ys, left, top, width, out.size(), xs, yv);
   for (int i = 0; i < n - 1; ++i)
-    out[i] = QLine(xs[i], yv[i], xs[i + 1], yv[i + 1]);
-  return n - 1;
+    out[i] = QLine(xs[size_t(i)], yv[size_t(i)], xs[size_t(i) + 1], yv[size_t(i) + 1]);
+  return std::max(0, n - 1);
+}
+
+int JoinedCurveSegments(std::span<const float> ys, int left, int top, int width,
+                        std::span<QLine> out) {
+  std::array<int, kRingCapacity> xs;
+  std::array<int, kRingCapacity> yv;
+  const int n = CurvePoints(ys, left, top, width, out.size(), xs, yv);
+  int written = 0;
+  for (int i = 0; i < n - 1;) {
+    const auto at = static_cast<size_t>(i);
+    int j = i + 1;
+    // A level run: one segment to its far end, none if that is where it started (x only ever
+    // moves one way, so the pieces lie end to end).
+    while (j < n && yv[size_t(j)] == yv[at])
+      ++j;
+    if (j > i + 1) {
+      if (xs[size_t(j) - 1] != xs[at])
+        out[written++] = QLine(xs[at], yv[at], xs[size_t(j) - 1], yv[at]);
+      i = j - 1;
+      continue;
+    }
+    out[written++] = QLine(xs[at], yv[at], xs[at + 1], yv[at + 1]);
+    i = j;
+  }
+  return written;
 }
 
 int CurveLines(std::span<const double> ring, int start, double lo, double hi, int left, int top,
                int width, int height, std::span<float> scratch, std::span<QLine> out) {
   const int count = CurveHeights(ring, start, lo, hi, height, scratch);
   return CurveSegments(scratch.first(count), left, top, width, out);
+}
+
+int JoinedCurveLines(std::span<const double> ring, int start, double lo, double hi, int left,
+                     int top, int width, int height, std::span<float> scratch,
+                     std::span<QLine> out) {
+  const int count = CurveHeights(ring, start, lo, hi, height, scratch);
+  return JoinedCurveSegments(scratch.first(count), left, top, width, out);
 }
 
 int MergeStraightRuns(std::span<QLine> lines) {

@@ -41,6 +41,18 @@ int CurveSegments(std::span<const float> ys, int left, int top, int width, std::
 int CurveLines(std::span<const double> ring, int start, double lo, double hi, int left, int top,
                int width, int height, std::span<float> scratch, std::span<QLine> out);
 
+// CurveSegments for the curve rasteriser (CurveRaster.h), whose segments leave out their end
+// point: the segments whose ends coincide, which paint nothing there, are left out, and each run
+// of level segments becomes one, as the next segment paints the end each leaves out.
+// The rasterised pixels are the same; a held curve of four samples a column shrinks to a few
+// segments.
+int JoinedCurveSegments(std::span<const float> ys, int left, int top, int width,
+                        std::span<QLine> out);
+// CurveHeights followed by JoinedCurveSegments.
+int JoinedCurveLines(std::span<const double> ring, int start, double lo, double hi, int left,
+                     int top, int width, int height, std::span<float> scratch,
+                     std::span<QLine> out);
+
 // Consecutive segments that continue along the same vertical or horizontal line cover the same
 // pixels as the one segment spanning them, so they are joined in place. Returns the new count.
 int MergeStraightRuns(std::span<QLine> lines);

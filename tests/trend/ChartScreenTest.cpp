@@ -44,17 +44,15 @@ TEST(TrendPlotWidget, ASampleReachesTheScreenAtOnceOnlyWhereNothingCoversIt) {
     QCoreApplication::processEvents();
     const QImage before = Screen(window);
 
-    // Noise, then held curves that move only at their newest end (once the store holds the
-    // chart, only the changed columns go across).
-    const auto tick = [&](int shape) {
+    // Noise, then held curves that move only at their newest end, by a volt and then by a tenth
+    // (once the store holds the chart, only the changed columns go across).
+    const auto tick = [&](double newest) {
       for (int i = 0; i < kRingCapacity; ++i)
-        ch1[static_cast<size_t>(i)] = shape == 2 ? (i % 2 ? 1.0 : 9.0)
-                                      : i < 1900 ? 2.0
-                                                 : 3.0 + shape;
+        ch1[static_cast<size_t>(i)] = newest < 0 ? (i % 2 ? 1.0 : 9.0) : i < 1900 ? 2.0 : newest;
       ++oldest;
       chart->Invalidate();
     };
-    tick(2);
+    tick(-1.0);
     const QImage now = Screen(window);
     if (covered) {
       EXPECT_EQ(now, before);
@@ -63,11 +61,11 @@ TEST(TrendPlotWidget, ASampleReachesTheScreenAtOnceOnlyWhereNothingCoversIt) {
       continue;
     }
     ASSERT_NE(now.copy(chartRect), before.copy(chartRect));
-    for (int shape : {-1, 0, 1}) {
-      if (shape >= 0)
-        tick(shape);
+    for (double newest : {0.0, 3.0, 4.0, 4.1}) {
+      if (newest > 0)
+        tick(newest);
       const QImage image = Screen(window);
-      EXPECT_EQ(image.copy(chartRect), chart->Image().convertToFormat(image.format())) << shape;
+      EXPECT_EQ(image.copy(chartRect), chart->Image().convertToFormat(image.format())) << newest;
       EXPECT_EQ(image.copy(0, 0, 400, chartRect.top()), before.copy(0, 0, 400, chartRect.top()));
     }
   }

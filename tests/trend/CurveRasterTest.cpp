@@ -152,6 +152,28 @@ TEST(CurveRaster, OrderOfTheSegmentsDoesNotChangeThePixels) {
   }
 }
 
+// Joined level runs draw the pixels the segments drew one by one; a held curve keeps a few. At
+// 40 pixels a column holds fifty samples, in 90 the curve leaves the window.
+TEST(CurveRaster, JoinedLevelRunsKeepEveryPixel) {
+  const struct {
+    Shape shape;
+    int width, height, most; // segments left at most
+  } cases[] = {{Shape::Steps, 300, 90, 30},   {Shape::Steps, 40, 90, 30},
+               {Shape::Noise, 300, 90, 2000}, {Shape::Beyond, 90, 90, 2000},
+               {Shape::Ramp, 300, 90, 2000},  {Shape::Ramp, 300, 4, 200},
+               {Shape::Steps, -300, 90, 30}}; // drawn right to left
+  for (const auto &c : cases) {
+    std::vector<float> ys(kRingCapacity);
+    ys.resize(static_cast<size_t>(CurveHeights(Ring(c.shape, 1), 40, 0, 10, c.height, ys)));
+    std::vector<QLine> plain(kRingCapacity), joined(kRingCapacity);
+    const int left = c.width < 0 ? 305 : 2;
+    plain.resize(static_cast<size_t>(CurveSegments(ys, left, 1, c.width, plain)));
+    joined.resize(static_cast<size_t>(JoinedCurveSegments(ys, left, 1, c.width, joined)));
+    EXPECT_LE(static_cast<int>(joined.size()), c.most) << int(c.shape) << " " << c.width;
+    EXPECT_EQ(Raster(joined, 310, 95), Raster(plain, 310, 95)) << int(c.shape) << " " << c.width;
+  }
+}
+
 // The curve the operator sees is the one QPainter's 2-pixel pen (the report's printers) drew: the
 // two round a slope differently in a few pixels, well under one in forty of the ink (a line too
 // thin, too thick, shifted or with gaps differs in far more). Joining straight runs keeps every
