@@ -245,8 +245,10 @@ bool CMainFrame::IsSwallowedKey(const QEvent *event) const {
 }
 
 bool CMainFrame::eventFilter(QObject *watched, QEvent *event) {
-  // Only keys aimed at this frame's widgets: a modal dialog keeps its own keys.
-  if (auto *widget = qobject_cast<QWidget *>(watched);
+  // Only keys aimed at this frame's widgets: a modal dialog keeps its own keys. The event's
+  // type is looked at first: every event of the program passes here.
+  const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+  if (auto *widget = key ? qobject_cast<QWidget *>(watched) : nullptr;
       widget && widget->window() == this && IsSwallowedKey(event)) {
     event->accept();
     return true;

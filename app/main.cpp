@@ -47,7 +47,8 @@ void RunDemo(CKTX2300MDlgView *panel) {
   Click(panel, ctl::kVoltCheck);
   Click(panel, ctl::kSetVolts);
   auto *runner = new QTimer(panel);
-  QObject::connect(runner, &QTimer::timeout, panel, [panel] { Click(panel, ctl::kRun); });
+  QObject::connect(runner, &QTimer::timeout, platform::DlgItem<QAbstractButton>(panel, ctl::kRun),
+                   &QAbstractButton::click);
   runner->start(400);
 }
 

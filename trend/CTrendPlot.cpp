@@ -275,14 +275,18 @@ void CTrendPlot::Render(qreal ratio) {
   const std::array<int, 2> counts{CurveLines(m_ringCh1, lo, hi, *m_pRingOldest, lines[0]),
                                   CurveLines(m_ringCh2, lo, hi, *m_pRingOldest, lines[1])};
   const LineSet &drawn = m_lineSets[static_cast<size_t>(m_nDrawnSet)];
-  if (counts == m_drawnCounts &&
-      std::equal(lines[0].begin(), lines[0].begin() + counts[0], drawn[0].begin()) &&
-      std::equal(lines[1].begin(), lines[1].begin() + counts[1], drawn[1].begin())) {
+  // Per curve, whether the image shows these very segments (a held curve keeps them).
+  const auto shown = [&](size_t k) {
+    return counts[k] == m_drawnCounts[k] &&
+           std::equal(lines[k].begin(), lines[k].begin() + counts[k], drawn[k].begin());
+  };
+  const std::array<bool, 2> held{shown(0), shown(1)};
+  if (held[0] && held[1]) {
     m_change = Change::Nothing;
     m_bStoreSynced = storeSynced;
     return;
   }
-  if (!ComposeCurves(lines, counts))
+  if (!ComposeCurves(lines, counts, held))
     DrawCurves(lines, counts);
   if (m_change == Change::Nothing)
     m_bStoreSynced = storeSynced;
@@ -297,29 +301,45 @@ void CTrendPlot::Covered::Resize(int columns) {
 
 int CTrendPlot::CurveLines(std::span<const double> ring, double lo, double hi, int start,
                            std::span<QLine> lines) {
-  return trend::JoinedCurveLines(ring, start, lo, hi, 0, 0, m_image.width(), m_image.height(), m_ys,
-                                 lines);
+  const int count = trend::CurveHeights(ring, start, lo, hi, m_image.height(), m_ys);
+  if (count != m_nXsCount || m_image.width() != m_nXsWidth) {
+    m_nXsCount = count;
+    m_nXsWidth = m_image.width();
+    m_nXs = trend::CurvePointXs(count, 0, m_nXsWidth, m_xs);
+  }
+  return trend::JoinedCurveSegments(std::span(m_ys).first(size_t(count)),
+                                    std::span(m_xs).first(size_t(m_nXs)), 0, lines);
 }
 
 // Each image pixel is written once: from the grid, or in a curve's colour where that curve's
 // column covers it (CH2 on top). Only the columns' rows that either the last or these curves
 // cover change, so a held curve rewrites a few rows a column; noise, nearly every row, is done
 // row by row. False when a curve's columns are not one run each (then the curves are drawn).
-bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts) {
+bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts,
+                               const std::array<bool, 2> &held) {
   const int w = m_image.width();
   const int h = m_image.height();
+  const auto columns = static_cast<size_t>(w);
+  const bool known = m_bComposed && m_covered[0].top.size() == columns;
   for (size_t k = 0; k < 2; ++k) {
     m_next[k].Resize(w);
-    if (!trend::CoverColumns(w, h, std::span(lines[k]).first(counts[k]), m_next[k].Spans()))
+    m_changed[k].Resize(w);
+    if (known && held[k]) {
+      // The same segments cover the same rows: nothing of this curve changes.
+      m_next[k] = m_covered[k];
+      std::fill(m_changed[k].top.begin(), m_changed[k].top.end(), 0);
+      std::fill(m_changed[k].bottom.begin(), m_changed[k].bottom.end(), -1);
+    } else if (!trend::CoverColumns(w, h, std::span(lines[k]).first(counts[k]),
+                                    m_next[k].Spans())) {
       return false;
+    }
   }
   const trend::TwoCurves curves{m_next[0].Spans(), trend::ToQColor(kColorCh1).rgb() | 0xff000000u,
                                 m_next[1].Spans(), trend::ToQColor(kColorCh2).rgb() | 0xff000000u};
-  const auto columns = static_cast<size_t>(w);
-  const bool known = m_covered[0].top.size() == columns;
   qsizetype changed = 0;
   for (size_t k = 0; known && k < 2; ++k) {
-    m_changed[k].Resize(w);
+    if (held[k])
+      continue;
     for (size_t x = 0; x < columns; ++x) {
       const auto [top, bottom] = RowsBetween(m_covered[k].top[x], m_covered[k].bottom[x],
                                              m_next[k].top[x], m_next[k].bottom[x], h);
@@ -340,14 +360,17 @@ bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &c
     m_change = changed == 0 ? Change::Nothing : Change::Columns;
     for (size_t k = 0; k < 2; ++k)
       for (size_t x = 0; x < columns; ++x)
-        trend::ComposeColumn(grid, image, stride, static_cast<int>(x), m_changed[k].top[x],
-                             m_changed[k].bottom[x], curves);
+        if (m_changed[k].top[x] <= m_changed[k].bottom[x])
+          trend::ComposeColumn(grid, image, stride, static_cast<int>(x), m_changed[k].top[x],
+                               m_changed[k].bottom[x], curves);
   }
   std::swap(m_covered, m_next);
+  m_bComposed = true;
   return true;
 }
 
 void CTrendPlot::DrawCurves(const LineSet &lines, const std::array<int, 2> &counts) {
+  m_bComposed = false;
   RestoreGrid();
   // CH2 is drawn last so that it lies on top.
   const std::array<COLORREF, 2> colors{kColorCh1, kColorCh2};

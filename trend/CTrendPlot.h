@@ -74,7 +74,8 @@ private:
   using LineSet = std::array<std::array<QLine, trend::kRingCapacity>, 2>;
   int CurveLines(std::span<const double> ring, double lo, double hi, int start,
                  std::span<QLine> lines);
-  bool ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts);
+  bool ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts,
+                     const std::array<bool, 2> &held);
   void DrawCurves(const LineSet &lines, const std::array<int, 2> &counts);
 
   std::span<const double> m_ringCh1;
@@ -100,6 +101,11 @@ private:
 
   // Per-curve scratch, kept so that no repaint allocates per point.
   std::array<float, trend::kRingCapacity> m_ys{};
+  // The points' x, for m_nXsCount points across m_nXsWidth pixels.
+  std::array<int, trend::kRingCapacity> m_xs{};
+  int m_nXs = 0;
+  int m_nXsCount = -1;
+  int m_nXsWidth = -1;
   // The segments drawn last (m_lineSets[m_nDrawnSet], m_drawnCounts; counts -1 when the image
   // shows none), and room for the next ones.
   std::array<LineSet, 2> m_lineSets{};
@@ -110,4 +116,7 @@ private:
   std::array<Covered, 2> m_next;
   // Per curve, the rows of each column that the last render changed (Change::Columns).
   std::array<Covered, 2> m_changed;
+  // Whether m_covered holds the very runs the image shows: the curves were composed, not drawn
+  // (a drawn curve's split columns leave only their bounds there).
+  bool m_bComposed = false;
 };

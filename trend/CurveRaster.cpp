@@ -108,6 +108,12 @@ public:
     Add(col, top - 1, bottom);
   }
 
+  // Row y of the thin line in columns from .. to.
+  void AddLevel(int from, int to, int y) {
+    for (int col = from; col <= to; ++col)
+      AddThin(col, y, y);
+  }
+
   void Flush() {
     if (m_rowTop > m_rowBottom)
       return;
@@ -193,21 +199,51 @@ public:
     b = std::max(b, bottom);
   }
 
+  // Row y of the thin line in columns from .. to: a held curve's long level runs, one short
+  // loop without the clipping of each column.
+  void AddLevel(int from, int to, int y) {
+    if (y < 0 || y > m_height)
+      return;
+    from = std::max(from, 0);
+    if (to >= m_width && from <= m_width) {
+      AddThin(m_width, y, y);
+      to = m_width - 1;
+    }
+    bool split = false;
+    for (int col = from; col <= to; ++col) {
+      int &t = m_spans.top[col];
+      int &b = m_spans.bottom[col];
+      split |= (t <= b) & ((y > b + 2) | (y < t - 2));
+      t = std::min(t, y);
+      b = std::max(b, y);
+    }
+    m_split |= split;
+  }
+
   // Column c of the pen takes the thin rows of c and c + 1, each from one row higher, clipped to
   // the image. Returns whether every column is one run.
   bool Widen() {
-    for (int c = 0; c < m_width; ++c) {
-      int &t = m_spans.top[c];
-      int &b = m_spans.bottom[c];
-      const int nextTop = c + 1 < m_width ? m_spans.top[c + 1] : m_edgeTop;
-      const int nextBottom = c + 1 < m_width ? m_spans.bottom[c + 1] : m_edgeBottom;
-      m_split |= (t <= b) & (nextTop <= nextBottom) & ((nextTop > b + 2) | (t > nextBottom + 2));
+    if (m_width <= 0)
+      return !m_split;
+    bool split = m_split;
+    // Written column by column from left to right, each reading its right neighbour before that
+    // is written; the last column's neighbour is the edge beyond the image.
+    const auto widen = [&](int &t, int &b, int nextTop, int nextBottom) {
+      split |= (t <= b) & (nextTop <= nextBottom) & ((nextTop > b + 2) | (t > nextBottom + 2));
       const int top = std::max(std::min(t, nextTop) - 1, 0);
       const int bottom = std::min(std::max(b, nextBottom), m_height - 1);
-      t = top <= bottom ? top : kEmptyTop;
-      b = top <= bottom ? bottom : kEmptyBottom;
-    }
-    return !m_split;
+      const bool any = top <= bottom;
+      t = any ? top : kEmptyTop;
+      b = any ? bottom : kEmptyBottom;
+    };
+    int *tops = m_spans.top;
+    int *bottoms = m_spans.bottom;
+    const int last = m_width - 1;
+    for (int c = 0; c < last; ++c)
+      widen(tops[c], bottoms[c], tops[c + 1], bottoms[c + 1]);
+    widen(tops[last], bottoms[last], m_edgeTop, m_edgeBottom);
+    m_split = split;
+    return !split;
   }
 
 private:
@@ -265,8 +301,16 @@ template <class Runs> void AddSegment(Runs &runs, int width, int height, const Q
   // Only columns 0 .. width reach the image (a run also paints the column to its left).
   const int64_t kFirst = std::max<int64_t>(0, -x0);
   const int64_t kLast = std::min<int64_t>(dx, static_cast<int64_t>(width) - x0);
-  if (ady == 0 || (dx == 1 && ady == 1)) {
-    // Level or one diagonal step, most of a held curve: no division needed.
+  if (ady == 0) {
+    // Level, most of a held curve: every column but the end left out.
+    const int64_t from = skipK == 0 ? std::max<int64_t>(kFirst, 1) : kFirst;
+    const int64_t to = skipK == dx ? std::min(kLast, dx - 1) : kLast;
+    if (from <= to)
+      runs.AddLevel(x0 + static_cast<int>(from), x0 + static_cast<int>(to), y0);
+    return;
+  }
+  if (dx == 1 && ady == 1) {
+    // One diagonal step: no division needed.
     for (int64_t k = kFirst; k <= kLast; ++k)
       if (k != skipK)
         AddThinRun(runs, x0 + static_cast<int>(k), y0 + sy * static_cast<int>(k * ady),

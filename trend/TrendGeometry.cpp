@@ -37,53 +37,57 @@ int CurveHeights(std::span<const double> ring, int start, double lo, double hi, 
   return n;
 }
 
-namespace {
-
-// The curve's points for CurveSegments: n = the points there is room for; 0 when under two.
-int CurvePoints(std::span<const float> ys, int left, int top, int width, size_t room,
-                std::span<int, kRingCapacity> xs, std::span<int, kRingCapacity> yv) {
-  const int n = static_cast<int>(std::min({ys.size(), room + 1, std::size_t{kRingCapacity}}));
+int CurvePointXs(int n, int left, int width, std::span<int> xs) {
+  n = std::min({n, static_cast<int>(xs.size()), kRingCapacity});
   if (n < 2)
     return 0;
   const double step = static_cast<float>(width) / static_cast<float>(n - 1);
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; i < n; ++i)
     xs[static_cast<size_t>(i)] = static_cast<int>(i * step + left);
-    yv[static_cast<size_t>(i)] = static_cast<int>(top + static_cast<double>(ys[i]));
-  }
   return n;
+}
+
+namespace {
+
+// Point i's row: the height's sum with the chart's top formed in double, then truncated.
+int PointY(int top, float y) {
+  return static_cast<int>(top + static_cast<double>(y));
 }
 
 } // namespace
 
 int CurveSegments(std::span<const float> ys, int left, int top, int width, std::span<QLine> out) {
   std::array<int, kRingCapacity> xs;
-  std::array<int, kRingCapacity> yv;
-  const int n = CurvePoints(ys, left, top, width, out.size(), xs, yv);
+  const int n =
+      CurvePointXs(static_cast<int>(std::min(ys.size(), out.size() + 1)), left, width, xs);
   for (int i = 0; i < n - 1; ++i)
-    out[i] = QLine(xs[size_t(i)], yv[size_t(i)], xs[size_t(i) + 1], yv[size_t(i) + 1]);
+    out[size_t(i)] = QLine(xs[size_t(i)], PointY(top, ys[size_t(i)]), xs[size_t(i) + 1],
+                           PointY(top, ys[size_t(i) + 1]));
   return std::max(0, n - 1);
 }
 
-int JoinedCurveSegments(std::span<const float> ys, int left, int top, int width,
+int JoinedCurveSegments(std::span<const float> ys, std::span<const int> xs, int top,
                         std::span<QLine> out) {
-  std::array<int, kRingCapacity> xs;
-  std::array<int, kRingCapacity> yv;
-  const int n = CurvePoints(ys, left, top, width, out.size(), xs, yv);
+  const int n = static_cast<int>(std::min({ys.size(), xs.size(), out.size() + 1}));
+  // The rows first, in one loop the compiler vectorises; the joining then compares integers.
+  std::array<int, kRingCapacity> rows;
+  for (int i = 0; i < n; ++i)
+    rows[size_t(i)] = PointY(top, ys[size_t(i)]);
   int written = 0;
-  for (int i = 0; i < n - 1;) {
-    const auto at = static_cast<size_t>(i);
+  int i = 0;
+  while (i < n - 1) {
+    const int y = rows[size_t(i)];
     int j = i + 1;
-    // A level run: one segment to its far end, none if that is where it started (x only ever
-    // moves one way, so the pieces lie end to end).
-    while (j < n && yv[size_t(j)] == yv[at])
-      ++j;
-    if (j > i + 1) {
-      if (xs[size_t(j) - 1] != xs[at])
-        out[written++] = QLine(xs[at], yv[at], xs[size_t(j) - 1], yv[at]);
-      i = j - 1;
-      continue;
+    if (rows[size_t(j)] == y) {
+      // A level run: one segment to its far end, none if that is where it started (x only
+      // ever moves one way, so the pieces lie end to end).
+      while (j + 1 < n && rows[size_t(j) + 1] == y)
+        ++j;
+      if (xs[size_t(j)] != xs[size_t(i)])
+        out[size_t(written++)] = QLine(xs[size_t(i)], y, xs[size_t(j)], y);
+    } else {
+      out[size_t(written++)] = QLine(xs[size_t(i)], y, xs[size_t(j)], rows[size_t(j)]);
     }
-    out[written++] = QLine(xs[at], yv[at], xs[at + 1], yv[at + 1]);
     i = j;
   }
   return written;
@@ -99,7 +103,9 @@ int JoinedCurveLines(std::span<const double> ring, int start, double lo, double 
                      int top, int width, int height, std::span<float> scratch,
                      std::span<QLine> out) {
   const int count = CurveHeights(ring, start, lo, hi, height, scratch);
-  return JoinedCurveSegments(scratch.first(count), left, top, width, out);
+  std::array<int, kRingCapacity> xs;
+  const int points = CurvePointXs(count, left, width, xs);
+  return JoinedCurveSegments(scratch.first(count), std::span(xs).first(size_t(points)), top, out);
 }
 
 int MergeStraightRuns(std::span<QLine> lines) {

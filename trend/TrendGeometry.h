@@ -41,12 +41,17 @@ int CurveSegments(std::span<const float> ys, int left, int top, int width, std::
 int CurveLines(std::span<const double> ring, int start, double lo, double hi, int left, int top,
                int width, int height, std::span<float> scratch, std::span<QLine> out);
 
+// The x of each of a curve's n points as CurveSegments places them (n at most kRingCapacity and
+// xs.size()); none when n is under two. Returns how many were written. They change only with
+// the chart's width, so the chart keeps them between repaints.
+int CurvePointXs(int n, int left, int width, std::span<int> xs);
+
 // CurveSegments for the curve rasteriser (CurveRaster.h), whose segments leave out their end
-// point: the segments whose ends coincide, which paint nothing there, are left out, and each run
-// of level segments becomes one, as the next segment paints the end each leaves out.
-// The rasterised pixels are the same; a held curve of four samples a column shrinks to a few
-// segments.
-int JoinedCurveSegments(std::span<const float> ys, int left, int top, int width,
+// point, with the points' x from CurvePointXs: the segments whose ends coincide, which paint
+// nothing there, are left out, and each run of level segments becomes one, as the next segment
+// paints the end each leaves out. The rasterised pixels are the same; a held curve of four
+// samples a column shrinks to a few segments.
+int JoinedCurveSegments(std::span<const float> ys, std::span<const int> xs, int top,
                         std::span<QLine> out);
 // CurveHeights followed by JoinedCurveSegments.
 int JoinedCurveLines(std::span<const double> ring, int start, double lo, double hi, int left,

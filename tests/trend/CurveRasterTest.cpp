@@ -168,7 +168,9 @@ TEST(CurveRaster, JoinedLevelRunsKeepEveryPixel) {
     std::vector<QLine> plain(kRingCapacity), joined(kRingCapacity);
     const int left = c.width < 0 ? 305 : 2;
     plain.resize(static_cast<size_t>(CurveSegments(ys, left, 1, c.width, plain)));
-    joined.resize(static_cast<size_t>(JoinedCurveSegments(ys, left, 1, c.width, joined)));
+    std::vector<int> xs(ys.size());
+    xs.resize(static_cast<size_t>(CurvePointXs(static_cast<int>(ys.size()), left, c.width, xs)));
+    joined.resize(static_cast<size_t>(JoinedCurveSegments(ys, xs, 1, joined)));
     EXPECT_LE(static_cast<int>(joined.size()), c.most) << int(c.shape) << " " << c.width;
     EXPECT_EQ(Raster(joined, 310, 95), Raster(plain, 310, 95)) << int(c.shape) << " " << c.width;
   }
