@@ -133,6 +133,13 @@ bool CTrendPlot::PaintThrough() {
 void CTrendPlot::CopyChangedColumns(uchar *to, qsizetype stride) const {
   const uchar *from = m_image.constBits();
   const qsizetype fromStride = m_image.bytesPerLine();
+  if (m_bChangedAsBox) {
+    const qsizetype at = qsizetype(m_changedBox.left()) * 4;
+    for (int y = m_changedBox.top(); y <= m_changedBox.bottom(); ++y)
+      std::memcpy(to + y * stride + at, from + y * fromStride + at,
+                  static_cast<size_t>(m_changedBox.width()) * 4);
+    return;
+  }
   for (size_t k = 0; k < 2; ++k)
     for (size_t x = 0; x < m_changed[k].top.size(); ++x) {
       const qsizetype at = static_cast<qsizetype>(x) * 4;
@@ -319,8 +326,7 @@ bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &c
                                const std::array<bool, 2> &held) {
   const int w = m_image.width();
   const int h = m_image.height();
-  const auto columns = static_cast<size_t>(w);
-  const bool known = m_bComposed && m_covered[0].top.size() == columns;
+  const bool known = m_bComposed && m_covered[0].top.size() == static_cast<size_t>(w);
   for (size_t k = 0; k < 2; ++k) {
     m_next[k].Resize(w);
     m_changed[k].Resize(w);
@@ -336,37 +342,72 @@ bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &c
   }
   const trend::TwoCurves curves{m_next[0].Spans(), trend::ToQColor(kColorCh1).rgb() | 0xff000000u,
                                 m_next[1].Spans(), trend::ToQColor(kColorCh2).rgb() | 0xff000000u};
-  qsizetype changed = 0;
-  for (size_t k = 0; known && k < 2; ++k) {
-    if (held[k])
-      continue;
-    for (size_t x = 0; x < columns; ++x) {
-      const auto [top, bottom] = RowsBetween(m_covered[k].top[x], m_covered[k].bottom[x],
-                                             m_next[k].top[x], m_next[k].bottom[x], h);
-      m_changed[k].top[x] = top;
-      m_changed[k].bottom[x] = bottom;
-      changed += bottom >= top ? bottom - top + 1 : 0;
-    }
-  }
-  const uchar *grid = m_grid.constBits();
-  uchar *image = m_image.bits();
-  const qsizetype stride = m_image.bytesPerLine();
-  if (!known || changed > qsizetype(w) * h / 8) {
-    for (int y = 0; y < h; ++y)
-      trend::ComposeRow(reinterpret_cast<const quint32 *>(grid + y * stride),
-                        reinterpret_cast<quint32 *>(image + y * stride), w, y, curves);
+  const qsizetype changed = known ? FindChangedRows(held) : qsizetype(w) * h;
+  if (changed > qsizetype(w) * h / 8) {
+    ComposeRows(curves, m_image.rect());
   } else {
     // New segments can cover the same pixels (a curve held through a column).
     m_change = changed == 0 ? Change::Nothing : Change::Columns;
-    for (size_t k = 0; k < 2; ++k)
-      for (size_t x = 0; x < columns; ++x)
-        if (m_changed[k].top[x] <= m_changed[k].bottom[x])
-          trend::ComposeColumn(grid, image, stride, static_cast<int>(x), m_changed[k].top[x],
-                               m_changed[k].bottom[x], curves);
+    ComposeChanged(curves);
   }
   std::swap(m_covered, m_next);
   m_bComposed = true;
   return true;
+}
+
+qsizetype CTrendPlot::FindChangedRows(const std::array<bool, 2> &held) {
+  const int h = m_image.height();
+  qsizetype changed = 0;
+  int left = m_image.width(), right = -1, top = h, bottom = -1;
+  for (size_t k = 0; k < 2; ++k) {
+    if (held[k])
+      continue;
+    for (size_t x = 0; x < m_changed[k].top.size(); ++x) {
+      const auto [from, to] = RowsBetween(m_covered[k].top[x], m_covered[k].bottom[x],
+                                          m_next[k].top[x], m_next[k].bottom[x], h);
+      m_changed[k].top[x] = from;
+      m_changed[k].bottom[x] = to;
+      if (from <= to) {
+        changed += to - from + 1;
+        left = std::min(left, static_cast<int>(x));
+        right = std::max(right, static_cast<int>(x));
+        top = std::min(top, from);
+        bottom = std::max(bottom, to);
+      }
+    }
+  }
+  // The changed rows go row by row through the box around them, pixels that stay the same
+  // included, unless that is many times more pixels: column by column each pixel is a cache
+  // line of its own.
+  m_changedBox = QRect(QPoint(left, top), QPoint(right, bottom));
+  m_bChangedAsBox = qsizetype(m_changedBox.width()) * m_changedBox.height() <= 16 * changed;
+  return changed;
+}
+
+void CTrendPlot::ComposeRows(const trend::TwoCurves &curves, const QRect &area) {
+  const uchar *grid = m_grid.constBits();
+  uchar *image = m_image.bits();
+  const qsizetype stride = m_image.bytesPerLine();
+  const trend::TwoCurves from = trend::FromColumn(curves, area.left());
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    trend::ComposeRow(reinterpret_cast<const quint32 *>(grid + y * stride) + area.left(),
+                      reinterpret_cast<quint32 *>(image + y * stride) + area.left(), area.width(),
+                      y, from);
+}
+
+void CTrendPlot::ComposeChanged(const trend::TwoCurves &curves) {
+  if (m_bChangedAsBox) {
+    ComposeRows(curves, m_changedBox);
+    return;
+  }
+  const uchar *grid = m_grid.constBits();
+  uchar *image = m_image.bits();
+  const qsizetype stride = m_image.bytesPerLine();
+  for (size_t k = 0; k < 2; ++k)
+    for (size_t x = 0; x < m_changed[k].top.size(); ++x)
+      if (m_changed[k].top[x] <= m_changed[k].bottom[x])
+        trend::ComposeColumn(grid, image, stride, static_cast<int>(x), m_changed[k].top[x],
+                             m_changed[k].bottom[x], curves);
 }
 
 void CTrendPlot::DrawCurves(const LineSet &lines, const std::array<int, 2> &counts) {

@@ -76,6 +76,13 @@ private:
                  std::span<QLine> lines);
   bool ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts,
                      const std::array<bool, 2> &held);
+  // Per curve, the rows each column's new run changes (m_changed) and the box around them;
+  // returns how many pixels they are.
+  qsizetype FindChangedRows(const std::array<bool, 2> &held);
+  // The image's pixels in `area` composed from the grid and the curves, row by row.
+  void ComposeRows(const trend::TwoCurves &curves, const QRect &area);
+  // The changed pixels composed again: through their box or column by column.
+  void ComposeChanged(const trend::TwoCurves &curves);
   void DrawCurves(const LineSet &lines, const std::array<int, 2> &counts);
 
   std::span<const double> m_ringCh1;
@@ -116,6 +123,9 @@ private:
   std::array<Covered, 2> m_next;
   // Per curve, the rows of each column that the last render changed (Change::Columns).
   std::array<Covered, 2> m_changed;
+  // The box around them, and whether it goes across whole (rows of it rather than columns).
+  QRect m_changedBox;
+  bool m_bChangedAsBox = false;
   // Whether m_covered holds the very runs the image shows: the curves were composed, not drawn
   // (a drawn curve's split columns leave only their bounds there).
   bool m_bComposed = false;

@@ -130,11 +130,7 @@ void ComposedChart::WriteInside(quint32 line) const {
   std::vector<int> next(firstChange.begin(), firstChange.end() - 1);
   forEachChange([&](size_t row, int x) { changed[static_cast<size_t>(next[row]++)] = x; });
 
-  TwoCurves shifted = two_;
-  for (ColumnSpans *s : {&shifted.lower, &shifted.upper}) {
-    s->top += left;
-    s->bottom += left;
-  }
+  const TwoCurves shifted = FromColumn(two_, static_cast<int>(left));
   std::vector<quint32> row(static_cast<size_t>(width));
   std::vector<quint32> ruledRow(static_cast<size_t>(width));
   ComposeRow(plain.data(), row.data(), width, top, shifted);

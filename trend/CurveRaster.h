@@ -55,6 +55,14 @@ struct TwoCurves {
   quint32 upperPixel = 0;
 };
 
+// The same curves with column x as their first: for composing a part of a row.
+inline TwoCurves FromColumn(const TwoCurves &curves, int x) {
+  return {{curves.lower.top + x, curves.lower.bottom + x},
+          curves.lowerPixel,
+          {curves.upper.top + x, curves.upper.bottom + x},
+          curves.upperPixel};
+}
+
 // Row y of `to` (width pixels) becomes row y of `from` with the curves painted over it: each row
 // is read and written once, left to right. `from` may be `to`.
 void ComposeRow(const quint32 *from, quint32 *to, int width, int y, const TwoCurves &curves);

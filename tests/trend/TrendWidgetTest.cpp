@@ -131,6 +131,13 @@ TEST(TrendPlotWidget, ChartShowsGridAndSamplesInTheRulersWindow) {
 // curves, the new ones must leave exactly the picture a fresh chart draws. On a screen scaled by
 // two that picture is the one of a chart twice the size: no pixel is stretched.
 TEST(TrendPlotWidget, RedrawingOverOldCurvesEqualsAFreshDrawing) {
+  const auto fresh = [](Rings &rings, QSize size) {
+    CTrendPlot chart;
+    chart.resize(size);
+    chart.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
+    chart.Render(1.0);
+    return chart.Image();
+  };
   const struct {
     Shape from, to;
     qreal ratio;
@@ -150,11 +157,25 @@ TEST(TrendPlotWidget, RedrawingOverOldCurvesEqualsAFreshDrawing) {
       chart.Render(c.ratio);
       QImage image = chart.Image();
       image.setDevicePixelRatio(1.0);
-      CTrendPlot fresh;
-      fresh.resize(int(300 * c.ratio), int(80 * c.ratio));
-      fresh.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
-      fresh.Render(1.0);
-      EXPECT_EQ(image, fresh.Image()) << int(c.from) << int(c.to) << " " << seed << " " << c.ratio;
+      EXPECT_EQ(image, fresh(rings, QSize(int(300 * c.ratio), int(80 * c.ratio))))
+          << int(c.from) << int(c.to) << " " << seed << " " << c.ratio;
+    }
+  }
+  // Held curves that change apart (CH1's newest samples, CH2's oldest, at the two ends or close
+  // together): a few pixels in a wide box, or a box mostly changed.
+  for (const int ch2Start : {0, 1800}) {
+    Rings rings;
+    rings.ch1.fill(2.0);
+    rings.ch2.fill(7.0);
+    CTrendPlot chart;
+    chart.resize(300, 80);
+    chart.Attach(rings.ch1, rings.ch2, &rings.oldest, nullptr);
+    chart.Render(1.0);
+    for (double nudge : {0.2, 0.5}) {
+      std::fill(rings.ch1.end() - 60, rings.ch1.end(), 2.0 + nudge);
+      std::fill(rings.ch2.begin() + ch2Start, rings.ch2.begin() + ch2Start + 60, 7.0 - nudge);
+      chart.Render(1.0);
+      EXPECT_EQ(chart.Image(), fresh(rings, QSize(300, 80))) << ch2Start << " " << nudge;
     }
   }
 }
