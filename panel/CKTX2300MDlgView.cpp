@@ -21,7 +21,7 @@
 #include "device/CPwrio.h"
 #include "panel/CChannelControl.h"
 #include "panel/CDeviceProbe.h"
-#include "panel/CNoCaretStyle.h"
+#include "panel/CDisplayBoxStyle.h"
 #include "panel/CPanelControls.h"
 #include "panel/CWheelToFocus.h"
 #include "panel/ControlFace.h"
@@ -54,7 +54,7 @@ QString Text(const char *text) {
 CKTX2300MDlgView::CKTX2300MDlgView(CPwrio &pwrio, QWidget *parent)
     : QWidget(parent), m_pwrio(pwrio),
       m_deviceProbe(std::make_unique<CDeviceProbe>([&pwrio] { return pwrio.dsoSearch(); })),
-      m_noCaretStyle(std::make_unique<CNoCaretStyle>()) {
+      m_displayBoxStyle(std::make_unique<CDisplayBoxStyle>()) {
   connect(m_deviceProbe.get(), &CDeviceProbe::Finished, this,
           &CKTX2300MDlgView::OnDeviceWatchResult);
   res::InitResources();
@@ -127,7 +127,7 @@ void CKTX2300MDlgView::BindControls() {
   m_c.trendPlot->Attach(m_state.RingCh1(), m_state.RingCh2(), &m_state.m_nRingOldest,
                         m_c.voltRuler);
   for (const CPanelControls::Channel &channel : m_c.channels)
-    channel.actual->setStyle(m_noCaretStyle.get());
+    channel.actual->setStyle(m_displayBoxStyle.get());
   ApplyLegendColours();
 
   std::array<CChannelControl::Widgets, 4> widgets;

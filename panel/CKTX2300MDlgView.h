@@ -144,7 +144,7 @@ private:
   IPanelDocument *m_pDoc = nullptr;
   FrameSizer m_sizeFrame;
   std::array<QTimer, 4> m_timers;
-  std::unique_ptr<QProxyStyle> m_noCaretStyle;
+  std::unique_ptr<QProxyStyle> m_displayBoxStyle;
   CPanelControls m_c;
   int m_connectionShown = -1; // the connection picture: -1 none yet, 0 no device, 1 device
   std::array<CLED, 4> m_leds; // CH1, CH2, CH3, CH4

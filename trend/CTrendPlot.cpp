@@ -319,9 +319,9 @@ int CTrendPlot::CurveLines(std::span<const double> ring, double lo, double hi, i
 }
 
 // Each image pixel is written once: from the grid, or in a curve's colour where that curve's
-// column covers it (CH2 on top). Only the columns' rows that either the last or these curves
-// cover change, so a held curve rewrites a few rows a column; noise, nearly every row, is done
-// row by row. False when a curve's columns are not one run each (then the curves are drawn).
+// column covers it (CH2 on top). Only the rows that one of the last and these runs of a column
+// covers and the other does not change: a held curve rewrites a few rows a column, noise nearly
+// all of them. False when a curve's columns are not one run each (then the curves are drawn).
 bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &counts,
                                const std::array<bool, 2> &held) {
   const int w = m_image.width();
@@ -342,12 +342,11 @@ bool CTrendPlot::ComposeCurves(const LineSet &lines, const std::array<int, 2> &c
   }
   const trend::TwoCurves curves{m_next[0].Spans(), trend::ToQColor(kColorCh1).rgb() | 0xff000000u,
                                 m_next[1].Spans(), trend::ToQColor(kColorCh2).rgb() | 0xff000000u};
-  const qsizetype changed = known ? FindChangedRows(held) : qsizetype(w) * h;
-  if (changed > qsizetype(w) * h / 8) {
+  if (!known) {
     ComposeRows(curves, m_image.rect());
   } else {
     // New segments can cover the same pixels (a curve held through a column).
-    m_change = changed == 0 ? Change::Nothing : Change::Columns;
+    m_change = FindChangedRows(held) == 0 ? Change::Nothing : Change::Columns;
     ComposeChanged(curves);
   }
   std::swap(m_covered, m_next);
