@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace trend {
 
@@ -49,6 +54,26 @@ int CurvePointXs(int n, int left, int width, std::span<int> xs) {
 
 namespace {
 
+// The last index from `from` on (up to n - 1) whose row is `y`, `from`'s own being y: the end
+// of a level run, four rows at a time where the processor can compare them at once (a held
+// curve is a few runs of hundreds of points).
+int LevelRunEnd(const int *rows, int from, int n, int y) {
+  int j = from;
+#if defined(__SSE2__)
+  const __m128i level = _mm_set1_epi32(y);
+  while (j + 4 < n) {
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(rows + j + 1));
+    const int same = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(next, level)));
+    if (same != 0xf)
+      return j + std::countr_one(static_cast<unsigned>(same));
+    j += 4;
+  }
+#endif
+  while (j + 1 < n && rows[j + 1] == y)
+    ++j;
+  return j;
+}
+
 // Point i's row: the height's sum with the chart's top formed in double, then truncated.
 int PointY(int top, float y) {
   return static_cast<int>(top + static_cast<double>(y));
@@ -81,8 +106,7 @@ int JoinedCurveSegments(std::span<const float> ys, std::span<const int> xs, int 
     if (rows[size_t(j)] == y) {
       // A level run: one segment to its far end, none if that is where it started (x only
       // ever moves one way, so the pieces lie end to end).
-      while (j + 1 < n && rows[size_t(j) + 1] == y)
-        ++j;
+      j = LevelRunEnd(rows.data(), j, n, y);
       if (xs[size_t(j)] != xs[size_t(i)])
         out[size_t(written++)] = QLine(xs[size_t(i)], y, xs[size_t(j)], y);
     } else {
