@@ -204,6 +204,20 @@ void CTrendPlot::DrawGrid(QSize pixels) {
   count = trend::GridPositions(h, trend::kChartRows, pos);
   for (int i = 0; i < count; ++i)
     painter.drawLine(trend::LineToSegment(QPoint(0, pos[i]), QPoint(w, pos[i])));
+  painter.end();
+  // The grid has two kinds of rows, ruled or not; composing reads each row's first copy, which
+  // stays in the cache, instead of the whole grid.
+  m_gridRows.assign(static_cast<size_t>(h), nullptr);
+  const auto bytes = static_cast<size_t>(w) * 4;
+  for (int y = 0; y < h; ++y) {
+    const uchar *row = m_grid.constScanLine(y);
+    for (int earlier = 0; earlier < y && !m_gridRows[size_t(y)]; ++earlier)
+      if (m_gridRows[size_t(earlier)] == m_grid.constScanLine(earlier) &&
+          std::memcmp(m_grid.constScanLine(earlier), row, bytes) == 0)
+        m_gridRows[size_t(y)] = m_grid.constScanLine(earlier);
+    if (!m_gridRows[size_t(y)])
+      m_gridRows[size_t(y)] = row;
+  }
 }
 
 void CTrendPlot::RestoreGrid() {
@@ -384,12 +398,11 @@ qsizetype CTrendPlot::FindChangedRows(const std::array<bool, 2> &held) {
 }
 
 void CTrendPlot::ComposeRows(const trend::TwoCurves &curves, const QRect &area) {
-  const uchar *grid = m_grid.constBits();
   uchar *image = m_image.bits();
   const qsizetype stride = m_image.bytesPerLine();
   const trend::TwoCurves from = trend::FromColumn(curves, area.left());
   for (int y = area.top(); y <= area.bottom(); ++y)
-    trend::ComposeRow(reinterpret_cast<const quint32 *>(grid + y * stride) + area.left(),
+    trend::ComposeRow(reinterpret_cast<const quint32 *>(m_gridRows[size_t(y)]) + area.left(),
                       reinterpret_cast<quint32 *>(image + y * stride) + area.left(), area.width(),
                       y, from);
 }

@@ -91,6 +91,8 @@ private:
   const CVoltRuler *m_pRuler = nullptr;
 
   QImage m_grid;
+  // Each grid row's first identical copy in m_grid.
+  std::vector<const uchar *> m_gridRows;
   QImage m_image;
   bool m_bStale = true;
   // The chart's rectangle in its window, kept as a region so that a flush does not build one.
