@@ -20,10 +20,10 @@ class CVoltRuler;
 // Everything is drawn into an opaque image kept between repaints, at the screen's device pixel
 // ratio so that a scaled screen shows the chart sharp; the background and grid are drawn once
 // per size into a second image. Each curve is reduced to the rows it covers in each column, and
-// the image's pixels are taken from the grid or the curves' colours, only where the last or the
-// new curves cover them when that is a small part of the image. paintEvent brings the image up
-// to date when the rings or the ruler moved on, then copies it to the screen; a sample puts it
-// there itself where it can (PaintThrough).
+// the image's pixels are taken from the grid or the curves' colours, only where one of the last
+// and the new runs of a column covers them and the other does not. paintEvent brings the image
+// up to date when the rings or the ruler moved on, then copies it to the screen; a sample puts
+// the changed pixels there itself where it can (PaintThrough).
 class CTrendPlot : public QWidget {
   Q_OBJECT
 public:
