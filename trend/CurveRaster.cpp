@@ -478,6 +478,7 @@ void ComposeRow(const quint32 *from, quint32 *to, int width, int y, const TwoCur
 }
 
 #if defined(__x86_64__) && defined(__GNUC__)
+namespace {
 // Streaming stores of 32 bytes: on a 600-dpi page a sixth faster than 16 at a time.
 __attribute__((target("avx"))) void CopyRowPastAvx(quint32 *to, const quint32 *from, int width) {
   int x = 0;
@@ -489,6 +490,7 @@ __attribute__((target("avx"))) void CopyRowPastAvx(quint32 *to, const quint32 *f
   for (; x < width; ++x)
     to[x] = from[x];
 }
+} // namespace
 #endif
 
 void CopyRowPast(quint32 *to, const quint32 *from, int width) {
