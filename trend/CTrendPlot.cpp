@@ -207,16 +207,20 @@ void CTrendPlot::DrawGrid(QSize pixels) {
   painter.end();
   // The grid has two kinds of rows, ruled or not; composing reads each row's first copy, which
   // stays in the cache, instead of the whole grid.
-  m_gridRows.assign(static_cast<size_t>(h), nullptr);
+  m_gridRows.resize(static_cast<size_t>(h));
   const auto bytes = static_cast<size_t>(w) * 4;
+  std::vector<const uchar *> distinct;
   for (int y = 0; y < h; ++y) {
     const uchar *row = m_grid.constScanLine(y);
-    for (int earlier = 0; earlier < y && !m_gridRows[size_t(y)]; ++earlier)
-      if (m_gridRows[size_t(earlier)] == m_grid.constScanLine(earlier) &&
-          std::memcmp(m_grid.constScanLine(earlier), row, bytes) == 0)
-        m_gridRows[size_t(y)] = m_grid.constScanLine(earlier);
-    if (!m_gridRows[size_t(y)])
+    const auto same = std::find_if(distinct.begin(), distinct.end(), [&](const uchar *first) {
+      return std::memcmp(first, row, bytes) == 0;
+    });
+    if (same != distinct.end()) {
+      m_gridRows[size_t(y)] = *same;
+    } else {
+      distinct.push_back(row);
       m_gridRows[size_t(y)] = row;
+    }
   }
 }
 

@@ -84,13 +84,6 @@ void ComposedChart::Write(QColor grid) const {
   PaintBeyond(QRect(QPoint(in.right() + 1, in.top()), QPoint(c.right(), in.bottom())));
 }
 
-quint32 ComposedChart::Pixel(quint32 under, size_t column, int y) const {
-  const auto covers = [&](const ColumnSpans &s) {
-    return s.top[column] <= y && y <= s.bottom[column];
-  };
-  return covers(two_.upper) ? two_.upperPixel : covers(two_.lower) ? two_.lowerPixel : under;
-}
-
 // The chart's rows go out of a row buffer that holds the row with the curves over it. From one
 // row to the next a pixel changes only where a curve's run starts or ends in its column, so only
 // those pixels are worked out again; the grid's ruled rows are composed whole. The image's memory
@@ -138,8 +131,8 @@ void ComposedChart::WriteInside(quint32 line) const {
     const int y = top + i;
     for (int c = firstChange[static_cast<size_t>(i)]; c < firstChange[static_cast<size_t>(i) + 1];
          ++c) {
-      const auto x = static_cast<size_t>(changed[static_cast<size_t>(c)]);
-      row[x] = Pixel(plain[x], left + x, y);
+      const int x = changed[static_cast<size_t>(c)];
+      ComposeRow(&plain[size_t(x)], &row[size_t(x)], 1, y, FromColumn(shifted, x));
     }
     const quint32 *out = row.data();
     if (onRule[static_cast<size_t>(i)]) {

@@ -31,7 +31,6 @@ public:
 private:
   void WriteInside(quint32 grid) const;
   void PaintBeyond(const QRect &area) const;
-  quint32 Pixel(quint32 under, size_t column, int y) const;
   quint32 *Row(int y) const { return reinterpret_cast<quint32 *>(bits_ + y * bytesPerLine_); }
 
   QImage *image_ = nullptr;
